@@ -1,0 +1,5 @@
+// Entry point of the module Fundora: the loader finds it by file name.
+extern "C" const char *QuilletModuleName()
+{
+    return "Fundora";
+}

@@ -1,0 +1,154 @@
+#include "core/db/AdoFunc.h"
+
+#include "core/db/SqlName.h"
+#include "core/db/StoredValue.h"
+#include "core/errors/CorvaneError.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+// Runs one statement on a temporary query; raises with the driver's text when it is refused.
+QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    if (!db.isValid() || !db.isOpen())
+        throw DatabaseError(QStringLiteral("数据库连接未打开"));
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw DatabaseError(query.lastError().text());
+    for (const QVariant &value : params)
+        query.addBindValue(value);
+    if (!query.exec())
+        throw DatabaseError(query.lastError().text());
+    return query;
+}
+
+QVariant firstValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    QSqlQuery query = run(db, sql, params);
+    if (!query.next())
+        return {};
+    return query.value(0);
+}
+
+bool returnsRow(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    QSqlQuery query = run(db, sql, params);
+    return query.next();
+}
+
+} // namespace
+
+QString SelTableStringValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    const QVariant value = firstValue(db, sql, params);
+    return value.isNull() ? QString() : value.toString();
+}
+
+qint64 SelTableIntValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    return firstValue(db, sql, params).toLongLong();
+}
+
+qint64 SelTableIntegerValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    return SelTableIntValue(db, sql, params);
+}
+
+double SelTableFloatValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    return firstValue(db, sql, params).toDouble();
+}
+
+QDateTime SelTableDateValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    return StoredDateTime(firstValue(db, sql, params));
+}
+
+bool SelTableBooleanValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    const QVariant value = firstValue(db, sql, params);
+    if (value.isNull())
+        return false;
+    const QString text = value.toString().trimmed();
+    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    return text.toLongLong() != 0;
+}
+
+QVariant SelTableVariantValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    return firstValue(db, sql, params);
+}
+
+bool SqlTableIsEmpty(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    return !returnsRow(db, sql, params);
+}
+
+void SqlAddPickList(const QSqlDatabase &db, const QString &sql, QStringList &list, const QVariantList &params)
+{
+    list.clear();
+    QSqlQuery query = run(db, sql, params);
+    while (query.next())
+        list.append(query.value(0).toString());
+}
+
+void ExecTmpQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    run(db, sql, params);
+}
+
+qint64 GetBillSysNo(const QSqlDatabase &db)
+{
+    QSqlQuery query = run(db, QStringLiteral("update Bs_SysSet set SysNoteId = SysNoteId + 1 returning SysNoteId"), {});
+    if (!query.next())
+        throw DatabaseError(QStringLiteral("系统编号表 Bs_SysSet 没有记录，无法取得新编号"));
+    const qint64 number = query.value(0).toLongLong();
+    while (query.next()) {
+    }
+    return number;
+}
+
+qint64 GetTableMaxInteger(const QSqlDatabase &db, const QString &table, const QString &column)
+{
+    return SelTableIntValue(db, QStringLiteral("select Max(%1) from %2").arg(SqlName(column), SqlName(table)));
+}
+
+bool TableExistIntValue(const QSqlDatabase &db, const QString &table, const QString &column, qint64 value)
+{
+    return returnsRow(db, QStringLiteral("select 1 from %1 where %2 = ?").arg(SqlName(table), SqlName(column)), {value});
+}
+
+bool TableExistStringValue(const QSqlDatabase &db, const QString &table, const QString &column, const QString &value)
+{
+    return returnsRow(db, QStringLiteral("select 1 from %1 where %2 = ?").arg(SqlName(table), SqlName(column)), {value});
+}
+
+bool TableExistValues(const QSqlDatabase &db, const QString &table, const QStringList &columns, const QVariantList &values)
+{
+    if (columns.size() != values.size())
+        throw CorvaneError(QStringLiteral("字段数与值的个数不一致"));
+    QStringList conditions;
+    for (const QString &column : columns)
+        conditions.append(SqlName(column.trimmed()) + QStringLiteral(" = ?"));
+    return returnsRow(db, QStringLiteral("select 1 from %1 where %2").arg(SqlName(table), conditions.join(QStringLiteral(" and "))), values);
+}
+
+bool IsTableExistSameNote(const QSqlDatabase &db, const QString &table, const QString &column, const QString &value, qint64 refNo)
+{
+    return returnsRow(db,
+                      QStringLiteral("select 1 from %1 where %2 = ? and flag <> '3' and Refno <> ?")
+                          .arg(SqlName(table), SqlName(column)),
+                      {value, QString::number(refNo)});
+}
+
+bool IsTableHasSameValue(const QSqlDatabase &db, const QString &table, qint64 refNo, const QString &column)
+{
+    return returnsRow(db,
+                      QStringLiteral("select 1 from %1 where RefNo = ? group by %2 having count(*) > 1")
+                          .arg(SqlName(table), SqlName(column)),
+                      {QString::number(refNo)});
+}

@@ -1,0 +1,6 @@
+#include "tav/TavVersion.h"
+
+const char *TavVersion()
+{
+    return "1.0";
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh program folder for one test: the folders beside the program and a copy of the
+// shipped database. It becomes the program folder (QUILLET_HOME and sApplicationPath) while it
+// lives, and CurAdo is opened on its database when openDatabase() is called.
+class TestProgramFolder
+{
+public:
+    TestProgramFolder();
+    ~TestProgramFolder();
+
+    QString path() const;                       // ends in '/'
+    QString file(const QString &relative) const;
+    QString databasePath() const;
+
+    // Opens CurAdo on the copied database (closing any earlier connection).
+    void openDatabase();
+
+private:
+    QTemporaryDir m_dir;
+};
