@@ -1,0 +1,74 @@
+#include "core/security/PasswordHash.h"
+
+#include <QCryptographicHash>
+#include <QPasswordDigestor>
+#include <QRandomGenerator>
+#include <QStringList>
+
+namespace {
+
+const QString kScheme = QStringLiteral("pbkdf2-sha256");
+constexpr int kRounds = 60000;
+constexpr int kKeyLength = 32;
+constexpr int kSaltLength = 16;
+
+QString caseFolded(const QString &text)
+{
+    QString folded = text;
+    for (QChar &c : folded) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    }
+    return folded;
+}
+
+QByteArray derive(const QString &password, const QByteArray &salt, int rounds)
+{
+    return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, caseFolded(password).toUtf8(), salt,
+                                              rounds, kKeyLength);
+}
+
+bool constantTimeEqual(const QByteArray &a, const QByteArray &b)
+{
+    if (a.size() != b.size())
+        return false;
+    unsigned char diff = 0;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        diff |= static_cast<unsigned char>(a[i] ^ b[i]);
+    return diff == 0;
+}
+
+} // namespace
+
+namespace PasswordHash {
+
+QString make(const QString &password)
+{
+    QByteArray salt(kSaltLength, Qt::Uninitialized);
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(salt.data()), kSaltLength / 4);
+    return QStringList{kScheme, QString::number(kRounds), QString::fromLatin1(salt.toBase64()),
+                       QString::fromLatin1(derive(password, salt, kRounds).toBase64())}
+        .join('$');
+}
+
+bool isHash(const QString &stored)
+{
+    return stored.startsWith(kScheme + '$');
+}
+
+bool matches(const QString &typed, const QString &stored)
+{
+    if (!isHash(stored))
+        return caseFolded(typed) == caseFolded(stored);
+    const QStringList parts = stored.split('$');
+    if (parts.size() != 4)
+        return false;
+    const int rounds = parts[1].toInt();
+    if (rounds <= 0)
+        return false;
+    const QByteArray salt = QByteArray::fromBase64(parts[2].toLatin1());
+    const QByteArray key = QByteArray::fromBase64(parts[3].toLatin1());
+    return constantTimeEqual(derive(typed, salt, rounds), key);
+}
+
+}
