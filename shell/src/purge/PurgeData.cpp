@@ -1,0 +1,68 @@
+#include "purge/PurgeData.h"
+
+#include "core/db/AdoFunc.h"
+#include "core/db/SqlName.h"
+#include "core/db/TableCatalog.h"
+#include "core/errors/CorvaneError.h"
+#include "gui/dialogs/MessageSeam.h"
+
+#include <QSqlError>
+#include <QStringList>
+
+namespace {
+
+QStringList tablesToPurge(const QSqlDatabase &db, bool history)
+{
+    if (!history)
+        return {QStringLiteral("bs_complist"), QStringLiteral("Bs_Customer"), QStringLiteral("Bs_ProdList")};
+    QStringList defined;
+    if (IsTableExists(db, QStringLiteral("p_tables")))
+        SqlAddPickList(db, QStringLiteral("select TableName from p_tables"), defined);
+    QStringList tables;
+    for (const QString &table : defined) {
+        tables.append(table);
+        tables.append(table + QStringLiteral("明细"));
+    }
+    return tables;
+}
+
+} // namespace
+
+void PurgeData(const QSqlDatabase &db, bool history)
+{
+    const QStringList tables = tablesToPurge(db, history);
+    QSqlDatabase connection = db;
+    if (!connection.transaction())
+        throw DatabaseError(connection.lastError().text());
+    try {
+        for (const QString &table : tables) {
+            if (IsTableExists(db, table))
+                ExecTmpQuery(db, QStringLiteral("delete from %1 ").arg(SqlName(table)));
+        }
+    } catch (...) {
+        connection.rollback();
+        throw;
+    }
+    if (!connection.commit()) {
+        const QString error = connection.lastError().text();
+        connection.rollback();
+        throw DatabaseError(error);
+    }
+}
+
+void PurgeDataWithConfirmation(const QSqlDatabase &db, bool history)
+{
+    MessageRequest question;
+    question.icon = QMessageBox::Question;
+    question.title = QStringLiteral("确认");
+    question.text = QStringLiteral("删除数据之前最好先备份，是否确认删除？");
+    question.buttons = QMessageBox::Ok | QMessageBox::Cancel;
+    if (MessageSeam::ask(question) != QMessageBox::Ok)
+        return;
+    PurgeData(db, history);
+    MessageRequest done;
+    done.icon = QMessageBox::Information;
+    done.title = QStringLiteral("提示");
+    done.text = QStringLiteral("删除数据完成");
+    MessageSeam::ask(done);
+}

@@ -1,0 +1,82 @@
+#include "shortcuts/CreateExeShortcut.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestShortcuts : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home;
+    QString m_target;
+
+    static QString validate(const QString &file)
+    {
+        QProcess validator;
+        validator.start(QStringLiteral("desktop-file-validate"), {file});
+        validator.waitForFinished();
+        return QString::fromUtf8(validator.readAllStandardOutput() + validator.readAllStandardError()).trimmed();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("HOME", m_home.path().toUtf8());
+        qputenv("XDG_DATA_HOME", (m_home.path() + "/share").toUtf8());
+        qputenv("XDG_CONFIG_HOME", (m_home.path() + "/config").toUtf8());
+        QDir(m_home.path()).mkpath(QStringLiteral("Desktop"));
+        // A program folder with blanks and a dollar sign, to exercise the quoting.
+        QDir(m_home.path()).mkpath(QStringLiteral("程序 $folder"));
+        m_target = m_home.path() + QStringLiteral("/程序 $folder/Quillet");
+        QFile exe(m_target);
+        QVERIFY(exe.open(QIODevice::WriteOnly));
+        exe.write("#!/bin/sh\n");
+        exe.close();
+        exe.setPermissions(exe.permissions() | QFile::ExeOwner);
+    }
+
+    void writesValidEntriesTwice()
+    {
+        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        const QString applications = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+        for (int start = 0; start < 2; ++start) {
+            QVERIFY(CreateExeShortcut(m_target, QStringLiteral("Quillet"), QString(), kDesktopFolder));
+            QVERIFY(CreateExeShortcut(m_target, QStringLiteral("Quillet"), QString(), kProgramsFolder));
+        }
+        for (const QString &folder : {desktop, applications}) {
+            const QString file = QDir(folder).filePath(QStringLiteral("Quillet.desktop"));
+            QVERIFY2(QFile::exists(file), qPrintable(file));
+            QCOMPARE(validate(file), QString());
+            QSettings entry(file, QSettings::IniFormat);
+            QCOMPARE(entry.value(QStringLiteral("Desktop Entry/Path")).toString(), QFileInfo(m_target).absolutePath());
+        }
+    }
+
+    void execLineRunsTheTarget()
+    {
+        const QString text = DesktopEntryText(m_target, QStringLiteral("Quillet"));
+        QVERIFY(text.contains(QStringLiteral("Exec=\"%1\"").arg(QString(m_target).replace(QStringLiteral("$"), QStringLiteral("\\\\$")))));
+    }
+
+    void refusals()
+    {
+        QVERIFY(!CreateExeShortcut(m_home.path() + QStringLiteral("/missing"), QString(), QString(), kDesktopFolder));
+        QVERIFY(!CreateExeShortcut(m_target, QString(), m_home.path() + QStringLiteral("/no/such/folder"), -1));
+    }
+
+    void defaultsToTargetNameInGivenFolder()
+    {
+        QTemporaryDir folder;
+        QVERIFY(CreateExeShortcut(m_target, QString(), folder.path() + '/', -1));
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Quillet.desktop"))));
+    }
+};
+
+QTEST_MAIN(TestShortcuts)
+#include "tst_shortcuts.moc"
