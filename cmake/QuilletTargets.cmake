@@ -18,6 +18,9 @@ function(quillet_module name)
   add_library(${name} MODULE ${src})
   set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".so")
   target_link_libraries(${name} PRIVATE ${M_LIBS})
+  # A module records every library it is declared to link, used yet or not: the link
+  # boundaries between the deliverables are checked on the built files.
+  target_link_options(${name} PRIVATE "LINKER:--no-as-needed")
   target_include_directories(${name} PRIVATE ${M_DIRS})
 endfunction()
 

@@ -1,5 +1,10 @@
-// Entry point of the module Fundora: the loader finds it by file name.
-extern "C" const char *QuilletModuleName()
+// Entry point of the module Fundora: registers its form classes when the loader loads the file.
+#include "gui/modules/ModuleEntry.h"
+#include "gui/modules/ModulePackage.h"
+
+extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
 {
-    return "Fundora";
+    // Each screen of the module adds its class here, e.g.
+    // module.registerFormClass<TSomeForm>(QStringLiteral("TSomeForm"), WindowKind::ChildWindow);
+    Q_UNUSED(module);
 }
