@@ -6,8 +6,8 @@
 class QObject;
 
 // Mix-in for a window that receives messages. The window gets its handle when the mix-in is
-// constructed and loses it when the mix-in is destroyed, so no message reaches a half-destroyed
-// window. List the QObject base first, then this one:
+// constructed and loses it when the mix-in is destroyed, before its QObject part goes. List the
+// QObject base first, then this one:
 //
 //   class TSomeForm : public QWidget, public MessageReceiver
 //   {
@@ -15,9 +15,9 @@ class QObject;
 //       explicit TSomeForm(QWidget *owner) : QWidget(owner), MessageReceiver(this) {}
 //       void WndProc(const WindowMessage &message) override
 //       {
-//           if (message.Msg == RegisterWindowMessage(MsgOpenRefNo))
-//               ...;
-//           MessageReceiver::WndProc(message);   // always pass it on
+//           if (IsMessage(message, MsgOpenRefNo))
+//               openTemplate(UnpackRefNoParam(message.LParam).refNo);
+//           MessageReceiver::WndProc(message);   // always pass it on to the inherited handling
 //       }
 //   };
 class MessageReceiver
