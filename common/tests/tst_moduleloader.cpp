@@ -1,3 +1,4 @@
+#include "core/globals/PubDm.h"
 #include "gui/modules/FormClass.h"
 #include "gui/modules/FormClassRegistry.h"
 #include "gui/modules/ModuleLoadError.h"
@@ -99,6 +100,17 @@ private Q_SLOTS:
                                      "TFakeChildForm registered=1 mapped=1"}));
         QCOMPARE(FindFormClass(QStringLiteral("TFakeDialogForm")), nullptr);
         QVERIFY(!isMapped(path));
+    }
+
+    void moduleSharesTheProgramsGlobals()
+    {
+        sCurUserId = QStringLiteral("出纳 clerk");
+        ModuleLoader loader(fakeFolder());
+        QWidget owner;
+        QWidget *form = loader.formClass(kFake, QStringLiteral("TFakeChildForm")).create(&owner);
+        QCOMPARE(form->property("userSeenByModule").toString(), sCurUserId);
+        sCurUserId.clear();
+        loader.unloadAll();
     }
 
     void failuresAreReported_data()

@@ -1,4 +1,5 @@
 // A module for the loader's tests: one child screen and one dialog.
+#include "core/globals/PubDm.h"
 #include "gui/modules/ModuleEntry.h"
 #include "gui/modules/ModulePackage.h"
 
@@ -10,7 +11,8 @@ class TFakeChildForm : public QWidget
     Q_OBJECT
 
 public:
-    explicit TFakeChildForm(QWidget *owner) : QWidget(owner) {}
+    // What the module sees of the process-wide state, for the test that there is one copy.
+    explicit TFakeChildForm(QWidget *owner) : QWidget(owner) { setProperty("userSeenByModule", sCurUserId); }
 };
 
 class TFakeDialogForm : public QDialog
