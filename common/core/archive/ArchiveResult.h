@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Outcome of an archive routine: success only when something was written or extracted;
+// otherwise the reason, for the user.
+struct ArchiveResult
+{
+    bool ok = false;
+    QString reason;
+    QStringList names; // file names written into the archive or extracted from it
+
+    explicit operator bool() const { return ok; }
+
+    static ArchiveResult failure(QString why) { return {false, std::move(why), {}}; }
+
+    // Raises CorvaneError("压缩文件异常！" and the reason) unless the routine succeeded.
+    void requireSuccess() const;
+};

@@ -1,0 +1,146 @@
+#include "core/archive/PasswordArchive.h"
+
+#include "core/archive/ZipEntryName.h"
+#include "core/archive/ZipHandle.h"
+#include "core/text/GbkCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include <zip.h>
+#include <zlib.h>
+
+namespace {
+struct ExtractedEntry
+{
+    std::unique_ptr<QTemporaryFile> file;
+    QString name;
+};
+
+// Reads one entry into a temporary file beside its final place and checks size and CRC.
+QString extractEntry(zip_t *zip, zip_uint64_t index, const QDir &folder, ExtractedEntry &entry)
+{
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(zip, index, 0, &stat) != 0)
+        return ZipHandle::reasonOf(zip_error_code_zip(zip_get_error(zip)), zip_strerror(zip));
+    zip_file_t *in = zip_fopen_index(zip, index, 0);
+    if (!in)
+        return ZipHandle::reasonOf(zip_error_code_zip(zip_get_error(zip)), zip_strerror(zip));
+
+    entry.file = std::make_unique<QTemporaryFile>(folder.filePath(QStringLiteral(".unzip-XXXXXX")));
+    if (!entry.file->open()) {
+        zip_fclose(in);
+        return QStringLiteral("无法写入目标文件夹：%1").arg(folder.path());
+    }
+    QString problem;
+    uLong crc = crc32(0, nullptr, 0);
+    zip_uint64_t total = 0;
+    char buffer[64 * 1024];
+    for (;;) {
+        const zip_int64_t n = zip_fread(in, buffer, sizeof buffer);
+        if (n < 0) {
+            problem = ZipHandle::reasonOf(zip_error_code_zip(zip_file_get_error(in)), zip_file_strerror(in));
+            break;
+        }
+        if (n == 0)
+            break;
+        crc = crc32(crc, reinterpret_cast<const Bytef *>(buffer), uInt(n));
+        total += zip_uint64_t(n);
+        if (entry.file->write(buffer, n) != n) {
+            problem = QStringLiteral("无法写入文件：%1").arg(entry.name);
+            break;
+        }
+    }
+    zip_fclose(in);
+    if (problem.isEmpty() && ((stat.valid & ZIP_STAT_SIZE) && total != stat.size))
+        problem = QStringLiteral("文件长度不符：%1").arg(entry.name);
+    if (problem.isEmpty() && ((stat.valid & ZIP_STAT_CRC) && crc != stat.crc))
+        problem = QStringLiteral("数据校验失败：密码错误或文件已损坏");
+    if (problem.isEmpty() && !entry.file->flush())
+        problem = QStringLiteral("无法写入文件：%1").arg(entry.name);
+    return problem;
+}
+
+// Moves every extracted file into place; a file of the same name is replaced as a whole.
+QString commitEntries(std::vector<ExtractedEntry> &entries, const QDir &folder)
+{
+    for (const ExtractedEntry &entry : entries) {
+        const QFileInfo target(folder.filePath(entry.name));
+        if (target.isDir() && !target.isSymLink())
+            return QStringLiteral("同名文件夹已存在：%1").arg(entry.name);
+    }
+    for (ExtractedEntry &entry : entries) {
+        entry.file->close();
+        entry.file->setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
+                                   | QFile::ReadGroup | QFile::ReadOther);
+        std::error_code error;
+        std::filesystem::rename(QFile::encodeName(entry.file->fileName()).toStdString(),
+                                QFile::encodeName(folder.filePath(entry.name)).toStdString(), error);
+        if (error)
+            return QStringLiteral("无法写入文件：%1").arg(entry.name);
+        entry.file->setAutoRemove(false);
+    }
+    return {};
+}
+
+ArchiveResult extract(const QString &archive, const QString &folderPath, const QString &password, bool firstOnly)
+{
+    ZipHandle zip(archive, ZIP_RDONLY);
+    if (!zip.isOpen())
+        return ArchiveResult::failure(zip.openError());
+    if (!QDir().mkpath(folderPath))
+        return ArchiveResult::failure(QStringLiteral("无法建立文件夹：%1").arg(folderPath));
+    const QDir folder(folderPath);
+    const QByteArray gbkPassword = toGbk(password);
+    zip_set_default_password(zip.get(), gbkPassword.isEmpty() ? nullptr : gbkPassword.constData());
+
+    std::vector<ExtractedEntry> entries;
+    const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
+    for (zip_int64_t i = 0; i < count && !(firstOnly && !entries.empty()); ++i) {
+        const zip_uint64_t index = zip_uint64_t(i);
+        const QString stored = zip.entryName(index);
+        if (stored.endsWith(QLatin1Char('/')) || stored.endsWith(QLatin1Char('\\')))
+            continue; // folders: no paths are kept
+        ExtractedEntry entry;
+        entry.name = safeEntryFileName(stored);
+        if (entry.name.isEmpty())
+            continue;
+        if (const QString problem = extractEntry(zip.get(), index, folder, entry); !problem.isEmpty())
+            return ArchiveResult::failure(problem);
+        entries.push_back(std::move(entry));
+    }
+    if (entries.empty())
+        return ArchiveResult::failure(QStringLiteral("压缩包中没有文件"));
+    if (const QString problem = commitEntries(entries, folder); !problem.isEmpty())
+        return ArchiveResult::failure(problem);
+    ArchiveResult result;
+    result.ok = true;
+    for (const ExtractedEntry &entry : entries)
+        result.names.append(entry.name);
+    return result;
+}
+}
+
+ArchiveResult UnZipFiles(const QString &archive, const QString &folder, const QString &password)
+{
+    return extract(archive, folder, password, false);
+}
+
+ArchiveResult UnZipFiles2(const QString &archive, const QString &folder, const QString &password, QString &names)
+{
+    ArchiveResult result = extract(archive, folder, password, false);
+    names = result.names.join(QLatin1Char(';'));
+    return result;
+}
+
+ArchiveResult UnZipFirstFiles(const QString &archive, const QString &folder, const QString &password)
+{
+    return extract(archive, folder, password, true);
+}
