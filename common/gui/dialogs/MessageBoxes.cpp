@@ -1,0 +1,38 @@
+#include "gui/dialogs/MessageBoxes.h"
+
+#include "gui/dialogs/MessageSeam.h"
+
+namespace {
+void showInformation(const QString &text)
+{
+    MessageRequest request;
+    request.icon = QMessageBox::Information;
+    request.text = text;
+    request.buttons = QMessageBox::Ok;
+    MessageSeam::ask(request);
+}
+}
+
+void ShowMsgHint(const QString &text)
+{
+    showInformation(text);
+}
+
+void ShowMsgWarn(const QString &text)
+{
+    showInformation(text);
+}
+
+void ShowMsgerror(const QString &text)
+{
+    showInformation(text);
+}
+
+bool Confirm(const QString &text)
+{
+    MessageRequest request;
+    request.icon = QMessageBox::Question;
+    request.text = text;
+    request.buttons = QMessageBox::Yes | QMessageBox::No;
+    return MessageSeam::ask(request) == QMessageBox::Yes;
+}

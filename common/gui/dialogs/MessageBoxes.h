@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The message boxes every screen uses. The three showing routines look alike; callers pick
+// them by the meaning of the text.
+void ShowMsgHint(const QString &text);
+void ShowMsgWarn(const QString &text);
+void ShowMsgerror(const QString &text);
+
+// Yes/No question; true only for Yes (closing the box answers No).
+bool Confirm(const QString &text);
