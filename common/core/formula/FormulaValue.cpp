@@ -3,7 +3,6 @@
 #include "core/formula/FormulaArithmetic.h"
 
 #include <cmath>
-#include <limits>
 
 namespace {
 std::optional<qint64> roundedToInt64(double value)
@@ -18,10 +17,7 @@ std::optional<qint64> roundedToInt64(double value)
 
 FormulaValue FormulaValue::exact(qint64 tenThousandths)
 {
-    FormulaValue value;
-    value.m_kind = Kind::Exact;
-    value.m_exact = tenThousandths;
-    return value;
+    return FormulaValue(Kind::Exact, tenThousandths, 0);
 }
 
 FormulaValue FormulaValue::integer(qint64 value)
@@ -34,10 +30,7 @@ FormulaValue FormulaValue::integer(qint64 value)
 
 FormulaValue FormulaValue::real(double value)
 {
-    FormulaValue result;
-    result.m_kind = Kind::Real;
-    result.m_real = value;
-    return result;
+    return FormulaValue(Kind::Real, 0, value);
 }
 
 double FormulaValue::toDouble() const

@@ -31,6 +31,8 @@ public:
 
 private:
     enum class Kind { Null, Exact, Real };
+    FormulaValue(Kind kind, qint64 exact, double real) : m_kind(kind), m_exact(exact), m_real(real) {}
+
     Kind m_kind = Kind::Null;
     qint64 m_exact = 0;
     double m_real = 0;
