@@ -43,9 +43,9 @@ QString describe(const FormulaOutcome &outcome)
 class MapFields : public FormulaFields
 {
 public:
-    explicit MapFields(const QString &spec)
+    explicit MapFields(const QString &values)
     {
-        for (const QString &item : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        for (const QString &item : values.split(QLatin1Char(';'), Qt::SkipEmptyParts))
             m_values.insert(item.section(QLatin1Char('='), 0, 0).toLower(), valueFrom(item.section(QLatin1Char('='), 1)));
     }
     bool hasField(const QString &name) const override { return m_values.contains(name.toLower()); }

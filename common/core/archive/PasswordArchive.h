@@ -12,9 +12,9 @@
 // and size, and renames the files into place only when every entry was read intact: a wrong
 // password or a damaged archive leaves every existing file untouched.
 
-// Adds the files matching `fileSpec` (a folder and a file pattern, e.g. "/x/tmp/*.*") to the
+// Adds the files matching `filePattern` (a folder and a file pattern, e.g. "/x/tmp/*.*") to the
 // archive, creating it or replacing entries of the same name.
-ArchiveResult ZipFiles(const QString &fileSpec, const QString &archive, const QString &password);
+ArchiveResult ZipFiles(const QString &filePattern, const QString &archive, const QString &password);
 
 // Adds every listed file to the archive, creating it or replacing entries of the same name.
 ArchiveResult ZipFileLists(const QStringList &files, const QString &archive, const QString &password);

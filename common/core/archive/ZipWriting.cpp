@@ -92,11 +92,11 @@ ArchiveResult ZipFileLists(const QStringList &files, const QString &archive, con
     return result;
 }
 
-ArchiveResult ZipFiles(const QString &fileSpec, const QString &archive, const QString &password)
+ArchiveResult ZipFiles(const QString &filePattern, const QString &archive, const QString &password)
 {
-    const QFileInfo spec(fileSpec);
-    const QDir folder = spec.isDir() ? QDir(spec.filePath()) : spec.dir();
-    const QString pattern = spec.isDir() ? QStringLiteral("*") : spec.fileName();
+    const QFileInfo given(filePattern);
+    const QDir folder = given.isDir() ? QDir(given.filePath()) : given.dir();
+    const QString pattern = given.isDir() ? QStringLiteral("*") : given.fileName();
     const QString archivePath = QFileInfo(archive).absoluteFilePath();
     QStringList files;
     const QStringList names = folder.entryList(filePatternToQt(pattern).split(QLatin1Char(' ')),
