@@ -27,16 +27,13 @@ private Q_SLOTS:
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
         const QStringList setup = {
-            QStringLiteral("create table if not exists p_tables (TableName text)"),
-            QStringLiteral("create table 出货单 (id integer primary key, RefNo text)"),
-            QStringLiteral("create table 出货单明细 (id integer primary key, RefNo text)"),
-            QStringLiteral("create table 收据 (id integer primary key, RefNo text)"),
+            QStringLiteral("delete from p_tables"),
             QStringLiteral("insert into 出货单 (RefNo) values ('1')"),
             QStringLiteral("insert into 出货单明细 (RefNo) values ('1')"),
             QStringLiteral("insert into 收据 (RefNo) values ('2')"),
-            QStringLiteral("insert into p_tables (TableName) values ('出货单')"),
-            QStringLiteral("insert into p_tables (TableName) values ('从未创建')"),
-            QStringLiteral("insert into p_tables (TableName) values ('收据')"),
+            QStringLiteral("insert into p_tables (RefNo, TableName) values ('1', '出货单')"),
+            QStringLiteral("insert into p_tables (RefNo, TableName) values ('2', '从未创建')"),
+            QStringLiteral("insert into p_tables (RefNo, TableName) values ('3', '收据')"),
             QStringLiteral("insert into Bs_Customer (CustName) values ('客户')"),
         };
         for (const QString &sql : setup)

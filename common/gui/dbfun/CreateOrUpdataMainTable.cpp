@@ -1,0 +1,36 @@
+#include "gui/dbfun/CreateOrUpdataMainTable.h"
+
+#include "core/dbfun/BillTableDdl.h"
+#include "gui/dialogs/MessageSeam.h"
+
+#include <QApplication>
+
+namespace {
+
+QString outcomeText(const BillTableResult &result, const QString &table, bool update)
+{
+    switch (result.outcome) {
+    case BillTableOutcome::Done:
+        return update ? QStringLiteral("更新完成") : QStringLiteral("创建完成");
+    case BillTableOutcome::AlreadyExists:
+        return QStringLiteral("数据表%1已经存在").arg(table);
+    case BillTableOutcome::Missing:
+        return QStringLiteral("数据表%1不存在,应先创建").arg(table);
+    case BillTableOutcome::Failed:
+        break;
+    }
+    return update ? QStringLiteral("更新错误") : QStringLiteral("创建错误");
+}
+
+} // namespace
+
+bool CreateOrUpdataMainTable(const QSqlDatabase &db, const QString &table, bool update,
+                             const std::optional<QList<TableFieldDef>> &defs)
+{
+    const BillTableResult result = BuildBillTable(db, table, update, defs);
+    MessageRequest request;
+    request.title = QApplication::applicationName();
+    request.text = outcomeText(result, table, update);
+    MessageSeam::ask(request);
+    return result.outcome == BillTableOutcome::Done;
+}
