@@ -2,15 +2,20 @@
 
 #include "core/db/AdoFunc.h"
 #include "core/db/SqlName.h"
+#include "core/errors/CorvaneError.h"
 
 #include <QSqlQuery>
 
 bool IsTableExists(const QSqlDatabase &db, const QString &table)
 {
-    return !SqlTableIsEmpty(db,
-                            QStringLiteral("select 1 from sqlite_master where type in ('table', 'view') "
-                                           "and name = ? collate nocase"),
-                            {table});
+    try {
+        return !SqlTableIsEmpty(db,
+                                QStringLiteral("select 1 from sqlite_master where type in ('table', 'view') "
+                                               "and name = ? collate nocase"),
+                                {table});
+    } catch (const DatabaseError &) {
+        return false; // a look-up that fails finds no table
+    }
 }
 
 QList<TableColumn> TableColumns(const QSqlDatabase &db, const QString &table)

@@ -17,7 +17,5 @@ QStringList SqliteShellColumns(const QString &databasePath, const QString &table
 {
     QString literal = table;
     literal.replace('\'', QLatin1String("''"));
-    QStringList columns = SqliteShellRows(databasePath,
-                                          QStringLiteral("select name || ' ' || upper(type) from pragma_table_info('%1')").arg(literal));
-    return columns;
+    return SqliteShellRows(databasePath, QStringLiteral("select name || ' ' || upper(type) from pragma_table_info('%1')").arg(literal));
 }
