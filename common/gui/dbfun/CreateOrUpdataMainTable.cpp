@@ -1,9 +1,7 @@
 #include "gui/dbfun/CreateOrUpdataMainTable.h"
 
 #include "core/dbfun/BillTableDdl.h"
-#include "gui/dialogs/MessageSeam.h"
-
-#include <QApplication>
+#include "gui/dialogs/MessageBoxes.h"
 
 namespace {
 
@@ -28,9 +26,6 @@ bool CreateOrUpdataMainTable(const QSqlDatabase &db, const QString &table, bool 
                              const std::optional<QList<TableFieldDef>> &defs)
 {
     const BillTableResult result = BuildBillTable(db, table, update, defs);
-    MessageRequest request;
-    request.title = QApplication::applicationName();
-    request.text = outcomeText(result, table, update);
-    MessageSeam::ask(request);
+    ShowMsgHint(outcomeText(result, table, update));
     return result.outcome == BillTableOutcome::Done;
 }

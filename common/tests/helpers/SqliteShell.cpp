@@ -1,16 +1,16 @@
-#include "SqliteShell.h"
+#include "helpers/SqliteShell.h"
 
-#include <QProcess>
-#include <QtTest>
+#include "helpers/ExternalTool.h"
+
+#include <QtGlobal>
 
 QStringList SqliteShellRows(const QString &databasePath, const QString &sql)
 {
-    QProcess shell;
-    shell.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), QStringLiteral("-separator"), QStringLiteral("|"),
-                                            databasePath, sql});
-    if (!shell.waitForFinished(30000) || shell.exitCode() != 0)
-        qWarning("sqlite3 failed: %s", shell.readAllStandardError().constData());
-    return QString::fromUtf8(shell.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const ToolRun run = runTool(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), QStringLiteral("-separator"),
+                                                            QStringLiteral("|"), databasePath, sql});
+    if (run.exitCode != 0)
+        qWarning("sqlite3 failed: %s", run.errors.constData());
+    return QString::fromUtf8(run.output).split('\n', Qt::SkipEmptyParts);
 }
 
 QStringList SqliteShellColumns(const QString &databasePath, const QString &table)
