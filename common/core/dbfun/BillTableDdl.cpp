@@ -21,18 +21,18 @@ const QString kCapitalBoth = QStringLiteral("合并+拆分");
 const QString kCapitalSplit = QStringLiteral("大写拆分");
 const QString kCapitalSplitShort = QStringLiteral("大写拆分2");
 
-ColumnSpec textColumn(const QString &name, int len)
+DdlColumn textColumn(const QString &name, int len)
 {
     return {name, *GetFieldSqlType(kText, len)};
 }
 
-void addMoneyPlaces(QList<ColumnSpec> &columns, const QString &field, int count, QString (*nameOf)(const QString &, const QString &))
+void addMoneyPlaces(QList<DdlColumn> &columns, const QString &field, int count, QString (*nameOf)(const QString &, const QString &))
 {
     for (int i = 0; i < count; ++i)
         columns.append(textColumn(nameOf(field, MONEY_FIELDNAME_CH.at(i)), 1));
 }
 
-void addDateParts(QList<ColumnSpec> &columns, const QString &field, QString (*nameOf)(const QString &, const QString &))
+void addDateParts(QList<DdlColumn> &columns, const QString &field, QString (*nameOf)(const QString &, const QString &))
 {
     for (const QString &part : DATE_FIELDNAME_CH)
         columns.append(textColumn(nameOf(field, part), 4));
@@ -77,7 +77,7 @@ QString GetFieldSqlDef(const QString &column, const QString &fieldType, int len)
     return type ? SqlName(column) + ' ' + *type : QString();
 }
 
-QList<ColumnSpec> ColumnsOfField(const TableFieldDef &def)
+QList<DdlColumn> ColumnsOfField(const TableFieldDef &def)
 {
     const QString field = def.fieldName.trimmed();
     const QString type = def.fieldType.trimmed();
@@ -87,7 +87,7 @@ QList<ColumnSpec> ColumnsOfField(const TableFieldDef &def)
     if (!sqlType)
         return {};
 
-    QList<ColumnSpec> columns{{field, *sqlType}};
+    QList<DdlColumn> columns{{field, *sqlType}};
     const bool money = type == kMoney;
     const bool date = type == kDate;
     if (money && small == kSmallSplit)
@@ -168,7 +168,7 @@ BillTableResult BuildBillTable(const QSqlDatabase &db, const QString &table, boo
         if (!update)
             ExecTmpQuery(db, createStatement(name));
         for (const TableFieldDef &def : fields) {
-            for (const ColumnSpec &column : ColumnsOfField(def))
+            for (const DdlColumn &column : ColumnsOfField(def))
                 AddOrAlterColumn(db, name, column.name, column.sqlType, update);
         }
         savepoint.release();

@@ -12,7 +12,7 @@
 #include <optional>
 
 // One column to add: its name and declared type.
-struct ColumnSpec
+struct DdlColumn
 {
     QString name;
     QString sqlType;
@@ -29,7 +29,7 @@ QString GetFieldSqlDef(const QString &column, const QString &fieldType, int len)
 // amount places, split characters, whole capital amount, 12 capital places, 8 capital places,
 // small date parts, whole capital date, capital date parts, check items. Nothing when the
 // field type is unknown.
-QList<ColumnSpec> ColumnsOfField(const TableFieldDef &def);
+QList<DdlColumn> ColumnsOfField(const TableFieldDef &def);
 
 // The first name of the definition (table, field or check item) that may not be defined, or
 // the first unknown field type; nothing when the definition is sound.
