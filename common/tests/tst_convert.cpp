@@ -45,6 +45,29 @@ qint64 ParseCapitalAmount(const QString &text)
     return number == 0 ? yuan * 100 + fen : -1;
 }
 
+// The capital text computed the plain way: every place of the right-aligned 15-place layout
+// written out, then the ordered replacements over the whole text.
+QString PlainCapitalText(qint64 fen)
+{
+    const QString digits = QStringLiteral("零壹贰叁肆伍陆柒捌玖");
+    const QString units = QStringLiteral("万仟佰拾亿仟佰拾万仟佰拾元角分");
+    const QString layout = QString::asprintf("%15lld", fen);
+    QString text;
+    for (int i = 0; i < 15; ++i) {
+        if (layout[i] != u' ') {
+            text += digits[layout[i].digitValue()];
+            text += units[i];
+        }
+    }
+    const char *steps[][2] = {{"零元", "元"}, {"零拾", "零"}, {"零佰", "零"}, {"零仟", "零"}, {"零万", "万"},
+                              {"零亿", "亿"}, {"亿万", "亿"}, {"零零零", "零"}, {"零零", "零"}, {"零万", "万"},
+                              {"零亿", "亿"}, {"亿万", "亿"}, {"零元", "元"}};
+    for (const auto &step : steps)
+        text.replace(QString::fromUtf8(step[0]), QString::fromUtf8(step[1]));
+    text.replace(QStringLiteral("零角"), text.contains(QStringLiteral("零分")) ? QStringLiteral("整") : QStringLiteral("零"));
+    return text.remove(QStringLiteral("零分"));
+}
+
 // The fen shown by the figure boxes, checked against the capital boxes place by place.
 qint64 FenFromBoxes(CurrencyCount amount)
 {
@@ -205,6 +228,7 @@ private Q_SLOTS:
             const CurrencyCount amount = fen * 100;
             const QString text = BigMoneyAllStr(amount);
             const QByteArray context = QByteArray::number(fen) + " fen: " + text.toUtf8();
+            QVERIFY2(text == PlainCapitalText(fen), context);
             QVERIFY2(fen == 0 ? text.isEmpty() : ParseCapitalAmount(text) == fen, context);
             QVERIFY2(!text.contains(QStringLiteral("零零")), context);
             QVERIFY2(!text.startsWith(u'零') && !text.endsWith(u'零'), context);

@@ -14,8 +14,9 @@ constexpr qint64 kFenLimit = 1'000'000'000'000'000;   // 10^15 fen = 10^13 yuan
 constexpr std::u16string_view kCapitalDigits = u"零壹贰叁肆伍陆柒捌玖";
 constexpr std::u16string_view kPlaceUnits = u"万仟佰拾亿仟佰拾万仟佰拾元角分";
 
-// Applied in this order, each over the whole text, to turn the place-by-place text into the
-// written form: zero places collapse to one 零, and 万/亿 survive a zero in front of them.
+// Applied in this order, each to every occurrence, to turn the place-by-place text (digit and
+// unit of every place, zeros included) into the written form: runs of zero places collapse to
+// one 零, and 万/亿 survive a zero in front of them.
 constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 13> kReplacements{{
     {u"零元", u"元"},
     {u"零拾", u"零"},
@@ -85,10 +86,8 @@ qint64 AmountToFen(CurrencyCount amount)
 int DigitCount(qint64 fen)
 {
     int count = 1;
-    while (fen >= 10) {
-        fen /= 10;
+    while (count < kPlaces && fen >= kPowersOfTen[count])
         ++count;
-    }
     return count;
 }
 
@@ -97,58 +96,66 @@ int DigitAt(qint64 fen, int pos)
     return int(fen / kPowersOfTen[pos] % 10);
 }
 
-// The capital text while it is being built: at most two characters per place, edited in place
-// (every replacement is no longer than what it replaces).
-class CapitalText
+// The place-by-place text rewritten into its written form: the 13 replacements in order, each
+// over the whole text, then a zero jiao becomes 整 where there is no fen (else 零) and zero fen
+// disappear.
+QString RewritePlaces(QString text)
 {
-public:
-    void append(char16_t c) { m_chars[m_size++] = c; }
+    for (const auto &[from, to] : kReplacements)
+        text.replace(QStringView(from).toString(), QStringView(to).toString());
+    text.replace(QStringLiteral("零角"), text.contains(QStringLiteral("零分")) ? QStringLiteral("整") : QStringLiteral("零"));
+    text.remove(QStringLiteral("零分"));
+    return text;
+}
 
-    bool contains(std::u16string_view piece) const
-    {
-        return view().find(piece) != std::u16string_view::npos;
-    }
+// Non-zero digits occur in no replacement, so they split the place-by-place text into pieces
+// that are rewritten independently: the unit of a non-zero digit at layout index `index`
+// followed by 零 and the unit of every zero place before the next non-zero digit at `next`
+// (kPlaces when there is none). A zero jiao and a zero fen always fall into the same piece.
+// Every such piece is rewritten once, up front, which makes an amount's text a few look-ups.
+using Tails = std::array<std::array<QString, kPlaces + 1>, kPlaces>;
 
-    // Replaces every occurrence, left to right, without re-examining a replaced piece.
-    void replaceAll(std::u16string_view from, std::u16string_view to)
-    {
-        const int fromSize = int(from.size());
-        int write = 0;
-        for (int read = 0; read < m_size;) {
-            if (read + fromSize <= m_size && view().substr(read, fromSize) == from) {
-                for (char16_t c : to)
-                    m_chars[write++] = c;
-                read += fromSize;
-            } else {
-                m_chars[write++] = m_chars[read++];
+const Tails &RewrittenTails()
+{
+    static const Tails tails = [] {
+        Tails t;
+        for (int index = 0; index < kPlaces; ++index) {
+            for (int next = index + 1; next <= kPlaces; ++next) {
+                QString piece{QChar(kPlaceUnits[index])};
+                for (int zero = index + 1; zero < next; ++zero) {
+                    piece += QChar(kCapitalDigits[0]);
+                    piece += QChar(kPlaceUnits[zero]);
+                }
+                t[index][next] = RewritePlaces(piece);
             }
         }
-        m_size = write;
-    }
-
-    QString toString() const { return QString(reinterpret_cast<const QChar *>(m_chars.data()), m_size); }
-
-private:
-    std::u16string_view view() const { return {m_chars.data(), size_t(m_size)}; }
-
-    std::array<char16_t, 2 * kPlaces> m_chars{};
-    int m_size = 0;
-};
+        return t;
+    }();
+    return tails;
+}
 
 QString AmountToBigStr(qint64 fen)
 {
-    CapitalText text;
-    // Every place of the right-aligned 15-place layout that holds a digit, zeros included.
-    for (int index = kPlaces - DigitCount(fen); index < kPlaces; ++index) {
-        text.append(kCapitalDigits[DigitAt(fen, kPlaces - 1 - index)]);
-        text.append(kPlaceUnits[index]);
+    // The digits of the right-aligned 15-place layout, by layout index (0 = 万 of 万亿).
+    std::array<int, kPlaces> digits{};
+    for (int index = kPlaces - 1; index >= 0 && fen > 0; --index, fen /= 10)
+        digits[index] = int(fen % 10);
+    std::array<QChar, 2 * kPlaces> text;
+    int size = 0;
+    int index = 0;
+    while (index < kPlaces && digits[index] == 0)
+        ++index;
+    while (index < kPlaces) {
+        int next = index + 1;
+        while (next < kPlaces && digits[next] == 0)
+            ++next;
+        text[size++] = QChar(kCapitalDigits[digits[index]]);
+        const QString &tail = RewrittenTails()[index][next];
+        std::copy(tail.cbegin(), tail.cend(), text.begin() + size);
+        size += int(tail.size());
+        index = next;
     }
-    for (const auto &[from, to] : kReplacements)
-        text.replaceAll(from, to);
-    // No fen: a zero jiao closes the text with 整; with fen it stands as 零 before them.
-    text.replaceAll(u"零角", text.contains(u"零分") ? u"整" : u"零");
-    text.replaceAll(u"零分", u"");
-    return text.toString();
+    return QString(text.data(), size);
 }
 
 QString YearToBigStr(int year)
