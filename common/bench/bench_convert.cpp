@@ -6,54 +6,27 @@
 
 namespace {
 
-constexpr CurrencyCount kAmount = 123456789012345;   // 12 345 678 901.2345 yuan: 13 places
-constexpr CurrencyCount kChequeAmount = 164090200;   // 16 409.02 yuan
+constexpr CurrencyCount kLongAmount = 123456789012345;   // 12 345 678 901.2345 yuan: 13 places
+constexpr CurrencyCount kChequeAmount = 164090200;       // 16 409.02 yuan
 const QDate kDate(2024, 10, 20);
 
-void BM_BigMoneyAllStr(benchmark::State &state)
+template <class Conversion>
+void BM_Conversion(benchmark::State &state, Conversion conversion)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(BigMoneyAllStr(kAmount));
+        benchmark::DoNotOptimize(conversion());
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_BigMoneyAllStr);
 
-void BM_SmallmoneyStr(benchmark::State &state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(SmallmoneyStr(kAmount, 7));
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_SmallmoneyStr);
-
-void BM_BigMoneyDisStr(benchmark::State &state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(BigMoneyDisStr(kAmount, 7));
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_BigMoneyDisStr);
-
-void BM_SmallDateDisStr(benchmark::State &state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(SmallDateDisStr(kDate, 2));
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_SmallDateDisStr);
-
-void BM_BigDateDisStr(benchmark::State &state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(BigDateDisStr(kDate, 2));
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_BigDateDisStr);
+BENCHMARK_CAPTURE(BM_Conversion, BigMoneyAllStr, [] { return BigMoneyAllStr(kLongAmount); });
+BENCHMARK_CAPTURE(BM_Conversion, SmallmoneyStr, [] { return SmallmoneyStr(kLongAmount, 7); });
+BENCHMARK_CAPTURE(BM_Conversion, BigMoneyDisStr, [] { return BigMoneyDisStr(kLongAmount, 7); });
+BENCHMARK_CAPTURE(BM_Conversion, SmallDateDisStr, [] { return SmallDateDisStr(kDate, 2); });
+BENCHMARK_CAPTURE(BM_Conversion, BigDateDisStr, [] { return BigDateDisStr(kDate, 2); });
 
 // Everything one amount field derives: one item is one amount.
-void BM_DerivedTextsOfOneAmount(benchmark::State &state)
+void BM_DerivedTextsOfOneAmount(benchmark::State &state, CurrencyCount amount)
 {
-    const CurrencyCount amount = state.range(0) ? kAmount : kChequeAmount;
     for (auto _ : state) {
         for (int pos = 0; pos < 12; ++pos) {
             benchmark::DoNotOptimize(SmallmoneyStr(amount, pos));
@@ -63,7 +36,9 @@ void BM_DerivedTextsOfOneAmount(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_DerivedTextsOfOneAmount)->ArgName("long")->Arg(0)->Arg(1);
+
+BENCHMARK_CAPTURE(BM_DerivedTextsOfOneAmount, cheque, kChequeAmount);
+BENCHMARK_CAPTURE(BM_DerivedTextsOfOneAmount, long, kLongAmount);
 
 } // namespace
 
