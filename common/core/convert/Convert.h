@@ -21,9 +21,9 @@ QString SmallmoneyStr(CurrencyCount amount, int pos);
 // The capital digit at place pos, "零" left of the highest digit; the empty text for pos < 0.
 QString BigMoneyDisStr(CurrencyCount amount, int pos);
 
-// Part 0 the year (4 figures), 1 the month, 2 the day (2 figures each); else the empty text.
+// By part: 0 the year (4 figures), 1 the month, 2 the day (2 figures each); else the empty text.
 QString SmallDateDisStr(const QDate &date, int part);
 
-// Part 0 the year digit by digit (贰零贰肆), 1 the month, 2 the day as the bank writes them
+// By part: 0 the year digit by digit (贰零贰肆), 1 the month, 2 the day as the bank writes them
 // (零伍, 零壹拾, 壹拾壹, 零贰拾, 叁拾壹); else the empty text.
 QString BigDateDisStr(const QDate &date, int part);
