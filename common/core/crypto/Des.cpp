@@ -2,9 +2,8 @@
 
 #include "core/crypto/DesBlockCipher.h"
 #include "core/crypto/DesError.h"
+#include "core/text/GbkCodec.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QtEndian>
 
 namespace {
@@ -16,18 +15,6 @@ DesBlockCipher CipherFor(const QByteArray &key)
     char keyBytes[kBlock] = {};
     memcpy(keyBytes, key.constData(), std::min<qsizetype>(key.size(), kBlock));
     return DesBlockCipher(qFromBigEndian<quint64>(keyBytes));
-}
-
-QByteArray ToGbk(const QString &text)
-{
-    QStringEncoder encoder("GBK");
-    return encoder.encode(text);
-}
-
-QString FromGbk(const QByteArray &bytes)
-{
-    QStringDecoder decoder("GBK");
-    return decoder.decode(bytes);
 }
 
 int HexDigit(char c)
@@ -74,12 +61,12 @@ QByteArray DecryStr(const QByteArray &data, const QByteArray &key)
 
 QString DesEncryStrHex(const QString &text, const QString &key)
 {
-    return QString::fromLatin1(EncryStr(ToGbk(text), ToGbk(key)).toHex());
+    return QString::fromLatin1(EncryStr(toGbk(text), toGbk(key)).toHex());
 }
 
 QString DesDecryStrHex(const QString &hexText, const QString &key)
 {
-    return FromGbk(DecryStr(HexTextToBytes(hexText.toLatin1()), ToGbk(key)));
+    return fromGbk(DecryStr(HexTextToBytes(hexText.toLatin1()), toGbk(key)));
 }
 
 QByteArray HexTextToBytes(QByteArrayView hexText)
