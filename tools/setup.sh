@@ -10,7 +10,7 @@ packages=(
   libzip-dev zlib1g-dev libxlsxwriter-dev libfreexl-dev libsqlite3-dev
   libbenchmark-dev
   sqlite3 zip unzip openssl binutils
-  fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei fontconfig
+  fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei fonts-liberation2 fontconfig
   poppler-utils xvfb xauth desktop-file-utils
   python3 python3-openpyxl python3-xlrd python3-xlwt
 )

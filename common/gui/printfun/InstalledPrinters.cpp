@@ -1,0 +1,8 @@
+#include "gui/printfun/InstalledPrinters.h"
+
+#include <QPrinterInfo>
+
+QStringList InstalledPrinters()
+{
+    return QPrinterInfo::availablePrinterNames();
+}

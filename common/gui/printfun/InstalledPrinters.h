@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// Names of the printers the system offers.
+QStringList InstalledPrinters();
