@@ -1,0 +1,290 @@
+#include "TestProgramFolder.h"
+
+#include "core/db/AdoFunc.h"
+#include "core/errors/CorvaneError.h"
+#include "core/globals/PubDm.h"
+#include "core/printfun/NoteLookup.h"
+#include "core/printfun/ParaSwitch.h"
+#include "core/template/EditKinds.h"
+#include "core/template/FieldTag.h"
+#include "core/template/TemplateRecord.h"
+#include "core/template/TemplateStore.h"
+
+#include <QProcess>
+#include <QSqlQuery>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(QList<FieldTagRow>)
+
+// Template rows: defaults, numbering, the one default format per category, unplaced fields,
+// and the look-ups and switches read from the shipped tables.
+class TestTemplateRecords : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestProgramFolder> m_folder;
+
+    // Answers from the sqlite3 shell, independent of the program's own SQL layer.
+    QString shell(const QString &sql)
+    {
+        QProcess sqlite;
+        sqlite.start(QStringLiteral("sqlite3"), {m_folder->databasePath(), sql});
+        if (!sqlite.waitForFinished(10000) || sqlite.exitCode() != 0)
+            qFatal("sqlite3 failed: %s", sqlite.readAllStandardError().constData());
+        return QString::fromUtf8(sqlite.readAllStandardOutput()).trimmed();
+    }
+
+    qint64 addTemplate(const QString &name, const QString &category, const QString &kind = QStringLiteral("支票"))
+    {
+        QVariantMap row = NewTemplateRow(CurAdo, QStringLiteral("admin"), QDate(2024, 5, 6));
+        row.insert(QStringLiteral("NoteName"), name);
+        row.insert(QStringLiteral("NoteNameType"), category);
+        row.insert(QStringLiteral("NoteType"), kind);
+        row.insert(QStringLiteral("DataTablename"), QStringLiteral("银行转帐单"));
+        return InsertTemplateRow(CurAdo, row);
+    }
+
+    QString refNoOf(const QString &name)
+    {
+        return SelTableStringValue(CurAdo, QStringLiteral("select RefNo from p_NoteList where NoteName = ?"), {name});
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folder = std::make_unique<TestProgramFolder>();
+        m_folder->openDatabase();
+    }
+    void cleanup() { m_folder.reset(); }
+
+    void newTemplateRow()
+    {
+        const qint64 autoid = addTemplate(QStringLiteral("工行支票"), QStringLiteral("支票"));
+        QCOMPARE(shell(QStringLiteral("select RefNo, ReviseBy, ReviseDate, \"default\", Xmove, Ymove, typeof(Xmove) "
+                                      "from p_NoteList where autoid = %1").arg(autoid)),
+                 QStringLiteral("10001|admin|2024-05-06|是|0.0|0.0|real"));
+        addTemplate(QStringLiteral("农行支票"), QStringLiteral("农行"));
+        QCOMPARE(refNoOf(QStringLiteral("农行支票")), QStringLiteral("10002"));
+    }
+
+    void oneDefaultPerCategory()
+    {
+        // Two categories with two formats each, every row asking to be the default.
+        addTemplate(QStringLiteral("A1"), QStringLiteral("甲"));
+        addTemplate(QStringLiteral("A2"), QStringLiteral("甲"));
+        addTemplate(QStringLiteral("B1"), QStringLiteral("乙"));
+        addTemplate(QStringLiteral("B2"), QStringLiteral("乙"));
+        QCOMPARE(shell(QStringLiteral("select NoteName || '=' || \"default\" from p_NoteList order by NoteName")),
+                 QStringLiteral("A1=是\nA2=否\nB1=是\nB2=否"));
+        // Saving the default again keeps it; any other name in its category is refused.
+        QCOMPARE(DefaultFlagFor(CurAdo, QStringLiteral("甲"), QStringLiteral("A1")), QStringLiteral("是"));
+        QCOMPARE(DefaultFlagFor(CurAdo, QStringLiteral("甲"), QStringLiteral("A2")), QStringLiteral("否"));
+        QCOMPARE(DefaultFlagFor(CurAdo, QStringLiteral("丙"), QStringLiteral("C1")), QStringLiteral("是"));
+        // Categories compare without regard to letter case.
+        addTemplate(QStringLiteral("X1"), QStringLiteral("Bank"));
+        addTemplate(QStringLiteral("X2"), QStringLiteral("BANK"));
+        QCOMPARE(shell(QStringLiteral("select count(*) from p_NoteList where \"default\" = '是' "
+                                      "group by NoteNameType collate nocase")),
+                 QStringLiteral("1\n1\n1"));
+    }
+
+    void formatLookups()
+    {
+        const QString name = QStringLiteral("O'Neil 支票");
+        addTemplate(name, QStringLiteral("工行"), QStringLiteral("支票"));
+        addTemplate(QStringLiteral("工行二"), QStringLiteral("工行"), QStringLiteral("支票"));
+        addTemplate(QStringLiteral("农行"), QStringLiteral("农行"), QStringLiteral("支票"));
+        QCOMPARE(NoteTypeName(CurAdo, name), QStringLiteral("工行"));
+        QCOMPARE(NoteBaseType(CurAdo, name), QStringLiteral("支票"));
+        QVERIFY(IsNoteNameExists(CurAdo, name));
+        QVERIFY(IsNoteNameExists(CurAdo, QStringLiteral("o'neil 支票")));
+        QVERIFY(!IsNoteNameExists(CurAdo, QStringLiteral("没有")));
+        QCOMPARE(NoteTypeName(CurAdo, QStringLiteral("没有")), QString());
+
+        // No category chosen yet for the kind.
+        QCOMPARE(GetDefaultNOte(CurAdo, QStringLiteral("支票")), QString());
+        QCOMPARE(GetDefaultNoteName(CurAdo, QStringLiteral("支票")), QString());
+        // The main page chooses 工行 as the kind's category.
+        ExecTmpQuery(CurAdo, QStringLiteral("update p_NoteList set DefNote = case when NoteNameType = ? then 1 else 0 end"),
+                     {QStringLiteral("工行")});
+        QCOMPARE(GetDefaultNoteName(CurAdo, QStringLiteral("支票")), name);
+        QCOMPARE(NoteTypeName(CurAdo, GetDefaultNOte(CurAdo, QStringLiteral("支票"))), QStringLiteral("工行"));
+        QCOMPARE(GetDefaultNoteName(CurAdo, QStringLiteral("进账单")), QString());
+    }
+
+    void switches()
+    {
+        QVERIFY(!CheckCheckNoWhenPrint(CurAdo));
+        QVERIFY(!AlwaysSelectPrinter(CurAdo));
+        QVERIFY(EnterSysNeedLogin(CurAdo));
+        QVERIFY(!ParaSwitchIsOn(CurAdo, QStringLiteral("打印时是否自动保存")));
+        ExecTmpQuery(CurAdo, QStringLiteral("update bs_ParaList set ParaValue = ' 是 ' where ParaName = ?"),
+                     {QStringLiteral("打印支票时是否验证支票号码")});
+        QVERIFY(CheckCheckNoWhenPrint(CurAdo));
+        ExecTmpQuery(CurAdo, QStringLiteral("update bs_ParaList set ParaValue = 'yes' where ParaName = ?"),
+                     {QStringLiteral("打印支票时是否验证支票号码")});
+        QVERIFY(!CheckCheckNoWhenPrint(CurAdo));
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from bs_ParaList where ParaName = ?"), {QStringLiteral("是否登录")});
+        QVERIFY(!EnterSysNeedLogin(CurAdo));
+        QCOMPARE(shell(QStringLiteral("select count(*) from bs_ParaList where Type = 1")), QStringLiteral("3"));
+    }
+
+    void unplacedFieldIsStoredAsNullAndNeverRead()
+    {
+        addTemplate(QStringLiteral("工行支票"), QStringLiteral("支票"));
+        const QString refNo = refNoOf(QStringLiteral("工行支票"));
+        auto field = [&](const QString &caption, const QVariant &x, int parent = 0) {
+            QVariantMap row = NewTemplateFieldRow(refNo);
+            row.insert(QStringLiteral("CtlCName"), caption);
+            row.insert(QStringLiteral("DbFieldName"), caption);
+            row.insert(QStringLiteral("Ctlx"), x);
+            row.insert(QStringLiteral("ParentId"), parent);
+            return InsertTemplateFieldRow(CurAdo, row);
+        };
+        field(QStringLiteral("金额"), 300);
+        field(QStringLiteral("用途"), QString());
+        field(QStringLiteral("日期"), 20);
+        const qint64 moved = field(QStringLiteral("收款人"), 40);
+        field(QStringLiteral("空白"), QStringLiteral("  "));
+        field(QStringLiteral("数量"), 10, 500);
+        ExecTmpQuery(CurAdo, QStringLiteral("update p_NoteCntlList set Ctlx = '' where autoid = ?"), {moved});
+
+        QCOMPARE(shell(QStringLiteral("select CtlCName || ':' || typeof(Ctlx) from p_NoteCntlList order by autoid")),
+                 QStringLiteral("金额:integer\n用途:null\n日期:integer\n收款人:null\n空白:null\n数量:integer"));
+
+        QSqlQuery query(CurAdo);
+        QVERIFY(query.prepare(PlacedFieldsSql()));
+        query.addBindValue(QStringLiteral("工行支票"));
+        query.addBindValue(0);
+        QVERIFY(query.exec());
+        QStringList captions;
+        while (query.next())
+            captions << query.value(QStringLiteral("CtlCName")).toString();
+        QCOMPARE(captions, (QStringList{QStringLiteral("日期"), QStringLiteral("金额")}));
+    }
+
+    void printedGridColumns()
+    {
+        addTemplate(QStringLiteral("送货单"), QStringLiteral("送货"));
+        const QString refNo = refNoOf(QStringLiteral("送货单"));
+        const QList<std::tuple<QString, QVariant, QString>> columns = {
+            {QStringLiteral("品名"), 200, QStringLiteral("是")},
+            {QStringLiteral("规格"), 100, QStringLiteral("否")},
+            {QStringLiteral("数量"), QString(), QStringLiteral("是")},
+            {QStringLiteral("单价"), 50, QStringLiteral("是")},
+        };
+        for (const auto &[caption, x, printed] : columns) {
+            QVariantMap row = NewTemplateFieldRow(refNo);
+            row.insert(QStringLiteral("CtlCName"), caption);
+            row.insert(QStringLiteral("Ctlx"), x);
+            row.insert(QStringLiteral("NeedPrint"), printed);
+            row.insert(QStringLiteral("ParentId"), 500);
+            InsertTemplateFieldRow(CurAdo, row);
+        }
+        QSqlQuery query(CurAdo);
+        QVERIFY(query.prepare(PrintedGridColumnsSql()));
+        query.addBindValue(QStringLiteral("送货单"));
+        query.addBindValue(500);
+        QVERIFY(query.exec());
+        QStringList captions;
+        while (query.next())
+            captions << query.value(QStringLiteral("CtlCName")).toString();
+        QCOMPARE(captions, (QStringList{QStringLiteral("品名"), QStringLiteral("单价")}));
+    }
+
+    void unknownColumnIsRefused()
+    {
+        QVariantMap row = NewTemplateFieldRow(QStringLiteral("1"));
+        row.insert(QStringLiteral("Ctlx) values (1); drop table p_NoteList; --"), 1);
+        QVERIFY_THROWS_EXCEPTION(CorvaneError, InsertTemplateFieldRow(CurAdo, row));
+        QCOMPARE(shell(QStringLiteral("select count(*) from p_NoteCntlList")), QStringLiteral("0"));
+    }
+
+    void newFieldDefaults_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("dataTable");
+        QTest::addColumn<QString>("expected");
+        const QString plain = QStringLiteral("%1|居左|居中|是|是|1|0|黑体;10;;;;|否|0|||");
+        QTest::newRow("text display") << EditKindName(ekTextDisplay) << "送货单" << plain.arg("文本显示");
+        QTest::newRow("amount") << EditKindName(ekAmount) << "送货单"
+                                << QStringLiteral("小写金额|居中|居中|是|是|1|0|黑体;10;;;;|否|0|金额|11|2");
+        QTest::newRow("spaced string, bank transfer") << EditKindName(ekSpacedString) << "银行转帐单"
+                                                      << QStringLiteral("等距字符串|居中|居中|是|是|1|0|黑体;10;;;;|否|0|支付密码|16|0");
+        QTest::newRow("spaced string, waybill") << EditKindName(ekSpacedString) << "快递单"
+                                                << QStringLiteral("等距字符串|居中|居中|是|是|1|0|黑体;10;;;;|否|0||6|0");
+        QTest::newRow("spaced string, other table") << EditKindName(ekSpacedString) << "送货单"
+                                                    << QStringLiteral("等距字符串|居中|居中|是|是|1|0|黑体;10;;;;|否|0|||");
+    }
+    void newFieldDefaults()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, dataTable);
+        QFETCH(QString, expected);
+        QVariantMap row = NewTemplateFieldRow(QStringLiteral("10001"));
+        ApplyNewFieldKind(row, kind, dataTable);
+        row.insert(QStringLiteral("Tag"), 1000);
+        InsertTemplateFieldRow(CurAdo, row);
+        QCOMPARE(shell(QStringLiteral("select FieldEditType, xAlign, yAlign, NeedPrint, NeedShow, DropDownLevel, "
+                                      "InitType, CtlFontName, MultiLine, ParentId, DbFieldName, DigitalCount, FitParam "
+                                      "from p_NoteCntlList")),
+                 expected);
+    }
+
+    void kindChange_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("amount") << int(ekAmount) << "DigitalCount" << QVariant(11);
+        QTest::newRow("check group") << int(ekCheckGroup) << "NeedPrint" << QVariant(QStringLiteral("否"));
+        QTest::newRow("plain text") << int(ekPlainText) << "xAlign" << QVariant(QStringLiteral("居右"));
+    }
+    void kindChange()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, column);
+        QFETCH(QVariant, value);
+        QVariantMap row = NewTemplateFieldRow(QStringLiteral("1"));
+        ApplyFieldKindChange(row, EditKindName(EditKindIndex(kind)));
+        QCOMPARE(row.value(QStringLiteral("FieldEditType")).toString(), EditKindName(EditKindIndex(kind)));
+        QCOMPARE(row.value(column), value);
+    }
+
+    void tags_data()
+    {
+        QTest::addColumn<QList<FieldTagRow>>("rows");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<int>("grid");
+        const QString grid = EditKindName(ekGrid);
+        const QString edit = EditKindName(ekEditor);
+        QTest::newRow("empty template") << QList<FieldTagRow>{} << 1000 << 500;
+        QTest::newRow("fields only") << QList<FieldTagRow>{{1000, edit}, {1003, edit}, {1001, edit}} << 1004 << 500;
+        QTest::newRow("first grid; its columns continue the field numbers")
+            << QList<FieldTagRow>{{1000, edit}, {500, grid}, {1001, edit}} << 1002 << 501;
+        QTest::newRow("grids only") << QList<FieldTagRow>{{500, grid}, {502, grid}} << 1000 << 503;
+        QTest::newRow("kind with blanks still a grid") << QList<FieldTagRow>{{510, grid + ' '}} << 1000 << 511;
+    }
+    void tags()
+    {
+        QFETCH(QList<FieldTagRow>, rows);
+        QFETCH(int, field);
+        QFETCH(int, grid);
+        QCOMPARE(NextFieldTag(rows, false), field);
+        QCOMPARE(NextFieldTag(rows, true), grid);
+    }
+
+    void editKinds()
+    {
+        QCOMPARE(array_Component_EditType().size(), 14);
+        QCOMPARE(GetEditType(QStringLiteral("编辑器")), 0);
+        QCOMPARE(GetEditType(QStringLiteral("表格")), 8);
+        QCOMPARE(GetEditType(QStringLiteral("多项勾选2")), 13);
+        QCOMPARE(GetEditType(QStringLiteral("表格 ")), -1);
+        QCOMPARE(GetEditType(QStringLiteral("多项勾选_多个")), -1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTemplateRecords)
+#include "tst_templaterecords.moc"
