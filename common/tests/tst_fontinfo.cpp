@@ -1,6 +1,7 @@
 #include "core/errors/CorvaneError.h"
 #include "core/printfun/FontInfo.h"
 #include "core/printfun/FontSubstitution.h"
+#include "core/text/FontString.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -68,12 +69,12 @@ private Q_SLOTS:
         font.setPointSize(12);
         font.setBold(true);
         font.setUnderline(true);
-        QCOMPARE(EncodeFontInfo(font), QStringLiteral("宋体;12;粗体;;下划线;"));
+        QCOMPARE(FontToFontString(font), QStringLiteral("宋体;12;粗体;;下划线;"));
         font.setBold(false);
         font.setUnderline(false);
         font.setItalic(true);
         font.setStrikeOut(true);
-        QCOMPARE(EncodeFontInfo(font), QStringLiteral("宋体;12;;斜体;;删除线"));
+        QCOMPARE(FontToFontString(font), QStringLiteral("宋体;12;;斜体;;删除线"));
     }
 
     void roundTripKeepsTheStoredName_data()
@@ -86,7 +87,7 @@ private Q_SLOTS:
     void roundTripKeepsTheStoredName()
     {
         QFETCH(QString, text);
-        QCOMPARE(EncodeFontInfo(*DecodeFontInfo(text)), text);
+        QCOMPARE(FontToFontString(*DecodeFontInfo(text)), text);
     }
 
     void everyWindowsNameResolvesToItsInstalledFace_data()

@@ -45,6 +45,22 @@ private:
         return InsertTemplateRow(CurAdo, row);
     }
 
+    // Captions of the rows a field statement returns for a template and a parent.
+    QStringList captionsOf(const QString &sql, const QString &noteName, int parentId)
+    {
+        QSqlQuery query(CurAdo);
+        if (!query.prepare(sql))
+            qFatal("cannot prepare the field statement");
+        query.addBindValue(noteName);
+        query.addBindValue(parentId);
+        if (!query.exec())
+            qFatal("cannot run the field statement");
+        QStringList captions;
+        while (query.next())
+            captions << query.value(QStringLiteral("CtlCName")).toString();
+        return captions;
+    }
+
     QString refNoOf(const QString &name)
     {
         return SelTableStringValue(CurAdo, QStringLiteral("select RefNo from p_NoteList where NoteName = ?"), {name});
@@ -153,15 +169,8 @@ private Q_SLOTS:
         QCOMPARE(shell(QStringLiteral("select CtlCName || ':' || typeof(Ctlx) from p_NoteCntlList order by autoid")),
                  QStringLiteral("金额:integer\n用途:null\n日期:integer\n收款人:null\n空白:null\n数量:integer"));
 
-        QSqlQuery query(CurAdo);
-        QVERIFY(query.prepare(PlacedFieldsSql()));
-        query.addBindValue(QStringLiteral("工行支票"));
-        query.addBindValue(0);
-        QVERIFY(query.exec());
-        QStringList captions;
-        while (query.next())
-            captions << query.value(QStringLiteral("CtlCName")).toString();
-        QCOMPARE(captions, (QStringList{QStringLiteral("日期"), QStringLiteral("金额")}));
+        QCOMPARE(captionsOf(PlacedFieldsSql(), QStringLiteral("工行支票"), 0),
+                 (QStringList{QStringLiteral("日期"), QStringLiteral("金额")}));
     }
 
     void printedGridColumns()
@@ -182,15 +191,8 @@ private Q_SLOTS:
             row.insert(QStringLiteral("ParentId"), 500);
             InsertTemplateFieldRow(CurAdo, row);
         }
-        QSqlQuery query(CurAdo);
-        QVERIFY(query.prepare(PrintedGridColumnsSql()));
-        query.addBindValue(QStringLiteral("送货单"));
-        query.addBindValue(500);
-        QVERIFY(query.exec());
-        QStringList captions;
-        while (query.next())
-            captions << query.value(QStringLiteral("CtlCName")).toString();
-        QCOMPARE(captions, (QStringList{QStringLiteral("品名"), QStringLiteral("单价")}));
+        QCOMPARE(captionsOf(PrintedGridColumnsSql(), QStringLiteral("送货单"), 500),
+                 (QStringList{QStringLiteral("品名"), QStringLiteral("单价")}));
     }
 
     void unknownColumnIsRefused()

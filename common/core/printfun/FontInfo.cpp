@@ -5,14 +5,7 @@
 
 #include <QStringList>
 
-#include <cmath>
-
 namespace {
-const QString kBold = QStringLiteral("粗体");
-const QString kItalic = QStringLiteral("斜体");
-const QString kUnderline = QStringLiteral("下划线");
-const QString kStrikeOut = QStringLiteral("删除线");
-
 bool styleItem(const QStringList &items, int index)
 {
     return index < items.size() && !items.at(index).isEmpty();
@@ -39,16 +32,6 @@ std::optional<QFont> DecodeFontInfo(const QString &fontString)
     font.setUnderline(styleItem(items, 4));
     font.setStrikeOut(styleItem(items, 5));
     return font;
-}
-
-QString EncodeFontInfo(const QFont &font)
-{
-    const int size = font.pointSize() > 0 ? font.pointSize() : static_cast<int>(std::nearbyint(font.pointSizeF()));
-    return QStringLiteral("%1;%2;%3;%4;%5;%6")
-        .arg(font.family())
-        .arg(size)
-        .arg(font.bold() ? kBold : QString(), font.italic() ? kItalic : QString(),
-             font.underline() ? kUnderline : QString(), font.strikeOut() ? kStrikeOut : QString());
 }
 
 QString DefaultFontInfo()

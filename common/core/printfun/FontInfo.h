@@ -12,8 +12,5 @@
 // style on. A size that is not an integer raises CorvaneError.
 std::optional<QFont> DecodeFontInfo(const QString &fontString);
 
-// The font string of a font ("%s;%d;%s;%s;%s;%s").
-QString EncodeFontInfo(const QFont &font);
-
 // The font string of a new field.
 QString DefaultFontInfo();

@@ -2,8 +2,9 @@
 
 #include "core/db/AdoFunc.h"
 #include "core/printfun/NoteLookup.h"
-#include "gui/dialogs/MessageSeam.h"
+#include "gui/dialogs/MessageBoxes.h"
 #include "gui/printfun/InstalledPrinters.h"
+#include "gui/printfun/OkCancelButtons.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -29,16 +30,11 @@ TSelBatPrintForm::TSelBatPrintForm(const QStringList &formats, const QString &fo
     : QDialog(parent), m_formats(listBox(formats, format, this)), m_printers(listBox(printers, printer, this))
 {
     setWindowTitle(QStringLiteral("选择打印"));
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TSelBatPrintForm::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TSelBatPrintForm::reject);
 
     auto *layout = new QFormLayout(this);
     layout->addRow(QStringLiteral("单据格式"), m_formats);
     layout->addRow(QStringLiteral("打印机"), m_printers);
-    layout->addRow(buttons);
+    layout->addRow(OkCancelButtons(this));
 }
 
 QString TSelBatPrintForm::choice() const
@@ -54,7 +50,7 @@ void TSelBatPrintForm::accept()
     else if (m_printers->currentText().isEmpty())
         refusal = QStringLiteral("打印机不能为空");
     if (!refusal.isEmpty()) {
-        MessageSeam::ask({QMessageBox::Information, QStringLiteral("提示"), refusal});
+        ShowMsgHint(refusal);
         return;
     }
     QDialog::accept();

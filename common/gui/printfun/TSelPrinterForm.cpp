@@ -1,12 +1,12 @@
 #include "gui/printfun/TSelPrinterForm.h"
 
-#include "gui/dialogs/MessageSeam.h"
+#include "gui/dialogs/MessageBoxes.h"
 #include "gui/printfun/InstalledPrinters.h"
+#include "gui/printfun/OkCancelButtons.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 TSelPrinterForm::TSelPrinterForm(const QStringList &printers, const QString &current, QWidget *parent)
@@ -19,16 +19,11 @@ TSelPrinterForm::TSelPrinterForm(const QStringList &printers, const QString &cur
     if (!found.isEmpty())
         m_list->setCurrentItem(found.first());
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TSelPrinterForm::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TSelPrinterForm::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(m_makeDefault);
-    layout->addWidget(buttons);
+    layout->addWidget(OkCancelButtons(this));
 }
 
 QString TSelPrinterForm::selectedPrinter() const
@@ -40,7 +35,7 @@ QString TSelPrinterForm::selectedPrinter() const
 void TSelPrinterForm::accept()
 {
     if (selectedPrinter().isEmpty()) {
-        MessageSeam::ask({QMessageBox::Information, QStringLiteral("提示"), QStringLiteral("要选中打印机")});
+        ShowMsgHint(QStringLiteral("要选中打印机"));
         return;
     }
     QDialog::accept();
