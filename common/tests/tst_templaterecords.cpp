@@ -7,6 +7,7 @@
 #include "core/printfun/ParaSwitch.h"
 #include "core/template/EditKinds.h"
 #include "core/template/FieldTag.h"
+#include "core/template/PictureSize.h"
 #include "core/template/TemplateRecord.h"
 #include "core/template/TemplateStore.h"
 
@@ -285,6 +286,35 @@ private Q_SLOTS:
         QCOMPARE(GetEditType(QStringLiteral("多项勾选2")), 13);
         QCOMPARE(GetEditType(QStringLiteral("表格 ")), -1);
         QCOMPARE(GetEditType(QStringLiteral("多项勾选_多个")), -1);
+    }
+
+    void pictureInches_data()
+    {
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("density");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("inches");
+        QTest::newRow("72 dpi") << 1700 << 72 << int(DotsPerInch) << "23.611111";
+        QTest::newRow("96 dpi") << 800 << 96 << int(DotsPerInch) << "8.333333";
+        QTest::newRow("300 dpi") << 2550 << 300 << int(DotsPerInch) << "8.500000";
+        QTest::newRow("118 dots per cm") << 1000 << 118 << int(DotsPerCentimetre) << "3.336447";
+        QTest::newRow("no unit reads as per inch") << 600 << 200 << int(DensityNoUnit) << "3.000000";
+        QTest::newRow("no density") << 600 << 0 << int(DotsPerInch) << QString();
+    }
+    void pictureInches()
+    {
+        QFETCH(int, pixels);
+        QFETCH(int, density);
+        QFETCH(int, unit);
+        QFETCH(QString, inches);
+        const std::optional<double> value = PictureInches(pixels, density, unit);
+        QCOMPARE(value ? InchesText(*value) : QString(), inches);
+    }
+
+    void pictureSizeKeyIsTheGbkBaseName()
+    {
+        QCOMPARE(PictureSizeKey(QStringLiteral("工行支票.jpg")), QByteArray("\xb9\xa4\xd0\xd0\xd6\xa7\xc6\xb1"));
+        QCOMPARE(PictureSizeKey(QStringLiteral("cheque.2024.JPG")), QByteArray("cheque.2024"));
     }
 };
 
