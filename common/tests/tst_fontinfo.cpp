@@ -104,6 +104,7 @@ private Q_SLOTS:
         QVERIFY2(QFontDatabase::families().contains(installed), qPrintable(installed + " is not installed"));
         const std::optional<QFont> font = DecodeFontInfo(windowsName + QStringLiteral(";12;;;;"));
         QCOMPARE(QFontInfo(*font).family(), installed);
+        QCOMPARE(QFontInfo(QFont(windowsName)).family(), installed); // fonts made elsewhere too
     }
 };
 

@@ -1,7 +1,6 @@
 #include "core/printfun/FontInfo.h"
 
 #include "core/errors/CorvaneError.h"
-#include "core/printfun/FontSubstitution.h"
 
 #include <QStringList>
 
@@ -16,7 +15,6 @@ std::optional<QFont> DecodeFontInfo(const QString &fontString)
 {
     if (fontString.isEmpty())
         return std::nullopt;
-    InstallFontSubstitutions();
     const QStringList items = fontString.split(QLatin1Char(';'));
     const QString sizeText = items.value(1);
     bool ok = false;

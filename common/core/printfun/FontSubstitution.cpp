@@ -1,8 +1,7 @@
 #include "core/printfun/FontSubstitution.h"
 
+#include <QCoreApplication>
 #include <QFont>
-
-#include <mutex>
 
 namespace {
 const QString kMing = QStringLiteral("AR PL UMing CN");
@@ -54,11 +53,11 @@ const QList<FontSubstitute> &FontSubstitutionTable()
     return table;
 }
 
-void InstallFontSubstitutions()
+namespace {
+void installFontSubstitutions()
 {
-    static std::once_flag installed;
-    std::call_once(installed, [] {
-        for (const FontSubstitute &entry : FontSubstitutionTable())
-            QFont::insertSubstitution(entry.windowsName, entry.installedFamily);
-    });
+    for (const FontSubstitute &entry : FontSubstitutionTable())
+        QFont::insertSubstitution(entry.windowsName, entry.installedFamily);
 }
+}
+Q_COREAPP_STARTUP_FUNCTION(installFontSubstitutions)

@@ -14,6 +14,6 @@ struct FontSubstitute
 
 const QList<FontSubstitute> &FontSubstitutionTable();
 
-// Registers the table with Qt's font matching, once per process. A font keeps its stored
-// family name (so it is written back unchanged); only the matching sees the substitute.
-void InstallFontSubstitutions();
+// The table is registered with Qt's font matching when the application object is made, so
+// every font of the process resolves through it. A font keeps its stored family name (it is
+// written back unchanged); only the matching sees the substitute.
