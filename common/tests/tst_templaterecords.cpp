@@ -5,7 +5,7 @@
 #include "core/globals/PubDm.h"
 #include "core/printfun/NoteLookup.h"
 #include "core/printfun/ParaSwitch.h"
-#include "core/template/EditKinds.h"
+#include "core/template/EditKindIndex.h"
 #include "core/template/FieldTag.h"
 #include "core/template/PictureSize.h"
 #include "core/template/TemplateRecord.h"
@@ -280,7 +280,6 @@ private Q_SLOTS:
 
     void editKinds()
     {
-        QCOMPARE(array_Component_EditType().size(), 14);
         QCOMPARE(GetEditType(QStringLiteral("编辑器")), 0);
         QCOMPARE(GetEditType(QStringLiteral("表格")), 8);
         QCOMPARE(GetEditType(QStringLiteral("多项勾选2")), 13);

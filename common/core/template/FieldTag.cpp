@@ -1,6 +1,6 @@
 #include "core/template/FieldTag.h"
 
-#include "core/template/EditKinds.h"
+#include "core/template/EditKindIndex.h"
 
 #include <optional>
 

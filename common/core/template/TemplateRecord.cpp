@@ -3,7 +3,7 @@
 #include "core/db/AdoFunc.h"
 #include "core/db/StoredValue.h"
 #include "core/printfun/FontInfo.h"
-#include "core/template/EditKinds.h"
+#include "core/template/EditKindIndex.h"
 
 namespace {
 const QString kYes = QStringLiteral("是");
