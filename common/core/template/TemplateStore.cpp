@@ -2,28 +2,17 @@
 
 #include "core/db/AdoFunc.h"
 #include "core/db/SqlName.h"
+#include "core/db/TableCatalog.h"
 #include "core/errors/CorvaneError.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-
 namespace {
-
-QStringList columnsOf(const QSqlDatabase &db, const QString &table)
-{
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("pragma table_info(%1)").arg(SqlName(table))))
-        throw DatabaseError(query.lastError().text());
-    QStringList columns;
-    while (query.next())
-        columns.append(query.value(1).toString());
-    return columns;
-}
 
 // One insert with bound values; every column must be one of the table's.
 qint64 insertRow(const QSqlDatabase &db, const QString &table, const QVariantMap &row)
 {
-    const QStringList known = columnsOf(db, table);
+    QStringList known;
+    for (const TableColumn &column : TableColumns(db, table))
+        known.append(column.name);
     QStringList names;
     QStringList marks;
     QVariantList values;
