@@ -1,4 +1,5 @@
 #include "TestProgramFolder.h"
+#include "helpers/SqliteShell.h"
 
 #include "core/db/AdoFunc.h"
 #include "core/errors/CorvaneError.h"
@@ -11,7 +12,6 @@
 #include "core/template/TemplateRecord.h"
 #include "core/template/TemplateStore.h"
 
-#include <QProcess>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -27,14 +27,7 @@ private:
     std::unique_ptr<TestProgramFolder> m_folder;
 
     // Answers from the sqlite3 shell, independent of the program's own SQL layer.
-    QString shell(const QString &sql)
-    {
-        QProcess sqlite;
-        sqlite.start(QStringLiteral("sqlite3"), {m_folder->databasePath(), sql});
-        if (!sqlite.waitForFinished(10000) || sqlite.exitCode() != 0)
-            qFatal("sqlite3 failed: %s", sqlite.readAllStandardError().constData());
-        return QString::fromUtf8(sqlite.readAllStandardOutput()).trimmed();
-    }
+    QString shell(const QString &sql) { return SqliteShellRows(m_folder->databasePath(), sql).join(QLatin1Char('\n')); }
 
     qint64 addTemplate(const QString &name, const QString &category, const QString &kind = QStringLiteral("支票"))
     {
