@@ -1,4 +1,5 @@
 #include "TestProgramFolder.h"
+#include "helpers/ExternalTool.h"
 #include "helpers/SqliteShell.h"
 
 #include "core/db/AdoFunc.h"
@@ -13,6 +14,8 @@
 #include "core/template/TemplateStore.h"
 
 #include <QSqlQuery>
+#include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(QList<FieldTagRow>)
@@ -28,6 +31,29 @@ private:
 
     // Answers from the sqlite3 shell, independent of the program's own SQL layer.
     QString shell(const QString &sql) { return SqliteShellRows(m_folder->databasePath(), sql).join(QLatin1Char('\n')); }
+
+    // The sizes' cipher as openssl computes it: DES-ECB, the GBK base name of the picture as key
+    // (zero-padded to 8 bytes), the text zero-padded to whole blocks.
+    QString opensslCipherHex(const QString &text, const QString &imgFile)
+    {
+        QByteArray gbk = QStringEncoder("GBK")(QFileInfo(imgFile).completeBaseName());
+        gbk = gbk.left(8).leftJustified(8, '\0');
+        QByteArray plain = text.toLatin1();
+        plain = plain.leftJustified((plain.size() + 7) / 8 * 8, '\0');
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("plain")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(plain) != plain.size())
+            qFatal("cannot write the plain text");
+        file.close();
+        const ToolRun run = runTool(QStringLiteral("openssl"),
+                                    {QStringLiteral("enc"), QStringLiteral("-des-ecb"), QStringLiteral("-nopad"),
+                                     QStringLiteral("-provider"), QStringLiteral("legacy"), QStringLiteral("-provider"),
+                                     QStringLiteral("default"), QStringLiteral("-K"), QString::fromLatin1(gbk.toHex()),
+                                     QStringLiteral("-in"), file.fileName()});
+        if (run.exitCode != 0)
+            qFatal("openssl failed: %s", run.errors.constData());
+        return QString::fromLatin1(run.output.toHex());
+    }
 
     qint64 addTemplate(const QString &name, const QString &category, const QString &kind = QStringLiteral("支票"))
     {
@@ -303,10 +329,66 @@ private Q_SLOTS:
         QCOMPARE(value ? InchesText(*value) : QString(), inches);
     }
 
-    void pictureSizeKeyIsTheGbkBaseName()
+    void pictureImportWritesEncipheredSizes_data()
     {
-        QCOMPARE(PictureSizeKey(QStringLiteral("工行支票.jpg")), QByteArray("\xb9\xa4\xd0\xd0\xd6\xa7\xc6\xb1"));
-        QCOMPARE(PictureSizeKey(QStringLiteral("cheque.2024.JPG")), QByteArray("cheque.2024"));
+        QTest::addColumn<QString>("imgFile");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("units");
+        QTest::addColumn<int>("xDensity");
+        QTest::addColumn<int>("yDensity");
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::newRow("72 dpi") << "p1.jpg" << QSize(1700, 600) << 1 << 72 << 72 << "23.611111" << "8.333333";
+        QTest::newRow("96 dpi, GBK name") << "工行支票.jpg" << QSize(800, 400) << 1 << 96 << 96 << "8.333333"
+                                          << "4.166667";
+        // The height follows the vertical density.
+        QTest::newRow("300 x 150 dpi, long name") << "cheque.2024.jpg" << QSize(2550, 900) << 1 << 300 << 150
+                                                  << "8.500000" << "6.000000";
+        QTest::newRow("dots per centimetre") << "slip.jpg" << QSize(1000, 500) << 2 << 118 << 118 << "3.336447"
+                                             << "1.668224";
+        QTest::newRow("no density") << "bare.jpg" << QSize(1000, 500) << 0 << 0 << 0 << QString() << QString();
+        QTest::newRow("no vertical density") << "half.jpg" << QSize(1000, 500) << 1 << 96 << 0 << QString()
+                                             << QString();
+    }
+    void pictureImportWritesEncipheredSizes()
+    {
+        QFETCH(QString, imgFile);
+        QFETCH(QSize, size);
+        QFETCH(int, units);
+        QFETCH(int, xDensity);
+        QFETCH(int, yDensity);
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        JpegResolution resolution;
+        resolution.units = units;
+        resolution.xDensity = xDensity;
+        resolution.yDensity = yDensity;
+        resolution.form = 1;
+        const QVariantMap columns = PictureImportColumns(imgFile, resolution, size);
+        QCOMPARE(columns.value(QStringLiteral("ImgFile")).toString(), imgFile);
+        QCOMPARE(columns.value(QStringLiteral("xDpi")).toInt(), xDensity);
+        QCOMPARE(columns.value(QStringLiteral("yDpi")).toInt(), yDensity);
+        QCOMPARE(columns.value(QStringLiteral("DpiUnit")).toInt(), units);
+        QCOMPARE(columns.value(QStringLiteral("ImgEnc")).toInt(), 1);
+        QVERIFY(columns.contains(QStringLiteral("ConvertRate1")));
+        QCOMPARE(columns.value(QStringLiteral("ConvertRate2")).toString(), QString());
+        if (width.isEmpty()) {
+            QVERIFY(!columns.contains(QStringLiteral("tWidth")));
+            QVERIFY(!columns.contains(QStringLiteral("tHeight")));
+            return;
+        }
+        const QString tWidth = columns.value(QStringLiteral("tWidth")).toString();
+        const QString tHeight = columns.value(QStringLiteral("tHeight")).toString();
+        QCOMPARE(tWidth, opensslCipherHex(width, imgFile));
+        QCOMPARE(tHeight, opensslCipherHex(height, imgFile));
+        QCOMPARE(InchesText(StoredPictureInches(tWidth, imgFile)), width);
+        QCOMPARE(InchesText(StoredPictureInches(tHeight, imgFile)), height);
+    }
+
+    void storedSizeThatIsNoNumberFails()
+    {
+        QVERIFY_THROWS_EXCEPTION(CorvaneError, StoredPictureInches(opensslCipherHex(QStringLiteral("abc"), QStringLiteral("p.jpg")),
+                                                                   QStringLiteral("p.jpg")));
     }
 };
 

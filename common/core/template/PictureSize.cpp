@@ -1,6 +1,7 @@
 #include "core/template/PictureSize.h"
 
-#include "core/text/GbkCodec.h"
+#include "core/crypto/Des.h"
+#include "core/errors/CorvaneError.h"
 
 #include <QFileInfo>
 
@@ -17,7 +18,41 @@ QString InchesText(double inches)
     return QString::number(inches, 'f', 6);
 }
 
-QByteArray PictureSizeKey(const QString &imgFile)
+QString PictureSizeKey(const QString &imgFile)
 {
-    return toGbk(QFileInfo(imgFile).completeBaseName());
+    return QFileInfo(imgFile).completeBaseName();
+}
+
+QVariantMap PictureImportColumns(const QString &imgFile, const JpegResolution &resolution,
+                                 const std::optional<QSize> &size)
+{
+    QVariantMap columns = {
+        {QStringLiteral("ImgFile"), imgFile},
+        {QStringLiteral("xDpi"), resolution.xDensity},
+        {QStringLiteral("yDpi"), resolution.yDensity},
+        {QStringLiteral("DpiUnit"), resolution.units},
+        {QStringLiteral("ImgEnc"), resolution.form},
+        {QStringLiteral("ConvertRate1"), QString()},
+        {QStringLiteral("ConvertRate2"), QString()},
+    };
+    const std::optional<double> width =
+        size ? PictureInches(size->width(), resolution.xDensity, resolution.units) : std::nullopt;
+    const std::optional<double> height =
+        size ? PictureInches(size->height(), resolution.yDensity, resolution.units) : std::nullopt;
+    if (width && height) {
+        const QString key = PictureSizeKey(imgFile);
+        columns.insert(QStringLiteral("tWidth"), DesEncryStrHex(InchesText(*width), key));
+        columns.insert(QStringLiteral("tHeight"), DesEncryStrHex(InchesText(*height), key));
+    }
+    return columns;
+}
+
+double StoredPictureInches(const QString &cipherHex, const QString &imgFile)
+{
+    const QString text = DesDecryStrHex(cipherHex, PictureSizeKey(imgFile));
+    bool ok = false;
+    const double inches = text.trimmed().toDouble(&ok);
+    if (!ok)
+        throw CorvaneError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return inches;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
-#include <QByteArray>
+#include "core/picture/JpegResolution.h"
+
+#include <QSize>
 #include <QString>
+#include <QVariantMap>
 
 #include <optional>
 
@@ -19,5 +22,16 @@ std::optional<double> PictureInches(int pixels, int density, int unit);
 QString InchesText(double inches);
 
 // The key that enciphers a template's sizes: the picture's file name without folder and
-// extension, as GBK bytes.
-QByteArray PictureSizeKey(const QString &imgFile);
+// extension.
+QString PictureSizeKey(const QString &imgFile);
+
+// What importing the picture `imgFile` (name in the images folder) writes into its template
+// row: the file, its density, unit and form, empty conversion rates, and the paper size as
+// enciphered tWidth and tHeight. Without a size or a density in both directions the sizes are
+// not written (the zero density stays visible as the resolution warning).
+QVariantMap PictureImportColumns(const QString &imgFile, const JpegResolution &resolution,
+                                 const std::optional<QSize> &size);
+
+// A stored tWidth or tHeight of the picture `imgFile`, deciphered, in inches. Raises
+// CorvaneError when the text is no number.
+double StoredPictureInches(const QString &cipherHex, const QString &imgFile);
