@@ -10,12 +10,23 @@ function(quillet_sources var)
   set(${var} ${files} PARENT_SCOPE)
 endfunction()
 
+# quillet_track_sources(<target> <sources...>): re-runs moc for the target whenever the globbed
+# list of its sources changes (otherwise a header added since the last build is only moc'ed on
+# the build after next).
+function(quillet_track_sources target)
+  set(list_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt")
+  string(REPLACE ";" "\n" content "${ARGN}")
+  file(CONFIGURE OUTPUT "${list_file}" CONTENT "${content}\n")
+  set_property(TARGET ${target} APPEND PROPERTY AUTOGEN_TARGET_DEPENDS "${list_file}")
+endfunction()
+
 # quillet_module(<name> <dirs...> LIBS <libs...>): a module loaded at run time by file name
 # ("<name>.so" in the program folder).
 function(quillet_module name)
   cmake_parse_arguments(M "" "" "DIRS;LIBS" ${ARGN})
   quillet_sources(src ${M_DIRS})
   add_library(${name} MODULE ${src})
+  quillet_track_sources(${name} ${src})
   set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".so")
   target_link_libraries(${name} PRIVATE ${M_LIBS})
   # A module records every library it is declared to link, used yet or not: the link
