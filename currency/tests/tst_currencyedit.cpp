@@ -1,8 +1,8 @@
+#include "helpers/KeyRecordingForm.h"
 #include "tav/DrawCurrencyFrame.h"
 #include "tav/TtavCurrencyEdit.h"
 #include "tav/TtavCurrencyLabel.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTimer>
@@ -10,38 +10,16 @@
 
 namespace {
 
-// The form around an edit: records the keys (shift keys aside) that reach it and whatever else
-// happened, in order.
-class Form : public QWidget
-{
-public:
-    QStringList events;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (event->key() != Qt::Key_Control && event->key() != Qt::Key_Shift)
-            events << QStringLiteral("form key %1").arg(event->key());
-        event->accept();
-    }
-};
-
 struct Fixture
 {
-    Form form;
+    KeyRecordingForm form;
     TtavCurrencyEdit *edit = new TtavCurrencyEdit(&form);
-    QWidget *other = new QWidget(&form);
+    QWidget *other = form.other;
 
     Fixture()
     {
-        form.resize(300, 100);
         edit->move(10, 10);
-        other->setGeometry(10, 50, 50, 20);
-        other->setFocusPolicy(Qt::StrongFocus);
-        form.show();
-        QApplication::setActiveWindow(&form);
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        other->setFocus();
+        QVERIFY(form.showActive());
     }
     void focus()
     {
