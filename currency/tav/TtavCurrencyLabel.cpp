@@ -70,41 +70,12 @@ void TtavCurrencyLabel::SetDecimalSymbols(const QStringList &symbols)
     update();
 }
 
-void TtavCurrencyLabel::SetTextLayout(TavTextLayout layout)
-{
-    m_style.TextLayout = layout;
-    update();
-}
-
-void TtavCurrencyLabel::SetColor(const QColor &color)
-{
-    m_style.Color = color;
-    update();
-}
-
-void TtavCurrencyLabel::SetGridLineColor(const QColor &color)
-{
-    m_style.GridLineColor = color;
-    update();
-}
-
-void TtavCurrencyLabel::SetDecimalSeparatorColor(const QColor &color)
-{
-    m_style.DecimalSeparatorColor = color;
-    update();
-}
-
-void TtavCurrencyLabel::SetKilobitSeparatorColor(const QColor &color)
-{
-    m_style.KilobitSeparatorColor = color;
-    update();
-}
-
-void TtavCurrencyLabel::SetFontColor(const QColor &color)
-{
-    m_style.FontColor = color;
-    update();
-}
+void TtavCurrencyLabel::SetTextLayout(TavTextLayout layout) { SetLook(&TavCurrencyStyle::TextLayout, layout); }
+void TtavCurrencyLabel::SetColor(const QColor &color) { SetLook(&TavCurrencyStyle::Color, color); }
+void TtavCurrencyLabel::SetGridLineColor(const QColor &color) { SetLook(&TavCurrencyStyle::GridLineColor, color); }
+void TtavCurrencyLabel::SetDecimalSeparatorColor(const QColor &color) { SetLook(&TavCurrencyStyle::DecimalSeparatorColor, color); }
+void TtavCurrencyLabel::SetKilobitSeparatorColor(const QColor &color) { SetLook(&TavCurrencyStyle::KilobitSeparatorColor, color); }
+void TtavCurrencyLabel::SetFontColor(const QColor &color) { SetLook(&TavCurrencyStyle::FontColor, color); }
 
 int TtavCurrencyLabel::BorderWidth() const
 {

@@ -61,6 +61,11 @@ protected:
 
 private:
     void ApplyWidth();
+    template <typename T> void SetLook(T TavCurrencyStyle::*member, const T &value)
+    {
+        m_style.*member = value;
+        update();
+    }
 
     TavCurrencyStyle m_style;
     TavBorderStyle m_borderStyle = TavBorderStyle::Single;

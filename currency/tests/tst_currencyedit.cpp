@@ -1,3 +1,4 @@
+#include "helpers/CellInk.h"
 #include "helpers/KeyRecordingForm.h"
 #include "tav/DrawCurrencyFrame.h"
 #include "tav/TtavCurrencyEdit.h"
@@ -33,20 +34,6 @@ struct Fixture
         return edit->contentsRect().left() + g.ColumnLeft(cell) + g.CellWidth() / 2;
     }
 };
-
-QList<int> InkedCells(const QImage &image, const QRect &area, const TavCellGeometry &g, const QColor &background)
-{
-    QList<int> cells;
-    for (int cell = 0; cell < g.Cells(); ++cell) {
-        bool ink = false;
-        for (int x = g.CellLeft(cell); x < g.CellLeft(cell) + g.CellSpan(cell) && !ink; ++x)
-            for (int y = 0; y < area.height() && !ink; ++y)
-                ink = image.pixelColor(area.left() + x, area.top() + y) != background;
-        if (ink)
-            cells << cell;
-    }
-    return cells;
-}
 
 } // namespace
 

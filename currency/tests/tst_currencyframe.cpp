@@ -1,3 +1,4 @@
+#include "helpers/CellInk.h"
 #include "tav/DrawCurrencyFrame.h"
 #include "tav/TavCellGeometry.h"
 #include "tav/TtavCurrencyEdit.h"
@@ -25,27 +26,23 @@ QImage Draw(const TtavCustomCurrencyEdit &edit, long double value, const QRect &
     return image;
 }
 
-// Cells that hold anything but background and grid lines.
-QList<int> InkedCells(const QImage &image, const QRect &rect, const TavCellGeometry &geometry, const QColor &background)
-{
-    QList<int> cells;
-    for (int cell = 0; cell < geometry.Cells(); ++cell) {
-        const int left = rect.left() + geometry.CellLeft(cell);
-        bool ink = false;
-        for (int x = left; x < left + geometry.CellSpan(cell) && !ink; ++x)
-            for (int y = rect.top(); y <= rect.bottom() && !ink; ++y)
-                ink = image.pixelColor(x, y) != background;
-        if (ink)
-            cells << cell;
-    }
-    return cells;
-}
-
 struct Word
 {
     QString text;
     double xMin, yMin, xMax, yMax;
 };
+
+// Prints with `paint` onto a PDF page at 300 dots per inch, the device origin at the page's corner.
+template <typename Paint> void PrintToPdf(const QString &file, Paint paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setResolution(300);
+    printer.setFullPage(true);
+    QPainter painter(&printer);
+    paint(painter, printer);
+}
 
 QList<Word> WordsOf(const QString &pdf)
 {
@@ -167,19 +164,13 @@ private Q_SLOTS:
         const QRect rect(300, 300, 1100, 100);
         int digitOffset = 0;
         int symbolOffset = 0;
-        {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            printer.setResolution(300);
-            printer.setFullPage(true);
-            QPainter painter(&printer);
+        PrintToPdf(pdf, [&](QPainter &painter, QPrinter &printer) {
             const QFontMetrics metrics(edit.font(), &printer);
             const auto geometry = TavCellGeometry::Automatic(rect.width(), 11, 1);
             digitOffset = (geometry.CellWidth() - metrics.horizontalAdvance(QStringLiteral("0"))) / 2;
             symbolOffset = (geometry.CellWidth() - metrics.horizontalAdvance(edit.CurrencySymbol())) / 2;
             DrawCurrencyFrame(painter, rect, edit, 1234.56L);
-        }
+        });
         const QList<Word> words = WordsOf(pdf);
         QStringList texts;
         for (const Word &w : words)
@@ -205,15 +196,7 @@ private Q_SLOTS:
         const QString pdf = dir.filePath(QStringLiteral("grid.pdf"));
         TtavCurrencyEdit edit;
         const QRect rect(100, 100, 1100, 100);
-        {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            printer.setResolution(300);
-            printer.setFullPage(true);
-            QPainter painter(&printer);
-            DrawCurrencyFrame(painter, rect, edit, 0);
-        }
+        PrintToPdf(pdf, [&](QPainter &painter, QPrinter &) { DrawCurrencyFrame(painter, rect, edit, 0); });
         QProcess render;
         render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-aa"),
                                                   QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"),

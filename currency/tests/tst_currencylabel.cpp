@@ -1,3 +1,4 @@
+#include "helpers/CellInk.h"
 #include "tav/TtavCurrencyEdit.h"
 #include "tav/TtavCurrencyLabel.h"
 
@@ -15,22 +16,10 @@ QList<int> LineColumns(const QImage &image, int y, int from, int to, const QColo
     return columns;
 }
 
-// Cells of the label whose column holds anything but the background.
 QList<int> NamedCells(TtavCurrencyLabel &label)
 {
-    const QImage image = label.grab().toImage();
-    const auto g = label.Geometry();
     const int b = label.BorderWidth();
-    QList<int> cells;
-    for (int cell = 0; cell < g.Cells(); ++cell) {
-        bool ink = false;
-        for (int x = b + g.ColumnLeft(cell); x < b + g.ColumnLeft(cell) + g.CellWidth() && !ink; ++x)
-            for (int y = b; y < label.height() - b && !ink; ++y)
-                ink = image.pixelColor(x, y) != label.Color();
-        if (ink)
-            cells << cell;
-    }
-    return cells;
+    return InkedCells(label.grab().toImage(), label.rect().adjusted(b, b, -b, -b), label.Geometry(), label.Color());
 }
 
 } // namespace
