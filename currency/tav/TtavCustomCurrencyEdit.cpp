@@ -137,7 +137,7 @@ QRect TtavCustomCurrencyEdit::CursorRect() const
 {
     const QRect client = contentsRect();
     const TavCellGeometry geometry = Geometry();
-    const QFontMetrics metrics(Style().FontFor(m_model.Sign() < 0), const_cast<TtavCustomCurrencyEdit *>(this));
+    const QFontMetrics metrics(Style().FontFor(m_model.Sign() < 0), this);
     const int width = metrics.horizontalAdvance(QStringLiteral("0")) + 2;
     int y = TavCellPainter::TextTop(Style().TextLayout, client.height(), metrics.height()) + metrics.height();
     if (y > client.height() - 2)
