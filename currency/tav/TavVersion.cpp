@@ -1,6 +1,0 @@
-#include "tav/TavVersion.h"
-
-const char *TavVersion()
-{
-    return "1.0";
-}
