@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -39,6 +40,15 @@ class TestLogin : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // The main window writes its shortcuts into the home folder.
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toUtf8());
+        qputenv("XDG_DATA_HOME", (m_home.path() + "/share").toUtf8());
+        qputenv("XDG_CONFIG_HOME", (m_home.path() + "/config").toUtf8());
+    }
+
     void init()
     {
         m_folder = std::make_unique<TestProgramFolder>();
@@ -200,6 +210,7 @@ private Q_SLOTS:
 
     void successfulLoginShowsMainWindow()
     {
+        MessageScript messages; // the main page's module has no screen yet
         StartupResult started = StartQuillet([](TLoginForm &login) {
             login.edtPassword->setText(QStringLiteral("admin"));
             login.Buttonok->click();
@@ -211,6 +222,7 @@ private Q_SLOTS:
     }
 
 private:
+    QTemporaryDir m_home;
     std::unique_ptr<TestProgramFolder> m_folder;
 };
 

@@ -1,3 +1,4 @@
+#include "helpers/TinyHttpServer.h"
 #include "network/NetworkReportReader.h"
 
 #include <QProcess>
@@ -46,12 +47,7 @@ private Q_SLOTS:
     {
         QTcpServer vendor;
         QVERIFY(vendor.listen(QHostAddress::LocalHost));
-        quint16 closedPort = 0;
-        {
-            QTcpServer probe;
-            probe.listen(QHostAddress::LocalHost);
-            closedPort = probe.serverPort();
-        }
+        const quint16 closedPort = ClosedLoopbackPort();
         const QList<QPair<quint16, QByteArray>> cases = {{vendor.serverPort(), "1"}, {closedPort, "0"}};
         for (const auto &[port, expected] : cases) {
             QProcess process;

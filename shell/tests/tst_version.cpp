@@ -1,49 +1,14 @@
 #include "TestProgramFolder.h"
 
+#include "helpers/TinyHttpServer.h"
+
 #include "version/VersionReply.h"
 #include "version/WebVersionCheck.h"
 
 #include <QFile>
 #include <QSignalSpy>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QtTest>
-
-namespace {
-
-// A one-answer HTTP server on loopback. With no reply set it never answers.
-class TinyHttpServer : public QObject
-{
-public:
-    TinyHttpServer()
-    {
-        m_server.listen(QHostAddress::LocalHost);
-        connect(&m_server, &QTcpServer::newConnection, this, [this]() {
-            QTcpSocket *socket = m_server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket]() {
-                m_request += socket->readAll();
-                if (!m_request.contains("\r\n\r\n") || m_reply.isEmpty())
-                    return;
-                socket->write(m_reply);
-                socket->disconnectFromHost();
-            });
-        });
-    }
-    void setReply(int status, const QByteArray &body)
-    {
-        m_reply = "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: text/plain\r\nContent-Length: " +
-                  QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
-    }
-    QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
-    QByteArray request() const { return m_request; }
-
-private:
-    QTcpServer m_server;
-    QByteArray m_reply;
-    QByteArray m_request;
-};
-
-} // namespace
 
 class TestVersion : public QObject
 {
@@ -129,12 +94,7 @@ private Q_SLOTS:
     void unreachableAndTimeOut()
     {
         TestProgramFolder folder;
-        quint16 closedPort = 0;
-        {
-            QTcpServer probe;
-            probe.listen(QHostAddress::LocalHost);
-            closedPort = probe.serverPort();
-        }
+        const quint16 closedPort = ClosedLoopbackPort();
         TinyHttpServer silent; // accepts but never answers
         const QString urls[] = {QStringLiteral("http://127.0.0.1:%1").arg(closedPort), silent.url()};
         for (const QString &url : urls) {
