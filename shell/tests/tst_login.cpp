@@ -210,7 +210,6 @@ private Q_SLOTS:
 
     void successfulLoginShowsMainWindow()
     {
-        MessageScript messages; // the main page's module has no screen yet
         StartupResult started = StartQuillet([](TLoginForm &login) {
             login.edtPassword->setText(QStringLiteral("admin"));
             login.Buttonok->click();

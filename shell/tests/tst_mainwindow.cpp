@@ -96,6 +96,7 @@ private:
         m_window = std::make_unique<TM1Form>();
         m_window->moduleLoader().setFolder(fakeFolder());
         m_window->show();
+        QTRY_COMPARE(m_window->menuType(), 1);
         m_firstShowMessages = m_messages->texts();
         m_messages->clear();
     }

@@ -170,7 +170,9 @@ void TM1Form::showEvent(QShowEvent *event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    FormFirstShow();
+    // At the start of the message loop, once the window is on screen: a failure shown while the
+    // main page opens then appears over the window.
+    QMetaObject::invokeMethod(this, &TM1Form::FormFirstShow, Qt::QueuedConnection);
 }
 
 void TM1Form::FormFirstShow()
