@@ -1,6 +1,8 @@
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
 
+#include "helpers/TemporaryHome.h"
+
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
 #include "core/security/PasswordHash.h"
@@ -15,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -40,15 +41,6 @@ class TestLogin : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // The main window writes its shortcuts into the home folder.
-        QVERIFY(m_home.isValid());
-        qputenv("HOME", m_home.path().toUtf8());
-        qputenv("XDG_DATA_HOME", (m_home.path() + "/share").toUtf8());
-        qputenv("XDG_CONFIG_HOME", (m_home.path() + "/config").toUtf8());
-    }
-
     void init()
     {
         m_folder = std::make_unique<TestProgramFolder>();
@@ -221,7 +213,7 @@ private Q_SLOTS:
     }
 
 private:
-    QTemporaryDir m_home;
+    TemporaryHome m_home; // the main window writes its shortcuts there
     std::unique_ptr<TestProgramFolder> m_folder;
 };
 

@@ -1,6 +1,7 @@
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
 
+#include "helpers/TemporaryHome.h"
 #include "helpers/TinyHttpServer.h"
 
 #include "core/db/AdoFunc.h"
@@ -24,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -84,7 +84,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
+    TemporaryHome m_home;
     std::unique_ptr<TestProgramFolder> m_folder;
     std::unique_ptr<MessageScript> m_messages;
     std::unique_ptr<TM1Form> m_window;
@@ -102,15 +102,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(m_home.isValid());
-        qputenv("HOME", m_home.path().toUtf8());
-        qputenv("XDG_DATA_HOME", (m_home.path() + "/share").toUtf8());
-        qputenv("XDG_CONFIG_HOME", (m_home.path() + "/config").toUtf8());
-        QDir(m_home.path()).mkpath(QStringLiteral("Desktop"));
-    }
-
     void init()
     {
         m_folder = std::make_unique<TestProgramFolder>();

@@ -1,3 +1,4 @@
+#include "helpers/TemporaryHome.h"
 #include "shortcuts/CreateExeShortcut.h"
 
 #include <QDir>
@@ -13,7 +14,7 @@ class TestShortcuts : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
+    TemporaryHome m_home;
     QString m_target;
 
     static QString validate(const QString &file)
@@ -27,10 +28,6 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        qputenv("HOME", m_home.path().toUtf8());
-        qputenv("XDG_DATA_HOME", (m_home.path() + "/share").toUtf8());
-        qputenv("XDG_CONFIG_HOME", (m_home.path() + "/config").toUtf8());
-        QDir(m_home.path()).mkpath(QStringLiteral("Desktop"));
         // A program folder with blanks and a dollar sign, to exercise the quoting.
         QDir(m_home.path()).mkpath(QStringLiteral("程序 $folder"));
         m_target = m_home.path() + QStringLiteral("/程序 $folder/Quillet");
