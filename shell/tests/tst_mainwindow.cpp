@@ -290,6 +290,25 @@ private Q_SLOTS:
         QCOMPARE(iChildWindowCount, 1);
     }
 
+    void tabsAndActivationFollowEachOther()
+    {
+        openMainWindow();
+        m_window->OpenPackageForm(kFake, QStringLiteral("TFakeChildForm"), 0, 4330, QStringLiteral("主界面"));
+        m_window->OpenMenuForm(90001, 0);
+        QCOMPARE(tabTexts(m_window->TabSet1), QStringList({QStringLiteral("主界面"), QStringLiteral("假窗体")}));
+        QCOMPARE(m_window->TabSet1->currentIndex(), 1);
+        const QList<QMdiSubWindow *> frames = m_window->mdiArea()->subWindowList();
+
+        clearModuleLog();
+        QTest::mouseClick(m_window->TabSet1, Qt::LeftButton, {}, m_window->TabSet1->tabRect(0).center());
+        QCOMPARE(m_window->mdiArea()->activeSubWindow(), frames.at(0));
+        QCOMPARE(logLinesWith(QStringLiteral("ONFORMACTIVE")), QStringList{QStringLiteral("主界面 ONFORMACTIVE 0 0")});
+
+        m_window->mdiArea()->setActiveSubWindow(frames.at(1));
+        QCOMPARE(m_window->TabSet1->currentIndex(), 1);
+        QCOMPARE(logLinesWith(QStringLiteral("ONFORMACTIVE")).last(), QStringLiteral("假窗体 ONFORMACTIVE 0 0"));
+    }
+
     void exitClosesTheDatabaseThenUnloadsEachModuleOnce()
     {
         openMainWindow();
