@@ -1,5 +1,6 @@
 #include "helpers/ExternalTool.h"
 
+#include <QFileInfo>
 #include <QProcess>
 
 ToolRun runTool(const QString &program, const QStringList &arguments, const QString &workingFolder)
@@ -19,5 +20,9 @@ ToolRun runTool(const QString &program, const QStringList &arguments, const QStr
 
 ToolRun runPython(const QString &script, const QStringList &arguments)
 {
-    return runTool(QStringLiteral("python3"), QStringList{QStringLiteral("-c"), script} + arguments);
+    // The system's interpreter, which has the Debian modules (openpyxl, xlwt ...); another
+    // python3 earlier on the path may lack them.
+    const QString system = QStringLiteral("/usr/bin/python3");
+    const QString python = QFileInfo(system).isExecutable() ? system : QStringLiteral("python3");
+    return runTool(python, QStringList{QStringLiteral("-c"), script} + arguments);
 }

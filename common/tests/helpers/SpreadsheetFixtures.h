@@ -1,0 +1,16 @@
+#pragma once
+
+#include "helpers/ExternalTool.h"
+
+// Spreadsheet files made by independent writers (python3-xlwt, python3-openpyxl, zipfile).
+// The scripts live apart from the tests, whose moc pass does not take their raw strings.
+
+// typed.xls and typed.xlsx in the folder: sheet "单据" with a header, one row of typed values
+// ("00123", 1234567.89, 6222021234567890, a date, a date-time, TRUE, two lines), a gap, "隔行"
+// in row 5 (and #DIV/0! in H5 of the .xlsx); sheet "只有表头" with the header 甲, 乙; sheet "Empty".
+ToolRun MakeTypedSheetFixtures(const QString &folder);
+
+// A package written by hand: the workbook part found only through the relationships, 1904
+// dates, custom and built-in number formats, inline strings, rich text with a phonetic run,
+// escaped characters, cached formula values, cells and rows without a reference.
+ToolRun MakeHandWrittenPackage(const QString &path);
