@@ -3,78 +3,60 @@
 #include <charconv>
 #include <cmath>
 
+SheetCell::SheetCell(Kind kind, double number, QString text, QDateTime dateTime)
+    : m_kind(kind), m_number(number), m_text(std::move(text)), m_dateTime(std::move(dateTime))
+{
+}
+
 SheetCell SheetCell::text(const QString &text)
 {
-    SheetCell cell;
-    cell.m_kind = Kind::Text;
-    cell.m_text = text;
-    return cell;
+    return {Kind::Text, 0, text, {}};
 }
 
 SheetCell SheetCell::number(double value)
 {
-    SheetCell cell;
-    cell.m_kind = Kind::Number;
-    cell.m_number = value;
-    return cell;
+    return {Kind::Number, value, {}, {}};
 }
 
 SheetCell SheetCell::amount(qint64 tenThousandths)
 {
-    SheetCell cell = number(double(tenThousandths) / 10000.0);
-    cell.m_amount = true;
     // Exact text from the integer: the double may not hold 17 significant digits.
     const quint64 magnitude = tenThousandths < 0 ? 0 - quint64(tenThousandths) : quint64(tenThousandths);
     QString text = QString::number(magnitude / 10000);
-    const quint64 fraction = magnitude % 10000;
-    if (fraction != 0) {
+    if (const quint64 fraction = magnitude % 10000) {
         QString decimals = QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
         while (decimals.endsWith(QLatin1Char('0')))
             decimals.chop(1);
         text += QLatin1Char('.') + decimals;
     }
-    cell.m_text = tenThousandths < 0 ? QLatin1Char('-') + text : text;
+    SheetCell cell(Kind::Number, double(tenThousandths) / 10000.0, tenThousandths < 0 ? QLatin1Char('-') + text : text, {});
+    cell.m_amount = true;
     return cell;
 }
 
 SheetCell SheetCell::boolean(bool value)
 {
-    SheetCell cell;
-    cell.m_kind = Kind::Boolean;
-    cell.m_number = value ? 1 : 0;
-    return cell;
+    return {Kind::Boolean, value ? 1.0 : 0.0, {}, {}};
 }
 
 SheetCell SheetCell::date(QDate date)
 {
-    SheetCell cell;
-    cell.m_kind = Kind::Date;
-    cell.m_dateTime = QDateTime(date, QTime(0, 0));
-    return cell;
+    return {Kind::Date, 0, {}, QDateTime(date, QTime(0, 0))};
 }
 
 SheetCell SheetCell::dateTime(const QDateTime &dateTime)
 {
-    SheetCell cell;
-    cell.m_kind = Kind::DateTime;
-    cell.m_dateTime = dateTime;
-    return cell;
+    return {Kind::DateTime, 0, {}, dateTime};
 }
 
 SheetCell SheetCell::time(QTime time)
 {
-    SheetCell cell;
-    cell.m_kind = Kind::Time;
-    cell.m_dateTime = QDateTime(QDate(1899, 12, 30), time);
-    return cell;
+    return {Kind::Time, 0, {}, QDateTime(QDate(1899, 12, 30), time)};
 }
 
 SheetCell SheetCell::error(const QString &code)
 {
-    SheetCell cell;
-    cell.m_kind = Kind::Error;
-    cell.m_text = code;
-    return cell;
+    return {Kind::Error, 0, code, {}};
 }
 
 QString SheetCell::decimalText() const

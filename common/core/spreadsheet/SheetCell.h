@@ -47,6 +47,8 @@ public:
     bool operator==(const SheetCell &other) const;
 
 private:
+    SheetCell(Kind kind, double number, QString text, QDateTime dateTime);
+
     Kind m_kind = Kind::Empty;
     bool m_amount = false;
     double m_number = 0;

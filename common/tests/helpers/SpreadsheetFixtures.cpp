@@ -83,6 +83,19 @@ with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as z:
         z.writestr(name, text)
 )";
 
+
+const char *openpyxlReaderScript = R"(
+import datetime, json, sys, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+sheet = book.worksheets[0]
+def cell(c):
+    value = c.value
+    if isinstance(value, (datetime.datetime, datetime.date, datetime.time)):
+        value = value.isoformat()
+    return {'value': value, 'type': c.data_type, 'format': c.number_format, 'wrap': bool(c.alignment.wrap_text)}
+print(json.dumps({'sheets': book.sheetnames, 'maxRow': sheet.max_row,
+                  'rows': [[cell(c) for c in row] for row in sheet.iter_rows()]}))
+)";
 } // namespace
 
 ToolRun MakeTypedSheetFixtures(const QString &folder)
@@ -93,4 +106,9 @@ ToolRun MakeTypedSheetFixtures(const QString &folder)
 ToolRun MakeHandWrittenPackage(const QString &path)
 {
     return runPython(QString::fromUtf8(handWrittenPackageScript), {path});
+}
+
+ToolRun ReadXlsxWithOpenpyxl(const QString &path)
+{
+    return runPython(QString::fromUtf8(openpyxlReaderScript), {path});
 }

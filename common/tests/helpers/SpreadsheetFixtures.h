@@ -14,3 +14,7 @@ ToolRun MakeTypedSheetFixtures(const QString &folder);
 // dates, custom and built-in number formats, inline strings, rich text with a phonetic run,
 // escaped characters, cached formula values, cells and rows without a reference.
 ToolRun MakeHandWrittenPackage(const QString &path);
+
+// The first sheet of an .xlsx as openpyxl reads it, as JSON: {"sheets": [names], "maxRow": n,
+// "rows": [[{"value", "type", "format", "wrap"}]]}; dates and times as ISO text.
+ToolRun ReadXlsxWithOpenpyxl(const QString &path);
