@@ -39,28 +39,29 @@ std::optional<Currency> Currency::parse(QStringView text)
     if (whole.isEmpty() && fraction.isEmpty())
         return std::nullopt;
 
-    constexpr qint64 kMax = std::numeric_limits<qint64>::max();
-    qint64 units = 0;
+    // The magnitude may reach 2^63 for a negative amount.
+    const quint64 limit = quint64(std::numeric_limits<qint64>::max()) + (negative ? 1 : 0);
+    quint64 magnitude = 0;
     for (QChar c : whole) {
-        if (!c.isDigit() || c.unicode() > '9')
+        if (c.unicode() < '0' || c.unicode() > '9')
             return std::nullopt;
-        const int digit = c.unicode() - '0';
-        if (units > (kMax - digit * kScale) / 10)
+        const quint64 digit = quint64(c.unicode() - '0') * kScale;
+        if (magnitude > (limit - digit) / 10)
             return std::nullopt;
-        units = units * 10 + digit * kScale;
+        magnitude = magnitude * 10 + digit;
     }
-    if (units > kMax - (kScale - 1))
-        return std::nullopt;
     // The first four decimals are exact; the rest only decide the rounding.
-    qint64 place = kScale / 10;
+    quint64 place = kScale / 10;
     int firstDropped = -1;
     bool restNonZero = false;
     for (QChar c : fraction) {
-        if (!c.isDigit() || c.unicode() > '9')
+        if (c.unicode() < '0' || c.unicode() > '9')
             return std::nullopt;
         const int digit = c.unicode() - '0';
         if (place > 0) {
-            units += digit * place;
+            if (magnitude > limit - digit * place)
+                return std::nullopt;
+            magnitude += digit * place;
             place /= 10;
         } else if (firstDropped < 0) {
             firstDropped = digit;
@@ -68,9 +69,12 @@ std::optional<Currency> Currency::parse(QStringView text)
             restNonZero = true;
         }
     }
-    if (firstDropped > 5 || (firstDropped == 5 && (restNonZero || units % 2 != 0)))
-        ++units;
-    return Currency(negative ? -units : units);
+    if (firstDropped > 5 || (firstDropped == 5 && (restNonZero || magnitude % 2 != 0))) {
+        if (magnitude == limit)
+            return std::nullopt;
+        ++magnitude;
+    }
+    return Currency(negative ? qint64(quint64(0) - magnitude) : qint64(magnitude));
 }
 
 Currency Currency::rounded(int decimals) const
