@@ -24,9 +24,14 @@ namespace {
 // A handler that keeps rewriting its own field gets this many rounds before it is stopped.
 constexpr int kMaxChangeRounds = 100;
 
+// Exactly the same value: a change of letter case is a change.
 bool sameValue(FieldKind kind, const QVariant &a, const QVariant &b)
 {
-    return a.isNull() == b.isNull() && compareFieldValues(kind, a, b) == 0;
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    if (kind == FieldKind::Text)
+        return a.toString() == b.toString();
+    return compareFieldValues(kind, a, b) == 0;
 }
 
 QString foldedName(const QString &name)
