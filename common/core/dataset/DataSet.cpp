@@ -554,12 +554,14 @@ void DataSet::beginInsert(int position)
     row.values = QVector<QVariant>(m_fields.size());
     row.assigned = QBitArray(m_fields.size());
     row.status = Row::Inserted;
+    // Listeners hear of the row only once the set is consistent again.
     m_rows.insert(position, row);
-    Q_EMIT rowInserted(position);
     m_current = position;
     m_bof = m_eof = false;
     m_modified = false;
-    setState(State::Insert);
+    m_state = State::Insert;
+    Q_EMIT rowInserted(position);
+    Q_EMIT stateChanged(m_state);
     m_inNewRecord = true;
     try {
         if (m_onNewRecord)
@@ -612,19 +614,22 @@ void DataSet::cancel()
         return;
     const bool wasInsert = m_state == State::Insert;
     m_modified = false;
+    const int row = m_current;
     if (wasInsert) {
-        const int removed = m_current;
-        m_rows.removeAt(removed);
-        Q_EMIT rowRemoved(removed);
+        m_rows.removeAt(row);
         const int back = rowIndexOf(m_returnRowId);
-        m_current = back >= 0 ? back : qMin(removed, int(m_rows.size()) - 1);
+        m_current = back >= 0 ? back : qMin(row, int(m_rows.size()) - 1);
         m_eof = m_rows.isEmpty();
         m_bof = m_current <= 0;
     } else {
-        m_rows[m_current] = m_backup;
-        Q_EMIT rowChanged(m_current);
+        m_rows[row] = m_backup;
     }
-    setState(State::Browse);
+    m_state = State::Browse;
+    if (wasInsert)
+        Q_EMIT rowRemoved(row);
+    else
+        Q_EMIT rowChanged(row);
+    Q_EMIT stateChanged(m_state);
     notifyControls(nullptr);
     if (wasInsert)
         Q_EMIT afterScroll();
@@ -646,13 +651,16 @@ void DataSet::deleteRecord()
     else if (stored.status != Row::Inserted)
         m_deleted.append(stored);
     const int removed = m_current;
+    const bool wasEditing = m_state != State::Browse;
     m_rows.removeAt(removed);
-    Q_EMIT rowRemoved(removed);
     m_current = qMin(removed, int(m_rows.size()) - 1);
     m_eof = m_rows.isEmpty();
     m_bof = m_current <= 0;
     m_modified = false;
-    setState(State::Browse);
+    m_state = State::Browse;
+    Q_EMIT rowRemoved(removed);
+    if (wasEditing)
+        Q_EMIT stateChanged(m_state);
     notifyControls(nullptr);
     Q_EMIT afterScroll();
 }
