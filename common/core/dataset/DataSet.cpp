@@ -5,6 +5,7 @@
 #include "core/dataset/DataSource.h"
 #include "core/dataset/FieldValue.h"
 #include "core/dataset/SortText.h"
+#include "core/db/AdoFunc.h"
 #include "core/db/SqlName.h"
 #include "core/db/Transaction.h"
 #include "core/errors/CorvaneError.h"
@@ -110,18 +111,7 @@ QVariant DataSet::value(int row, const DataField *field) const
 
 QSqlQuery DataSet::run(const QString &sql, const QVariantList &params) const
 {
-    const QSqlDatabase db = connection();
-    if (!db.isValid() || !db.isOpen())
-        throw DatabaseError(QStringLiteral("数据库连接未打开"));
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        throw DatabaseError(query.lastError().text());
-    for (const QVariant &value : params)
-        query.addBindValue(value);
-    if (!query.exec())
-        throw DatabaseError(query.lastError().text());
-    return query;
+    return RunStatement(connection(), sql, params);
 }
 
 void DataSet::open()

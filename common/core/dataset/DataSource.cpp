@@ -9,7 +9,8 @@ DataSource::DataSource(DataSet *dataSet, QObject *parent) : QObject(parent)
 
 DataSource::~DataSource()
 {
-    setDataSet(nullptr);
+    if (m_dataSet)
+        m_dataSet->m_sources.removeAll(QPointer<DataSource>(this));
 }
 
 void DataSource::setDataSet(DataSet *dataSet)
