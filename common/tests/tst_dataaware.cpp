@@ -40,7 +40,7 @@ private:
     std::unique_ptr<QWidget> m_window;
 
     DataField *f(const QString &name) const { return m_set->fieldByName(name); }
-    QString stored(const QString &sql) const { return sqliteShell(m_folder->databasePath(), sql); }
+    QString stored(const QString &sql) const { return SqliteShellRows(m_folder->databasePath(), sql).join(u'\n'); }
 
     template <typename W>
     W *add()

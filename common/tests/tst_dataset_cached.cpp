@@ -18,7 +18,7 @@ class TestDataSetCached : public QObject
 private:
     std::unique_ptr<TestProgramFolder> m_folder;
 
-    QString stored(const QString &sql) const { return sqliteShell(m_folder->databasePath(), sql); }
+    QString stored(const QString &sql) const { return SqliteShellRows(m_folder->databasePath(), sql).join(u'\n'); }
     QString storedLines() const
     {
         return stored(QStringLiteral("select group_concat(refno || ':' || item || ':' || qty, ',') from (select * from dtl order by lineid)"));

@@ -18,7 +18,7 @@ private:
     std::unique_ptr<TestProgramFolder> m_folder;
     std::unique_ptr<DataSet> m_set;
 
-    QString stored(const QString &sql) const { return sqliteShell(m_folder->databasePath(), sql); }
+    QString stored(const QString &sql) const { return SqliteShellRows(m_folder->databasePath(), sql).join(u'\n'); }
     DataField *f(const QString &name) const { return m_set->fieldByName(name); }
 
     void openCash()

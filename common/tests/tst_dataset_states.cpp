@@ -22,11 +22,11 @@ private:
 
     int storedRows() const
     {
-        return sqliteShell(m_folder->databasePath(), QStringLiteral("select count(*) from t")).toInt();
+        return SqliteShellRows(m_folder->databasePath(), QStringLiteral("select count(*) from t")).join(u'\n').toInt();
     }
     QString storedNames() const
     {
-        return sqliteShell(m_folder->databasePath(), QStringLiteral("select group_concat(name, ',') from (select name from t order by id)"));
+        return SqliteShellRows(m_folder->databasePath(), QStringLiteral("select group_concat(name, ',') from (select name from t order by id)")).join(u'\n');
     }
 
     // Brings the data set into the named starting state; "Edit" and "Insert" have a typed value.
@@ -176,7 +176,7 @@ private Q_SLOTS:
         m_set->fieldByName(QStringLiteral("amount"))->setValue(QStringLiteral("-5"));
         QVERIFY(m_set->post());
         QCOMPARE(storedRows(), 4);
-        QCOMPARE(sqliteShell(m_folder->databasePath(), QStringLiteral("select amount from t where name = 'd'")), QStringLiteral("-5"));
+        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select amount from t where name = 'd'")).join(u'\n'), QStringLiteral("-5"));
     }
 
     void newRecordDefaultsAreNotChanges()
