@@ -9,8 +9,23 @@
 
 namespace {
 
-// Runs one statement on a temporary query; raises with the driver's text when it is refused.
-QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+QVariant firstValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    QSqlQuery query = RunStatement(db, sql, params);
+    if (!query.next())
+        return {};
+    return query.value(0);
+}
+
+bool returnsRow(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    QSqlQuery query = RunStatement(db, sql, params);
+    return query.next();
+}
+
+} // namespace
+
+QSqlQuery RunStatement(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
 {
     if (!db.isValid() || !db.isOpen())
         throw DatabaseError(QStringLiteral("数据库连接未打开"));
@@ -24,22 +39,6 @@ QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &pa
         throw DatabaseError(query.lastError().text());
     return query;
 }
-
-QVariant firstValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
-{
-    QSqlQuery query = run(db, sql, params);
-    if (!query.next())
-        return {};
-    return query.value(0);
-}
-
-bool returnsRow(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
-{
-    QSqlQuery query = run(db, sql, params);
-    return query.next();
-}
-
-} // namespace
 
 QString SelTableStringValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
 {
@@ -91,19 +90,19 @@ bool SqlTableIsEmpty(const QSqlDatabase &db, const QString &sql, const QVariantL
 void SqlAddPickList(const QSqlDatabase &db, const QString &sql, QStringList &list, const QVariantList &params)
 {
     list.clear();
-    QSqlQuery query = run(db, sql, params);
+    QSqlQuery query = RunStatement(db, sql, params);
     while (query.next())
         list.append(query.value(0).toString());
 }
 
 void ExecTmpQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
 {
-    run(db, sql, params);
+    RunStatement(db, sql, params);
 }
 
 qint64 GetBillSysNo(const QSqlDatabase &db)
 {
-    QSqlQuery query = run(db, QStringLiteral("update Bs_SysSet set SysNoteId = SysNoteId + 1 returning SysNoteId"), {});
+    QSqlQuery query = RunStatement(db, QStringLiteral("update Bs_SysSet set SysNoteId = SysNoteId + 1 returning SysNoteId"), {});
     if (!query.next())
         throw DatabaseError(QStringLiteral("系统编号表 Bs_SysSet 没有记录，无法取得新编号"));
     const qint64 number = query.value(0).toLongLong();

@@ -6,8 +6,12 @@
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
+
+// Runs one statement on a forward-only query and returns it ready to read.
+QSqlQuery RunStatement(const QSqlDatabase &db, const QString &sql, const QVariantList &params = {});
 
 QString SelTableStringValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params = {});
 qint64 SelTableIntValue(const QSqlDatabase &db, const QString &sql, const QVariantList &params = {});

@@ -1,0 +1,950 @@
+#include "core/dataset/DataSet.h"
+
+#include "core/dataset/ColumnOrigin.h"
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSource.h"
+#include "core/dataset/FieldValue.h"
+#include "core/dataset/SortText.h"
+#include "core/db/AdoFunc.h"
+#include "core/db/SqlName.h"
+#include "core/db/Transaction.h"
+#include "core/errors/CorvaneError.h"
+#include "core/globals/PubDm.h"
+
+#include <QHash>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// A handler that keeps rewriting its own field gets this many rounds before it is stopped.
+constexpr int kMaxChangeRounds = 100;
+
+// Exactly the same value: a change of letter case is a change.
+bool sameValue(FieldKind kind, const QVariant &a, const QVariant &b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    if (kind == FieldKind::Text)
+        return a.toString() == b.toString();
+    return compareFieldValues(kind, a, b) == 0;
+}
+
+QString foldedName(const QString &name)
+{
+    return name.trimmed().toCaseFolded();
+}
+
+} // namespace
+
+struct DataSet::Applied
+{
+    quint64 rowId = 0;
+    QVector<QVariant> valuesWritten;
+    QVector<QVariant> valuesStored;  // memory form of what the database now holds
+    QVector<QVariant> stored;
+};
+
+DataSet::DataSet(QObject *parent) : QObject(parent) {}
+
+DataSet::~DataSet() = default;
+
+void DataSet::setConnection(const QSqlDatabase &db)
+{
+    m_db = db;
+    m_hasDb = true;
+}
+
+QSqlDatabase DataSet::connection() const
+{
+    return m_hasDb ? m_db : CurAdo;
+}
+
+void DataSet::setSql(const QString &sql, const QVariantList &params)
+{
+    m_sql = sql;
+    m_params = params;
+}
+
+void DataSet::setCachedUpdates(bool cached)
+{
+    if (hasPendingUpdates())
+        throw CorvaneError(QStringLiteral("数据集有未保存的修改，不能切换保存方式"));
+    m_cached = cached;
+}
+
+bool DataSet::canModify() const
+{
+    return isActive() && !m_readOnly && !m_table.isEmpty();
+}
+
+DataField *DataSet::findField(const QString &name) const
+{
+    const QString wanted = foldedName(name);
+    for (DataField *field : m_fields)
+        if (field->name().toCaseFolded() == wanted)
+            return field;
+    return nullptr;
+}
+
+DataField *DataSet::fieldByName(const QString &name) const
+{
+    DataField *field = findField(name);
+    if (!field)
+        throw CorvaneError(QStringLiteral("字段 %1 不存在").arg(name));
+    return field;
+}
+
+QVariant DataSet::value(int row, const DataField *field) const
+{
+    if (!field || row < 0 || row >= m_rows.size())
+        return {};
+    return m_rows[row].values.value(field->index());
+}
+
+// ---- statements -------------------------------------------------------------------------
+
+QSqlQuery DataSet::run(const QString &sql, const QVariantList &params) const
+{
+    return RunStatement(connection(), sql, params);
+}
+
+void DataSet::open()
+{
+    if (isActive())
+        close();
+    load(false);
+}
+
+void DataSet::close()
+{
+    if (!isActive())
+        return;
+    m_rows.clear();
+    m_deleted.clear();
+    m_current = -1;
+    m_bof = m_eof = true;
+    m_modified = false;
+    m_applyPending = false;
+    setState(State::Inactive);
+    Q_EMIT rowsReset();
+    notifyControls(nullptr);
+}
+
+void DataSet::requery()
+{
+    requireActive();
+    if (!checkBrowseMode())
+        return;
+    if (hasPendingUpdates())
+        throw CorvaneError(QStringLiteral("数据集有未保存的修改，不能刷新"));
+    load(true);
+}
+
+void DataSet::execute()
+{
+    close();
+    run(m_sql, m_params);
+}
+
+void DataSet::load(bool keepPosition)
+{
+    const Bookmark before = keepPosition ? bookmark() : Bookmark();
+    const int recNoBefore = recNo();
+
+    QSqlQuery query = run(m_sql, m_params);
+    const QList<ColumnOrigin> columns = readColumnOrigins(query);
+    QVector<QVector<QVariant>> stored;
+    while (query.next()) {
+        QVector<QVariant> values(columns.size());
+        for (int i = 0; i < columns.size(); ++i)
+            values[i] = query.value(i);
+        stored.append(values);
+    }
+    buildFields(columns, stored);
+    findTable(columns);
+
+    m_rows.clear();
+    m_deleted.clear();
+    m_rows.reserve(stored.size());
+    for (int i = 0; i < stored.size(); ++i)
+        m_rows.append(makeRow(stored[i], i));
+    applySort();
+    m_current = m_rows.isEmpty() ? -1 : 0;
+    m_modified = false;
+    m_applyPending = false;
+    const bool wasActive = isActive();
+    m_state = State::Browse;
+    Q_EMIT rowsReset();
+    if (keepPosition && !gotoBookmark(before) && !m_rows.isEmpty())
+        m_current = qBound(0, recNoBefore - 1, int(m_rows.size()) - 1);
+    m_bof = m_current <= 0;
+    m_eof = m_rows.isEmpty();
+    if (!wasActive)
+        Q_EMIT stateChanged(m_state);
+    notifyControls(nullptr);
+    Q_EMIT afterScroll();
+}
+
+void DataSet::buildFields(const QList<ColumnOrigin> &columns, const QVector<QVector<QVariant>> &stored)
+{
+    QList<DataField *> kept;
+    QSet<QString> names;
+    for (int i = 0; i < columns.size(); ++i) {
+        // Repeated result names ("select a.*, b.*") get a number, as the first one keeps its name.
+        QString name = columns[i].name;
+        for (int n = 1; names.contains(name.toCaseFolded()); ++n)
+            name = columns[i].name + QStringLiteral("_%1").arg(n);
+        names.insert(name.toCaseFolded());
+
+        DataField *field = nullptr;
+        for (DataField *old : m_fields)
+            if (old->name().compare(name, Qt::CaseInsensitive) == 0 && !kept.contains(old))
+                field = old;
+        if (!field)
+            field = new DataField(this, name);
+        field->m_name = name;
+        field->m_index = i;
+        field->m_originColumn = columns[i].column;
+        field->m_calculated = columns[i].column.isEmpty();
+        field->m_key = field->m_identity = false;
+        if (!columns[i].declaredType.isEmpty()) {
+            field->m_kind = fieldKindFromDeclaredType(columns[i].declaredType);
+        } else {
+            field->m_kind = FieldKind::Text;
+            for (const auto &row : stored) {
+                if (!row[i].isNull()) {
+                    field->m_kind = fieldKindFromValueType(row[i].metaType());
+                    break;
+                }
+            }
+        }
+        kept.append(field);
+    }
+    for (DataField *old : m_fields)
+        if (!kept.contains(old))
+            delete old;
+    m_fields = kept;
+}
+
+void DataSet::findTable(const QList<ColumnOrigin> &columns)
+{
+    // Rows can be written back only when every table column comes from one table, once each.
+    m_table.clear();
+    QString table;
+    QSet<QString> origins;
+    for (const ColumnOrigin &column : columns) {
+        if (column.table.isEmpty())
+            continue;
+        if (!table.isEmpty() && column.table.compare(table, Qt::CaseInsensitive) != 0)
+            return;
+        const QString origin = column.column.toCaseFolded();
+        if (origins.contains(origin))
+            return;
+        origins.insert(origin);
+        table = column.table;
+    }
+    if (table.isEmpty())
+        return;
+    m_table = table;
+
+    QStringList keyColumns;
+    QString keyType;
+    QSqlQuery info = run(QStringLiteral("PRAGMA table_info(%1)").arg(SqlName(table)), {});
+    QList<QPair<int, QString>> keys;
+    while (info.next()) {
+        const int position = info.value(5).toInt();
+        if (position > 0) {
+            keys.append({position, info.value(1).toString()});
+            keyType = info.value(2).toString();
+        }
+    }
+    std::sort(keys.begin(), keys.end());
+    for (const auto &key : keys)
+        keyColumns.append(key.second.toCaseFolded());
+    QList<DataField *> keyFields;
+    for (DataField *field : m_fields)
+        if (!field->m_calculated && keyColumns.contains(field->m_originColumn.toCaseFolded()))
+            keyFields.append(field);
+    if (keyFields.size() != keyColumns.size())
+        return;  // the key is not selected: rows are found by all their values
+    for (DataField *field : keyFields) {
+        field->m_key = true;
+        // An INTEGER PRIMARY KEY is the row id: the database hands it out.
+        field->m_identity = keyColumns.size() == 1 && keyType.trimmed().compare(QLatin1String("integer"), Qt::CaseInsensitive) == 0;
+    }
+}
+
+QVector<QVariant> DataSet::memoryValues(const QVector<QVariant> &stored) const
+{
+    QVector<QVariant> values(m_fields.size());
+    for (DataField *field : m_fields)
+        values[field->index()] = fieldValueFromStored(field->kind(), stored.value(field->index()));
+    return values;
+}
+
+DataSet::Row DataSet::makeRow(const QVector<QVariant> &stored, int loadOrder)
+{
+    Row row;
+    row.id = m_nextRowId++;
+    row.values = memoryValues(stored);
+    row.original = stored;
+    row.assigned = QBitArray(m_fields.size());
+    row.loadOrder = loadOrder;
+    return row;
+}
+
+QList<DataField *> DataSet::writableFields() const
+{
+    QList<DataField *> fields;
+    for (DataField *field : m_fields)
+        if (!field->m_calculated)
+            fields.append(field);
+    return fields;
+}
+
+qint64 DataSet::locateStoredRow(const Row &row) const
+{
+    QStringList conditions;
+    QVariantList params;
+    const QList<DataField *> fields = writableFields();
+    const bool byKey = std::any_of(fields.begin(), fields.end(), [](DataField *f) { return f->isKey(); });
+    for (DataField *field : fields) {
+        if (byKey && !field->isKey())
+            continue;
+        conditions.append(SqlName(field->originColumn()) + QStringLiteral(" IS ?"));
+        params.append(row.original.value(field->index()));
+    }
+    QSqlQuery query = run(QStringLiteral("select rowid from %1 where %2 limit 1")
+                              .arg(SqlName(m_table), conditions.join(QStringLiteral(" and "))),
+                          params);
+    if (!query.next())
+        throw DatabaseError(QStringLiteral("记录已被修改或删除，不能保存"));
+    return query.value(0).toLongLong();
+}
+
+QVector<QVariant> DataSet::readStoredRow(qint64 rowid) const
+{
+    QStringList columns;
+    const QList<DataField *> fields = writableFields();
+    for (DataField *field : fields)
+        columns.append(SqlName(field->originColumn()));
+    QSqlQuery query = run(QStringLiteral("select %1 from %2 where rowid = ?").arg(columns.join(QStringLiteral(", ")), SqlName(m_table)), {rowid});
+    QVector<QVariant> stored(m_fields.size());
+    if (query.next())
+        for (int i = 0; i < fields.size(); ++i)
+            stored[fields[i]->index()] = query.value(i);
+    return stored;
+}
+
+void DataSet::insertRow(Row &row)
+{
+    QStringList columns;
+    QStringList marks;
+    QVariantList params;
+    for (DataField *field : writableFields()) {
+        if (!row.assigned.testBit(field->index()))
+            continue;  // left to the column's default
+        columns.append(SqlName(field->originColumn()));
+        marks.append(QStringLiteral("?"));
+        params.append(fieldValueToStored(field->kind(), row.values[field->index()]));
+    }
+    const QString sql = columns.isEmpty()
+                            ? QStringLiteral("insert into %1 default values").arg(SqlName(m_table))
+                            : QStringLiteral("insert into %1 (%2) values (%3)")
+                                  .arg(SqlName(m_table), columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+    const qint64 rowid = run(sql, params).lastInsertId().toLongLong();
+    // Read back what the table made of it: identity, defaults.
+    const QVector<QVariant> stored = readStoredRow(rowid);
+    const QVector<QVariant> values = memoryValues(stored);
+    for (DataField *field : writableFields())
+        row.values[field->index()] = values[field->index()];
+    row.original = stored;
+}
+
+void DataSet::updateRow(Row &row)
+{
+    QStringList assignments;
+    QVariantList params;
+    for (DataField *field : writableFields()) {
+        const int i = field->index();
+        if (!row.assigned.testBit(i) || sameValue(field->kind(), row.values[i], fieldValueFromStored(field->kind(), row.original.value(i))))
+            continue;
+        assignments.append(SqlName(field->originColumn()) + QStringLiteral(" = ?"));
+        params.append(fieldValueToStored(field->kind(), row.values[i]));
+    }
+    if (assignments.isEmpty())
+        return;
+    const qint64 rowid = locateStoredRow(row);
+    params.append(rowid);
+    run(QStringLiteral("update %1 set %2 where rowid = ?").arg(SqlName(m_table), assignments.join(QStringLiteral(", "))), params);
+    row.original = readStoredRow(rowid);
+}
+
+void DataSet::deleteStoredRow(const Row &row)
+{
+    const qint64 rowid = locateStoredRow(row);
+    run(QStringLiteral("delete from %1 where rowid = ?").arg(SqlName(m_table)), {rowid});
+}
+
+bool DataSet::hasChanges(const Row &row) const
+{
+    for (DataField *field : writableFields()) {
+        const int i = field->index();
+        if (row.assigned.testBit(i) && !sameValue(field->kind(), row.values[i], fieldValueFromStored(field->kind(), row.original.value(i))))
+            return true;
+    }
+    return false;
+}
+
+// ---- navigation -------------------------------------------------------------------------
+
+void DataSet::requireActive() const
+{
+    if (!isActive())
+        throw CorvaneError(QStringLiteral("数据集未打开"));
+}
+
+void DataSet::requireModifiable() const
+{
+    requireActive();
+    if (!canModify())
+        throw CorvaneError(QStringLiteral("数据集是只读的，不能修改"));
+}
+
+bool DataSet::checkBrowseMode()
+{
+    if (!isEditing())
+        return true;
+    if (m_modified)
+        return post();
+    cancel();
+    return true;
+}
+
+bool DataSet::moveTo(int row)
+{
+    requireActive();
+    // Posting or dropping the row being edited may take a row out: aim at the row itself.
+    const quint64 targetId = row >= 0 && row < m_rows.size() ? m_rows[row].id : 0;
+    if (!checkBrowseMode())
+        return false;
+    if (targetId != 0 && rowIndexOf(targetId) >= 0)
+        row = rowIndexOf(targetId);
+    const int count = int(m_rows.size());
+    m_bof = row < 0 || count == 0;
+    m_eof = row >= count || count == 0;
+    const int target = count == 0 ? -1 : qBound(0, row, count - 1);
+    if (target == m_current)
+        return true;
+    m_current = target;
+    notifyControls(nullptr);
+    Q_EMIT afterScroll();
+    return true;
+}
+
+bool DataSet::first()
+{
+    if (!moveTo(0))
+        return false;
+    m_bof = true;
+    return true;
+}
+
+bool DataSet::last()
+{
+    if (!moveTo(recordCount() - 1))
+        return false;
+    m_eof = true;
+    return true;
+}
+
+bool DataSet::next()
+{
+    return moveTo(m_current + 1);
+}
+
+bool DataSet::prior()
+{
+    return moveTo(m_current - 1);
+}
+
+bool DataSet::moveBy(int distance)
+{
+    return moveTo(m_current + distance);
+}
+
+bool DataSet::setRecNo(int recNo)
+{
+    return moveTo(recNo - 1);
+}
+
+int DataSet::rowIndexOf(quint64 id) const
+{
+    for (int i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i].id == id)
+            return i;
+    return -1;
+}
+
+// ---- states -----------------------------------------------------------------------------
+
+void DataSet::setState(State state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    Q_EMIT stateChanged(state);
+}
+
+bool DataSet::edit()
+{
+    requireActive();
+    if (isEditing())
+        return true;
+    requireModifiable();
+    if (m_rows.isEmpty())
+        return insert();
+    if (m_beforeEdit && !m_beforeEdit(*this))
+        return false;
+    m_backup = m_rows[m_current];
+    m_modified = false;
+    setState(State::Edit);
+    return true;
+}
+
+bool DataSet::append()
+{
+    requireModifiable();
+    if (!checkBrowseMode())
+        return false;
+    beginInsert(int(m_rows.size()));
+    return true;
+}
+
+bool DataSet::insert()
+{
+    requireModifiable();
+    if (!checkBrowseMode())
+        return false;
+    beginInsert(qMax(m_current, 0));
+    return true;
+}
+
+void DataSet::beginInsert(int position)
+{
+    m_returnRowId = m_current >= 0 ? m_rows[m_current].id : 0;
+    Row row;
+    row.id = m_nextRowId++;
+    row.values = QVector<QVariant>(m_fields.size());
+    row.assigned = QBitArray(m_fields.size());
+    row.status = Row::Inserted;
+    // Listeners hear of the row only once the set is consistent again.
+    m_rows.insert(position, row);
+    m_current = position;
+    m_bof = m_eof = false;
+    m_modified = false;
+    m_state = State::Insert;
+    Q_EMIT rowInserted(position);
+    Q_EMIT stateChanged(m_state);
+    m_inNewRecord = true;
+    try {
+        if (m_onNewRecord)
+            m_onNewRecord(*this);
+    } catch (...) {
+        m_inNewRecord = false;
+        cancel();
+        throw;
+    }
+    m_inNewRecord = false;
+    notifyControls(nullptr);
+    Q_EMIT afterScroll();
+}
+
+bool DataSet::post()
+{
+    requireActive();
+    if (!isEditing())
+        throw CorvaneError(QStringLiteral("数据集不在编辑状态"));
+    const QList<QPointer<DataSource>> sources = m_sources;
+    for (const QPointer<DataSource> &source : sources)
+        if (source && !source->updateData())
+            return false;
+    if (m_beforePost && !m_beforePost(*this))
+        return false;
+
+    Row &row = m_rows[m_current];
+    if (m_cached) {
+        if (row.status == Row::Unchanged && hasChanges(row))
+            row.status = Row::Modified;
+    } else {
+        if (row.status == Row::Inserted)
+            insertRow(row);
+        else
+            updateRow(row);
+        row.status = Row::Unchanged;
+        row.assigned.fill(false);
+    }
+    m_modified = false;
+    setState(State::Browse);
+    Q_EMIT rowChanged(m_current);
+    notifyControls(nullptr);
+    Q_EMIT afterPost();
+    return true;
+}
+
+void DataSet::cancel()
+{
+    if (!isEditing())
+        return;
+    const bool wasInsert = m_state == State::Insert;
+    m_modified = false;
+    const int row = m_current;
+    if (wasInsert) {
+        m_rows.removeAt(row);
+        const int back = rowIndexOf(m_returnRowId);
+        m_current = back >= 0 ? back : qMin(row, int(m_rows.size()) - 1);
+        m_eof = m_rows.isEmpty();
+        m_bof = m_current <= 0;
+    } else {
+        m_rows[row] = m_backup;
+    }
+    m_state = State::Browse;
+    if (wasInsert)
+        Q_EMIT rowRemoved(row);
+    else
+        Q_EMIT rowChanged(row);
+    Q_EMIT stateChanged(m_state);
+    notifyControls(nullptr);
+    if (wasInsert)
+        Q_EMIT afterScroll();
+}
+
+void DataSet::deleteRecord()
+{
+    requireActive();
+    if (m_state == State::Insert) {
+        cancel();
+        return;
+    }
+    if (m_rows.isEmpty())
+        throw CorvaneError(QStringLiteral("数据集为空，不能删除"));
+    requireModifiable();
+    const Row stored = m_state == State::Edit ? m_backup : m_rows[m_current];
+    if (!m_cached)
+        deleteStoredRow(stored);
+    else if (stored.status != Row::Inserted)
+        m_deleted.append(stored);
+    const int removed = m_current;
+    const bool wasEditing = m_state != State::Browse;
+    m_rows.removeAt(removed);
+    m_current = qMin(removed, int(m_rows.size()) - 1);
+    m_eof = m_rows.isEmpty();
+    m_bof = m_current <= 0;
+    m_modified = false;
+    m_state = State::Browse;
+    Q_EMIT rowRemoved(removed);
+    if (wasEditing)
+        Q_EMIT stateChanged(m_state);
+    notifyControls(nullptr);
+    Q_EMIT afterScroll();
+}
+
+// ---- field writes -----------------------------------------------------------------------
+
+void DataSet::writeField(DataField *field, const QVariant &value)
+{
+    if (!isEditing())
+        throw CorvaneError(QStringLiteral("数据集不在编辑状态，不能修改字段 %1").arg(field->name()));
+    if (field->isReadOnly())
+        throw CorvaneError(QStringLiteral("字段 %1 不能修改").arg(field->name()));
+    const auto converted = fieldValueFromInput(field->kind(), value);
+    if (!converted)
+        throw CorvaneError(QStringLiteral("“%1”不是字段 %2 的有效值").arg(value.toString(), field->name()));
+    Row &row = m_rows[m_current];
+    row.values[field->index()] = *converted;
+    row.assigned.setBit(field->index());
+    if (!m_inNewRecord)
+        m_modified = true;
+    Q_EMIT rowChanged(m_current);
+    notifyFieldChange(field);
+}
+
+// A field written while its own change is being told is told again afterwards (once the value
+// has settled), never from inside; other fields written by a handler are told at once.
+void DataSet::notifyFieldChange(DataField *field)
+{
+    if (field->m_notifying) {
+        field->m_changedAgain = true;
+        return;
+    }
+    const QPointer<DataField> alive(field);
+    struct Guard
+    {
+        const QPointer<DataField> &field;
+        ~Guard()
+        {
+            if (field)
+                field->m_notifying = false;
+        }
+    } guard{alive};
+    field->m_notifying = true;
+    for (int round = 0;; ++round) {
+        if (round == kMaxChangeRounds)
+            throw CorvaneError(QStringLiteral("字段 %1 的变更处理反复修改自身").arg(field->name()));
+        const QVariant start = field->value();
+        field->m_changedAgain = false;
+        Q_EMIT fieldChanged(field);
+        if (!alive)
+            return;
+        Q_EMIT field->changed();
+        notifyControls(field);
+        if (!alive || !field->m_changedAgain || sameValue(field->kind(), start, field->value()))
+            break;
+    }
+}
+
+void DataSet::notifyControls(DataField *field)
+{
+    if (m_disableCount == 0)
+        Q_EMIT dataChanged(field);
+}
+
+void DataSet::enableControls()
+{
+    if (m_disableCount == 0)
+        return;
+    if (--m_disableCount == 0)
+        Q_EMIT dataChanged(nullptr);
+}
+
+// ---- cached updates ---------------------------------------------------------------------
+
+bool DataSet::hasPendingUpdates() const
+{
+    if (!m_deleted.isEmpty())
+        return true;
+    return std::any_of(m_rows.begin(), m_rows.end(), [](const Row &row) { return row.status != Row::Unchanged; });
+}
+
+bool DataSet::applyUpdates()
+{
+    requireActive();
+    if (!checkBrowseMode())
+        return false;
+    if (!hasPendingUpdates())
+        return true;
+    if (m_applyPending)
+        throw CorvaneError(QStringLiteral("上一次保存的修改尚未提交"));
+
+    Transaction transaction(connection());
+    QPointer<DataSet> self(this);
+    m_applyPending = true;
+    transaction.onRollback([self] {
+        if (self)
+            self->m_applyPending = false;
+    });
+    QList<quint64> deleted;
+    for (const Row &row : std::as_const(m_deleted)) {
+        deleteStoredRow(row);
+        deleted.append(row.id);
+    }
+    // Rows are written on copies: memory changes only once the work is kept.
+    QList<Applied> applied;
+    for (const Row &row : std::as_const(m_rows)) {
+        if (row.status == Row::Unchanged)
+            continue;
+        Row copy = row;
+        if (row.status == Row::Inserted)
+            insertRow(copy);
+        else
+            updateRow(copy);
+        applied.append({row.id, row.values, copy.values, copy.original});
+    }
+    transaction.onCommit([self, applied, deleted] {
+        if (self)
+            self->mergeApplied(applied, deleted);
+    });
+    transaction.commit();
+    return true;
+}
+
+void DataSet::mergeApplied(const QList<Applied> &applied, const QList<quint64> &deleted)
+{
+    m_applyPending = false;
+    m_deleted.erase(std::remove_if(m_deleted.begin(), m_deleted.end(), [&](const Row &row) { return deleted.contains(row.id); }),
+                    m_deleted.end());
+    for (const Applied &done : applied) {
+        const int index = rowIndexOf(done.rowId);
+        if (index < 0)
+            continue;
+        Row &row = m_rows[index];
+        const bool untouched = row.values == done.valuesWritten;
+        if (untouched) {
+            row.values = done.valuesStored;
+            row.assigned.fill(false);
+        } else {
+            // Changed again since it was written: it stays pending against the stored row.
+            for (DataField *field : m_fields)
+                if (field->isIdentity() && row.values[field->index()].isNull())
+                    row.values[field->index()] = done.valuesStored[field->index()];
+        }
+        row.original = done.stored;
+        row.status = untouched ? Row::Unchanged : Row::Modified;
+        Q_EMIT rowChanged(index);
+    }
+    notifyControls(nullptr);
+}
+
+void DataSet::cancelUpdates()
+{
+    requireActive();
+    cancel();
+    const quint64 currentId = m_current >= 0 ? m_rows[m_current].id : 0;
+    QVector<Row> rows;
+    for (Row &row : m_rows) {
+        if (row.status == Row::Inserted)
+            continue;
+        if (row.status == Row::Modified)
+            row.values = memoryValues(row.original);
+        row.status = Row::Unchanged;
+        row.assigned.fill(false);
+        rows.append(row);
+    }
+    for (Row &row : m_deleted) {
+        row.values = memoryValues(row.original);
+        row.status = Row::Unchanged;
+        row.assigned.fill(false);
+        rows.append(row);
+    }
+    m_deleted.clear();
+    std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) { return a.loadOrder < b.loadOrder; });
+    m_rows = rows;
+    applySort();
+    const int back = rowIndexOf(currentId);
+    m_current = back >= 0 ? back : (m_rows.isEmpty() ? -1 : 0);
+    m_bof = m_current <= 0;
+    m_eof = m_rows.isEmpty();
+    Q_EMIT rowsReset();
+    notifyControls(nullptr);
+    Q_EMIT afterScroll();
+}
+
+// ---- bookmarks, sort, locate ------------------------------------------------------------
+
+Bookmark DataSet::bookmark() const
+{
+    Bookmark mark;
+    if (m_current < 0)
+        return mark;
+    mark.rowId = m_rows[m_current].id;
+    for (DataField *field : m_fields)
+        if (field->isKey())
+            mark.key.append(m_rows[m_current].values[field->index()]);
+    return mark;
+}
+
+bool DataSet::gotoBookmark(const Bookmark &bookmark)
+{
+    if (!bookmark.isValid() || !isActive())
+        return false;
+    int index = rowIndexOf(bookmark.rowId);
+    if (index < 0 && !bookmark.key.isEmpty()) {
+        for (int i = 0; i < m_rows.size() && index < 0; ++i) {
+            int k = 0;
+            bool same = true;
+            for (DataField *field : m_fields)
+                if (field->isKey())
+                    same = same && sameValue(field->kind(), m_rows[i].values[field->index()], bookmark.key.value(k++));
+            if (same && k == bookmark.key.size())
+                index = i;
+        }
+    }
+    return index >= 0 && moveTo(index);
+}
+
+void DataSet::setSort(const QString &sortText)
+{
+    const QString previous = m_sortText;
+    m_sortText = sortText.trimmed();
+    if (!isActive())
+        return;
+    if (!checkBrowseMode()) {
+        m_sortText = previous;
+        return;
+    }
+    const quint64 currentId = m_current >= 0 ? m_rows[m_current].id : 0;
+    try {
+        applySort();
+    } catch (...) {
+        m_sortText = previous;
+        throw;
+    }
+    m_current = rowIndexOf(currentId);
+    Q_EMIT rowsReset();
+    notifyControls(nullptr);
+}
+
+void DataSet::applySort()
+{
+    const QList<SortItem> items = parseSortText(m_sortText);
+    if (items.isEmpty()) {
+        // Load order; rows added since then go last, in the order they were added.
+        const auto order = [](const Row &row) { return row.loadOrder < 0 ? INT_MAX : row.loadOrder; };
+        std::stable_sort(m_rows.begin(), m_rows.end(), [&order](const Row &a, const Row &b) { return order(a) < order(b); });
+        return;
+    }
+    QList<QPair<DataField *, bool>> keys;
+    for (const SortItem &item : items)
+        keys.append({fieldByName(item.field), item.descending});
+    std::stable_sort(m_rows.begin(), m_rows.end(), [&keys](const Row &a, const Row &b) {
+        for (const auto &[field, descending] : keys) {
+            const int order = compareFieldValues(field->kind(), a.values[field->index()], b.values[field->index()]);
+            if (order != 0)
+                return descending ? order > 0 : order < 0;
+        }
+        return false;
+    });
+}
+
+bool DataSet::locate(const QStringList &fieldNames, const QVariantList &values, LocateOptions options)
+{
+    requireActive();
+    if (fieldNames.size() != values.size())
+        throw CorvaneError(QStringLiteral("字段数与值的个数不一致"));
+    QList<DataField *> fields;
+    QVariantList wanted;
+    for (int i = 0; i < fieldNames.size(); ++i) {
+        DataField *field = fieldByName(fieldNames[i]);
+        fields.append(field);
+        const bool asText = field->kind() == FieldKind::Text;
+        wanted.append(asText ? values[i] : fieldValueFromInput(field->kind(), values[i]).value_or(QVariant()));
+    }
+    const Qt::CaseSensitivity sensitivity = options.testFlag(CaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    for (int row = 0; row < m_rows.size(); ++row) {
+        bool match = true;
+        for (int i = 0; i < fields.size() && match; ++i) {
+            const QVariant &have = m_rows[row].values[fields[i]->index()];
+            if (fields[i]->kind() != FieldKind::Text || wanted[i].isNull() || have.isNull()) {
+                match = sameValue(fields[i]->kind(), have, wanted[i]);
+                continue;
+            }
+            const QString text = have.toString();
+            const QString probe = wanted[i].toString();
+            match = options.testFlag(PartialKey) ? text.startsWith(probe, sensitivity) : text.compare(probe, sensitivity) == 0;
+        }
+        if (match)
+            return moveTo(row);
+    }
+    return false;
+}
+
+bool DataSet::locate(const QString &fieldName, const QVariant &value, LocateOptions options)
+{
+    return locate(QStringList{fieldName}, QVariantList{value}, options);
+}

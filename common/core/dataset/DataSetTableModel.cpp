@@ -1,0 +1,143 @@
+#include "core/dataset/DataSetTableModel.h"
+
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/dataset/DisplayFormat.h"
+#include "core/dataset/FieldValue.h"
+#include "core/errors/CorvaneError.h"
+
+DataSetTableModel::DataSetTableModel(DataSet *dataSet, QObject *parent) : QAbstractTableModel(parent), m_dataSet(dataSet)
+{
+    connect(dataSet, &DataSet::rowsReset, this, &DataSetTableModel::reset);
+    connect(dataSet, &DataSet::rowInserted, this, [this](int row) {
+        beginInsertRows({}, row, row);
+        ++m_rows;
+        endInsertRows();
+    });
+    connect(dataSet, &DataSet::rowRemoved, this, [this](int row) {
+        beginRemoveRows({}, row, row);
+        --m_rows;
+        endRemoveRows();
+    });
+    connect(dataSet, &DataSet::rowChanged, this, &DataSetTableModel::rowChangedAt);
+    connect(dataSet, &DataSet::afterScroll, this, [this] { Q_EMIT currentRowChanged(currentRow()); });
+    reset();
+}
+
+DataSet *DataSetTableModel::dataSet() const
+{
+    return m_dataSet;
+}
+
+void DataSetTableModel::reset()
+{
+    beginResetModel();
+    for (DataField *field : std::as_const(m_columns))
+        if (field)
+            disconnect(field, nullptr, this, nullptr);
+    m_columns.clear();
+    m_rows = 0;
+    if (m_dataSet) {
+        for (DataField *field : m_dataSet->fields()) {
+            connect(field, &DataField::layoutChanged, this, &DataSetTableModel::reset, Qt::UniqueConnection);
+            if (field->isVisible())
+                m_columns.append(field);
+        }
+        m_rows = m_dataSet->recordCount();
+    }
+    endResetModel();
+    Q_EMIT currentRowChanged(currentRow());
+}
+
+void DataSetTableModel::rowChangedAt(int row)
+{
+    if (row >= 0 && row < m_rows && !m_columns.isEmpty())
+        Q_EMIT dataChanged(index(row, 0), index(row, int(m_columns.size()) - 1));
+}
+
+int DataSetTableModel::columnOf(const DataField *field) const
+{
+    return int(m_columns.indexOf(const_cast<DataField *>(field)));
+}
+
+int DataSetTableModel::currentRow() const
+{
+    return m_dataSet ? m_dataSet->recNo() - 1 : -1;
+}
+
+bool DataSetTableModel::setCurrentRow(int row)
+{
+    if (!m_dataSet || !m_dataSet->isActive() || row < 0 || row >= m_rows)
+        return false;
+    if (row == currentRow())
+        return true;
+    const bool moved = m_dataSet->setRecNo(row + 1);
+    if (!moved)
+        Q_EMIT currentRowChanged(currentRow());  // the view goes back to the row that stays
+    return moved;
+}
+
+int DataSetTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int DataSetTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant DataSetTableModel::data(const QModelIndex &index, int role) const
+{
+    DataField *field = fieldAt(index.column());
+    if (!m_dataSet || !field || index.row() >= m_rows)
+        return {};
+    const QVariant value = m_dataSet->value(index.row(), field);
+    const bool boolean = field->kind() == FieldKind::Boolean;
+    switch (role) {
+    case Qt::DisplayRole:
+        return boolean ? QVariant() : QVariant(formatDisplay(field->kind(), value, field->displayFormat()));
+    case Qt::EditRole:
+        return fieldValueText(field->kind(), value);
+    case Qt::CheckStateRole:
+        return boolean ? QVariant(value.toBool() ? Qt::Checked : Qt::Unchecked) : QVariant();
+    case Qt::TextAlignmentRole:
+        return isNumericKind(field->kind()) ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
+    default:
+        return {};
+    }
+}
+
+QVariant DataSetTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    DataField *field = fieldAt(section);
+    return field ? QVariant(field->displayLabel()) : QVariant();
+}
+
+Qt::ItemFlags DataSetTableModel::flags(const QModelIndex &index) const
+{
+    DataField *field = fieldAt(index.column());
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (m_dataSet && field && m_dataSet->canModify() && !field->isReadOnly())
+        flags |= field->kind() == FieldKind::Boolean ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable;
+    return flags;
+}
+
+bool DataSetTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    DataField *field = fieldAt(index.column());
+    if (!m_dataSet || !field || !(flags(index) & (Qt::ItemIsEditable | Qt::ItemIsUserCheckable)))
+        return false;
+    if (role != Qt::EditRole && role != Qt::CheckStateRole)
+        return false;
+    if (!setCurrentRow(index.row()) || !m_dataSet->edit())
+        return false;
+    try {
+        field->setValue(role == Qt::CheckStateRole ? QVariant(value.toInt() == Qt::Checked) : value);
+    } catch (const CorvaneError &) {
+        return false;  // not a value of the field: the cell keeps the old one
+    }
+    return true;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QPointer>
+
+class DataField;
+class DataSet;
+
+// A data set as a table for views: one column per visible field, in field order, headed by
+// its display label, cells in the field's display format. Edits go through the data set (so
+// its hooks apply), and the current row is shared with it.
+class DataSetTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit DataSetTableModel(DataSet *dataSet, QObject *parent = nullptr);
+
+    DataSet *dataSet() const;
+    DataField *fieldAt(int column) const { return m_columns.value(column); }
+    int columnOf(const DataField *field) const;
+
+    int currentRow() const;
+    // Moves the data set; false when it refused (a pending row could not be posted).
+    bool setCurrentRow(int row);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+Q_SIGNALS:
+    void currentRowChanged(int row);
+
+private:
+    void reset();
+    void rowChangedAt(int row);
+
+    QPointer<DataSet> m_dataSet;
+    QList<DataField *> m_columns;
+    int m_rows = 0;
+};
