@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr CurrencyCount kLongAmount = 123456789012345;   // 12 345 678 901.2345 yuan: 13 places
-constexpr CurrencyCount kChequeAmount = 164090200;       // 16 409.02 yuan
+constexpr Currency kLongAmount = Currency::fromUnits(123456789012345);   // 12 345 678 901.2345 yuan: 13 places
+constexpr Currency kChequeAmount = Currency::fromUnits(164090200);       // 16 409.02 yuan
 const QDate kDate(2024, 10, 20);
 
 template <class Conversion>
@@ -25,7 +25,7 @@ BENCHMARK_CAPTURE(BM_Conversion, SmallDateDisStr, [] { return SmallDateDisStr(kD
 BENCHMARK_CAPTURE(BM_Conversion, BigDateDisStr, [] { return BigDateDisStr(kDate, 2); });
 
 // Everything one amount field derives: one item is one amount.
-void BM_DerivedTextsOfOneAmount(benchmark::State &state, CurrencyCount amount)
+void BM_DerivedTextsOfOneAmount(benchmark::State &state, Currency amount)
 {
     for (auto _ : state) {
         for (int pos = 0; pos < 12; ++pos) {

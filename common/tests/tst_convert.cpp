@@ -7,11 +7,9 @@
 namespace {
 
 // "1234.5678" yuan as the exact count of ten-thousandths.
-CurrencyCount Yuan(const QString &text)
+Currency Yuan(const QString &text)
 {
-    const QStringList parts = text.split(u'.');
-    const QString fraction = parts.value(1).leftJustified(4, u'0');
-    return parts[0].toLongLong() * 10000 + fraction.toLongLong();
+    return *Currency::parse(text);
 }
 
 // Reads a capital amount back into fen, independently of how it was written; -1 when the text
@@ -69,7 +67,7 @@ QString PlainCapitalText(qint64 fen)
 }
 
 // The fen shown by the figure boxes, checked against the capital boxes place by place.
-qint64 FenFromBoxes(CurrencyCount amount)
+qint64 FenFromBoxes(Currency amount)
 {
     static const QString capitals = QStringLiteral("零壹贰叁肆伍陆柒捌玖");
     qint64 fen = 0, power = 1;
@@ -193,18 +191,18 @@ private Q_SLOTS:
 
     void amountsOutsideTheLayoutAreRefused_data()
     {
-        QTest::addColumn<CurrencyCount>("amount");
-        QTest::newRow("-0.0001") << CurrencyCount(-1);
+        QTest::addColumn<Currency>("amount");
+        QTest::newRow("-0.0001") << Currency::fromUnits(-1);
         QTest::newRow("-100.00") << Yuan("-100");
         QTest::newRow("10000000000000.00") << Yuan("10000000000000");
         QTest::newRow("rounds up to 10000000000000.00") << Yuan("9999999999999.995");
-        QTest::newRow("largest count") << std::numeric_limits<CurrencyCount>::max();
-        QTest::newRow("smallest count") << std::numeric_limits<CurrencyCount>::min();
+        QTest::newRow("largest count") << Currency::fromUnits(std::numeric_limits<qint64>::max());
+        QTest::newRow("smallest count") << Currency::fromUnits(std::numeric_limits<qint64>::min());
     }
 
     void amountsOutsideTheLayoutAreRefused()
     {
-        QFETCH(CurrencyCount, amount);
+        QFETCH(Currency, amount);
         QVERIFY_THROWS_EXCEPTION(AmountRangeError, BigMoneyAllStr(amount));
         for (int pos : {0, 12, 14, 20}) {
             QVERIFY_THROWS_EXCEPTION(AmountRangeError, SmallmoneyStr(amount, pos));
@@ -225,7 +223,7 @@ private Q_SLOTS:
             qint64 fen = 0;
             for (int place = 14; place >= 0; --place)
                 fen = fen * 10 + ((pattern >> place) & 1 ? random.bounded(1, 10) : 0);
-            const CurrencyCount amount = fen * 100;
+            const Currency amount = Currency::fromUnits(fen * 100);
             const QString text = BigMoneyAllStr(amount);
             const QByteArray context = QByteArray::number(fen) + " fen: " + text.toUtf8();
             QVERIFY2(text == PlainCapitalText(fen), context);

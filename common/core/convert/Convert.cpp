@@ -70,8 +70,9 @@ const QString &YuanSignText()
 }
 
 // The one rounding of an amount to whole fen: exact on the count, halves to the even fen.
-qint64 AmountToFen(CurrencyCount amount)
+qint64 AmountToFen(Currency money)
 {
+    const qint64 amount = money.units();
     if (amount < 0)
         throw AmountRangeError(QStringLiteral("金额不能为负数"));
     qint64 fen = amount / 100;
@@ -186,12 +187,12 @@ bool HasFourFigureYear(const QDate &date)
 
 } // namespace
 
-QString BigMoneyAllStr(CurrencyCount amount)
+QString BigMoneyAllStr(Currency amount)
 {
     return AmountToBigStr(AmountToFen(amount));
 }
 
-QString SmallmoneyStr(CurrencyCount amount, int pos)
+QString SmallmoneyStr(Currency amount, int pos)
 {
     const qint64 fen = AmountToFen(amount);
     const int length = DigitCount(fen);
@@ -202,7 +203,7 @@ QString SmallmoneyStr(CurrencyCount amount, int pos)
     return FigureTexts()[DigitAt(fen, pos)];
 }
 
-QString BigMoneyDisStr(CurrencyCount amount, int pos)
+QString BigMoneyDisStr(Currency amount, int pos)
 {
     const qint64 fen = AmountToFen(amount);
     if (pos < 0)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/convert/CurrencyCount.h"
+#include "core/money/Currency.h"
 
 #include <QDate>
 #include <QString>
@@ -13,13 +13,13 @@
 // Negative amounts and amounts of 10 000 000 000 000 yuan or more raise AmountRangeError.
 
 // The whole amount in capitals with units ("壹佰元整"); the empty text for 0.
-QString BigMoneyAllStr(CurrencyCount amount);
+QString BigMoneyAllStr(Currency amount);
 
 // The figure at place pos, "￥" just left of the highest digit, the empty text further left.
-QString SmallmoneyStr(CurrencyCount amount, int pos);
+QString SmallmoneyStr(Currency amount, int pos);
 
 // The capital digit at place pos, "零" left of the highest digit; the empty text for pos < 0.
-QString BigMoneyDisStr(CurrencyCount amount, int pos);
+QString BigMoneyDisStr(Currency amount, int pos);
 
 // By part: 0 the year (4 figures), 1 the month, 2 the day (2 figures each); else the empty text.
 QString SmallDateDisStr(const QDate &date, int part);

@@ -1,50 +1,37 @@
 #include "core/dataset/FieldKind.h"
 
-#include <QStringList>
-
-namespace {
-
-bool isOneOf(const QString &name, std::initializer_list<const char *> names)
-{
-    for (const char *candidate : names)
-        if (name == QLatin1String(candidate))
-            return true;
-    return false;
-}
-
-} // namespace
+#include "core/db/ColumnKind.h"
 
 FieldKind fieldKindFromDeclaredType(const QString &declaredType)
 {
-    // "varchar(30)" -> "varchar"; "double precision" -> "double precision"
-    QString name = declaredType.trimmed().toLower();
-    const qsizetype bracket = name.indexOf(u'(');
-    if (bracket >= 0)
-        name = name.left(bracket).trimmed();
-    if (name.startsWith(QLatin1String("unsigned ")))
-        name = name.mid(9);
-
-    if (isOneOf(name, {"money", "currency", "smallmoney"}))
-        return FieldKind::Currency;
-    if (isOneOf(name, {"datetime", "timestamp", "smalldatetime", "time"}))
-        return FieldKind::DateTime;
-    if (name == QLatin1String("date"))
-        return FieldKind::Date;
-    if (isOneOf(name, {"bit", "bool", "boolean", "yesno", "logical"}))
-        return FieldKind::Boolean;
-    if (isOneOf(name, {"int", "integer", "smallint", "tinyint", "mediumint", "bigint", "long",
-                       "counter", "autoincrement", "byte", "int2", "int4", "int8"}))
-        return FieldKind::Integer;
-    if (isOneOf(name, {"float", "double", "double precision", "real", "single", "numeric", "decimal"}))
-        return FieldKind::Float;
-    if (isOneOf(name, {"text", "memo", "note", "string", "longtext", "char", "varchar", "nchar", "nvarchar"}))
+    switch (ColumnKindFromDeclaredType(declaredType)) {
+    case ColumnKind::String:
+    case ColumnKind::Memo:
         return FieldKind::Text;
-    if (isOneOf(name, {"blob", "image", "longbinary", "binary", "varbinary", "oleobject", "general"}))
+    case ColumnKind::Integer:
+        return FieldKind::Integer;
+    case ColumnKind::Float:
+    case ColumnKind::Decimal:
+        return FieldKind::Float;
+    case ColumnKind::Currency:
+        return FieldKind::Currency;
+    case ColumnKind::Date:
+        return FieldKind::Date;
+    case ColumnKind::DateTime:
+    case ColumnKind::Time:
+        return FieldKind::DateTime;
+    case ColumnKind::Boolean:
+        return FieldKind::Boolean;
+    case ColumnKind::Blob:
         return FieldKind::Blob;
+    case ColumnKind::None:
+    case ColumnKind::Other:
+        break;
+    }
+    // Anything else by SQLite's own affinity rules; no declaration at all is text.
+    const QString name = declaredType.trimmed().toLower();
     if (name.isEmpty())
         return FieldKind::Text;
-
-    // Anything else by SQLite's own affinity rules.
     if (name.contains(QLatin1String("int")))
         return FieldKind::Integer;
     if (name.contains(QLatin1String("char")) || name.contains(QLatin1String("clob"))

@@ -5,7 +5,7 @@
 ColumnKind ColumnKindFromDeclaredType(const QString &declaredType)
 {
     // The type name without its size: "varchar(50)" -> "VARCHAR", "double precision" -> "DOUBLE PRECISION".
-    const QString name = declaredType.section('(', 0, 0).simplified().toUpper();
+    QString name = declaredType.section('(', 0, 0).simplified().toUpper();
     static const QHash<QString, ColumnKind> kinds = {
         {QStringLiteral("VARCHAR"), ColumnKind::String},   {QStringLiteral("CHAR"), ColumnKind::String},
         {QStringLiteral("NVARCHAR"), ColumnKind::String},  {QStringLiteral("NCHAR"), ColumnKind::String},
@@ -23,7 +23,20 @@ ColumnKind ColumnKindFromDeclaredType(const QString &declaredType)
         {QStringLiteral("BIT"), ColumnKind::Boolean},      {QStringLiteral("BOOLEAN"), ColumnKind::Boolean},
         {QStringLiteral("BOOL"), ColumnKind::Boolean},     {QStringLiteral("YESNO"), ColumnKind::Boolean},
         {QStringLiteral("BLOB"), ColumnKind::Blob},        {QStringLiteral("IMAGE"), ColumnKind::Blob},
+        // Names other databases and older files use for the same kinds.
+        {QStringLiteral("SMALLMONEY"), ColumnKind::Currency}, {QStringLiteral("SMALLDATETIME"), ColumnKind::DateTime},
+        {QStringLiteral("LOGICAL"), ColumnKind::Boolean},  {QStringLiteral("MEDIUMINT"), ColumnKind::Integer},
+        {QStringLiteral("COUNTER"), ColumnKind::Integer},  {QStringLiteral("AUTOINCREMENT"), ColumnKind::Integer},
+        {QStringLiteral("BYTE"), ColumnKind::Integer},     {QStringLiteral("INT2"), ColumnKind::Integer},
+        {QStringLiteral("INT4"), ColumnKind::Integer},     {QStringLiteral("INT8"), ColumnKind::Integer},
+        {QStringLiteral("SINGLE"), ColumnKind::Float},     {QStringLiteral("NOTE"), ColumnKind::Memo},
+        {QStringLiteral("STRING"), ColumnKind::String},    {QStringLiteral("LONGTEXT"), ColumnKind::Memo},
+        {QStringLiteral("LONGBINARY"), ColumnKind::Blob},  {QStringLiteral("BINARY"), ColumnKind::Blob},
+        {QStringLiteral("VARBINARY"), ColumnKind::Blob},   {QStringLiteral("OLEOBJECT"), ColumnKind::Blob},
+        {QStringLiteral("GENERAL"), ColumnKind::Blob},
     };
+    if (name.startsWith(QLatin1String("UNSIGNED ")))
+        name = name.mid(9);
     return kinds.value(name, ColumnKind::Other);
 }
 

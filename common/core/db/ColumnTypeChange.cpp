@@ -2,7 +2,7 @@
 
 #include "core/db/AdoFunc.h"
 #include "core/db/SqlName.h"
-#include "core/db/SqlSavepoint.h"
+#include "core/db/Transaction.h"
 #include "core/db/TableCatalog.h"
 #include "core/errors/CorvaneError.h"
 
@@ -86,7 +86,7 @@ void ChangeColumnType(const QSqlDatabase &db, const QString &table, const QStrin
     const QString list = names.join(QStringLiteral(", "));
     const QString copy = name + QStringLiteral("__rebuild");
 
-    SqlSavepoint savepoint(db, QStringLiteral("column_type_change"));
+    Transaction transaction(db);
     ExecTmpQuery(db, createStatement(copy, columns, autoIncrement));
     ExecTmpQuery(db, QStringLiteral("insert into %1 (%2) select %2 from %3").arg(SqlName(copy), list, SqlName(name)));
     ExecTmpQuery(db, QStringLiteral("drop table %1").arg(SqlName(name)));
@@ -100,5 +100,5 @@ void ChangeColumnType(const QSqlDatabase &db, const QString &table, const QStrin
         ExecTmpQuery(db, QStringLiteral("insert into sqlite_sequence (name, seq) values (?, ?)"),
                      {name, std::max(copied, counter.toLongLong())});
     }
-    savepoint.release();
+    transaction.commit();
 }

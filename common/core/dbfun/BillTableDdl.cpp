@@ -3,7 +3,7 @@
 #include "core/db/AdoFunc.h"
 #include "core/db/ColumnTypeChange.h"
 #include "core/db/SqlName.h"
-#include "core/db/SqlSavepoint.h"
+#include "core/db/Transaction.h"
 #include "core/db/TableCatalog.h"
 #include "core/dbfun/BillColumns.h"
 #include "core/errors/CorvaneError.h"
@@ -164,14 +164,14 @@ BillTableResult BuildBillTable(const QSqlDatabase &db, const QString &table, boo
         if (const std::optional<QString> fault = DefinitionFault(name, fields))
             return {BillTableOutcome::Failed, QStringLiteral("不能定义的名称或字段类型: \"%1\"").arg(*fault)};
 
-        SqlSavepoint savepoint(db, QStringLiteral("bill_table_ddl"));
+        Transaction transaction(db);
         if (!update)
             ExecTmpQuery(db, createStatement(name));
         for (const TableFieldDef &def : fields) {
             for (const DdlColumn &column : ColumnsOfField(def))
                 AddOrAlterColumn(db, name, column.name, column.sqlType, update);
         }
-        savepoint.release();
+        transaction.commit();
         return {BillTableOutcome::Done, {}};
     } catch (const CorvaneError &e) {
         return {BillTableOutcome::Failed, e.message()};

@@ -3,10 +3,9 @@
 #include "core/db/AdoFunc.h"
 #include "core/db/SqlName.h"
 #include "core/db/TableCatalog.h"
-#include "core/errors/CorvaneError.h"
+#include "core/db/Transaction.h"
 #include "gui/dialogs/MessageSeam.h"
 
-#include <QSqlError>
 #include <QStringList>
 
 namespace {
@@ -31,23 +30,12 @@ QStringList tablesToPurge(const QSqlDatabase &db, bool history)
 void PurgeData(const QSqlDatabase &db, bool history)
 {
     const QStringList tables = tablesToPurge(db, history);
-    QSqlDatabase connection = db;
-    if (!connection.transaction())
-        throw DatabaseError(connection.lastError().text());
-    try {
-        for (const QString &table : tables) {
-            if (IsTableExists(db, table))
-                ExecTmpQuery(db, QStringLiteral("delete from %1 ").arg(SqlName(table)));
-        }
-    } catch (...) {
-        connection.rollback();
-        throw;
+    Transaction transaction(db);
+    for (const QString &table : tables) {
+        if (IsTableExists(db, table))
+            ExecTmpQuery(db, QStringLiteral("delete from %1 ").arg(SqlName(table)));
     }
-    if (!connection.commit()) {
-        const QString error = connection.lastError().text();
-        connection.rollback();
-        throw DatabaseError(error);
-    }
+    transaction.commit();
 }
 
 void PurgeDataWithConfirmation(const QSqlDatabase &db, bool history)
