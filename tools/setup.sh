@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6opengl6-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6opengl6-dev qt6-translations-l10n
   libgl-dev
   libzip-dev zlib1g-dev libxlsxwriter-dev libfreexl-dev libsqlite3-dev
   libbenchmark-dev

@@ -3,7 +3,18 @@
 #include "core/errors/CorvaneError.h"
 #include "gui/dialogs/MessageSeam.h"
 
-QuilletApplication::QuilletApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+QuilletApplication::QuilletApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    // The interface is Chinese whatever the desktop's language: standard buttons and dialogs too.
+    auto *translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+}
 
 bool QuilletApplication::notify(QObject *receiver, QEvent *event)
 {
