@@ -2,21 +2,7 @@
 
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
-
-namespace {
-
-// Keeps the bound controls quiet while it lives, also when an error ends the work.
-class QuietControls
-{
-public:
-    explicit QuietControls(DataSet &dataSet) : m_dataSet(dataSet) { m_dataSet.disableControls(); }
-    ~QuietControls() { m_dataSet.enableControls(); }
-
-private:
-    DataSet &m_dataSet;
-};
-
-} // namespace
+#include "core/dataset/QuietControls.h"
 
 bool PostDataSet(DataSet &dataSet)
 {
