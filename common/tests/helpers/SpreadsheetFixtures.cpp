@@ -96,7 +96,48 @@ def cell(c):
 print(json.dumps({'sheets': book.sheetnames, 'maxRow': sheet.max_row,
                   'rows': [[cell(c) for c in row] for row in sheet.iter_rows()]}))
 )";
+
+// One sheet from JSON rows: strings, numbers, null for an empty cell, {"date": "yyyy-mm-dd"}.
+// xlwt for a path ending in .xls, openpyxl otherwise.
+const char *sheetFromRowsScript = R"(
+import datetime, json, sys
+path, name, rows = sys.argv[1], sys.argv[2], json.loads(sys.argv[3])
+def value(v):
+    if isinstance(v, dict):
+        return datetime.date.fromisoformat(v['date'])
+    return v
+if path.endswith('.xls'):
+    import xlwt
+    book = xlwt.Workbook(encoding='utf-8')
+    sheet = book.add_sheet(name)
+    dates = xlwt.easyxf(num_format_str='yyyy-mm-dd')
+    for r, row in enumerate(rows):
+        for c, v in enumerate(row):
+            if v is None:
+                continue
+            v = value(v)
+            if isinstance(v, datetime.date):
+                sheet.write(r, c, v, dates)
+            else:
+                sheet.write(r, c, v)
+    book.save(path)
+else:
+    import openpyxl
+    book = openpyxl.Workbook()
+    sheet = book.active
+    sheet.title = name
+    for r, row in enumerate(rows):
+        for c, v in enumerate(row):
+            if v is not None:
+                sheet.cell(row=r + 1, column=c + 1, value=value(v))
+    book.save(path)
+)";
 } // namespace
+
+ToolRun MakeSheetFromRows(const QString &path, const QString &sheetName, const QString &rowsJson)
+{
+    return runPython(QString::fromUtf8(sheetFromRowsScript), {path, sheetName, rowsJson});
+}
 
 ToolRun MakeTypedSheetFixtures(const QString &folder)
 {

@@ -10,6 +10,10 @@
 // in row 5 (and #DIV/0! in H5 of the .xlsx); sheet "只有表头" with the header 甲, 乙; sheet "Empty".
 ToolRun MakeTypedSheetFixtures(const QString &folder);
 
+// One sheet named sheetName at path (.xls through xlwt, else .xlsx through openpyxl) from JSON
+// rows: strings, numbers, null for an empty cell, {"date": "yyyy-mm-dd"} for a date cell.
+ToolRun MakeSheetFromRows(const QString &path, const QString &sheetName, const QString &rowsJson);
+
 // A package written by hand: the workbook part found only through the relationships, 1904
 // dates, custom and built-in number formats, inline strings, rich text with a phonetic run,
 // escaped characters, cached formula values, cells and rows without a reference.
