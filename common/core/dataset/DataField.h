@@ -28,6 +28,7 @@ public:
     bool isIdentity() const { return m_identity; }  // the table's INTEGER PRIMARY KEY
 
     QString displayLabel() const { return m_label.isEmpty() ? m_name : m_label; }
+    bool hasDisplayLabel() const { return !m_label.isEmpty(); }
     void setDisplayLabel(const QString &label);
     const QString &displayFormat() const { return m_displayFormat; }
     void setDisplayFormat(const QString &format);

@@ -3,6 +3,7 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/dataset/DisplayFormat.h"
+#include "core/dataset/FieldNameRole.h"
 #include "core/dataset/FieldValue.h"
 #include "core/errors/CorvaneError.h"
 
@@ -110,10 +111,20 @@ QVariant DataSetTableModel::data(const QModelIndex &index, int role) const
 
 QVariant DataSetTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return QAbstractTableModel::headerData(section, orientation, role);
     DataField *field = fieldAt(section);
-    return field ? QVariant(field->displayLabel()) : QVariant();
+    if (orientation != Qt::Horizontal || !field || (role != Qt::DisplayRole && role != FieldNameRole))
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return role == FieldNameRole ? field->name() : field->displayLabel();
+}
+
+bool DataSetTableModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role)
+{
+    // A column's title is its field's display label, so exports head their columns alike.
+    DataField *field = fieldAt(section);
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || !field)
+        return false;
+    field->setDisplayLabel(value.toString());
+    return true;
 }
 
 Qt::ItemFlags DataSetTableModel::flags(const QModelIndex &index) const

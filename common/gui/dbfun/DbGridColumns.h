@@ -5,13 +5,13 @@
 // models) the record's field name. Captions are header display texts and can differ from the
 // field names.
 
+#include "core/dataset/FieldNameRole.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
 class QAbstractItemModel;
 class QTableView;
-
-inline constexpr int FieldNameRole = Qt::UserRole + 0x51;
 
 QString ColumnFieldName(const QAbstractItemModel *model, int column);
 

@@ -1,0 +1,81 @@
+#include "core/grid/FooterList.h"
+
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/dataset/DisplayFormat.h"
+#include "core/money/Currency.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+QList<FooterItem> ParseFooterList(const QString &sumList)
+{
+    QList<FooterItem> items;
+    for (const QString &part : sumList.split(u';', Qt::SkipEmptyParts)) {
+        FooterItem item;
+        item.field = part.section(u':', 0, 0).trimmed();
+        const QString kind = part.section(u':', 1, 1);
+        if (item.field.isEmpty())
+            continue;
+        if (kind.compare(QLatin1String("SUM"), Qt::CaseInsensitive) == 0)
+            item.kind = FooterItem::Sum;
+        else if (kind.compare(QLatin1String("COUNT"), Qt::CaseInsensitive) == 0)
+            item.kind = FooterItem::Count;
+        else if (kind.compare(QLatin1String("AVG"), Qt::CaseInsensitive) == 0)
+            item.kind = FooterItem::Average;
+        else
+            item.text = kind;
+        items.append(item);
+    }
+    return items;
+}
+
+namespace {
+// Units divided by a count, the nearest whole unit, halves to the even neighbour.
+qint64 dividedToEven(qint64 units, qint64 count)
+{
+    qint64 quotient = units / count;
+    const qint64 remainder = units % count;
+    const qint64 twice = 2 * (remainder < 0 ? -remainder : remainder);
+    const qint64 step = units < 0 ? -1 : 1;
+    if (twice > count || (twice == count && quotient % 2 != 0))
+        quotient += step;
+    return quotient;
+}
+}
+
+QString FooterText(const DataSet &dataSet, const DataField &field, const FooterItem &item)
+{
+    const int rows = dataSet.isActive() ? dataSet.recordCount() : 0;
+    switch (item.kind) {
+    case FooterItem::Text:
+        return item.text;
+    case FooterItem::Count:
+        return QString::number(rows);
+    case FooterItem::Sum:
+    case FooterItem::Average:
+        break;
+    }
+    const bool average = item.kind == FooterItem::Average;
+    if (field.kind() == FieldKind::Currency) {
+        qint64 units = 0;
+        for (int row = 0; row < rows; ++row)
+            units += dataSet.value(row, &field).value<Currency>().units();
+        if (average && rows > 0)
+            units = dividedToEven(units, rows);
+        return formatDisplay(FieldKind::Currency, QVariant::fromValue(Currency::fromUnits(units)), field.displayFormat());
+    }
+    if (field.kind() == FieldKind::Integer && !average) {
+        qint64 total = 0;
+        for (int row = 0; row < rows; ++row)
+            total += dataSet.value(row, &field).toLongLong();
+        return formatDisplay(FieldKind::Integer, total, field.displayFormat());
+    }
+    double total = 0;
+    for (int row = 0; row < rows; ++row)
+        total += dataSet.value(row, &field).toDouble();
+    if (average && rows > 0)
+        total /= rows;
+    return formatDisplay(FieldKind::Float, total, field.displayFormat());
+}
