@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBoxLayout>
 #include <QList>
 #include <QString>
 #include <QVariantList>
@@ -8,7 +9,6 @@
 class DataGrid;
 class DataSet;
 class DataSource;
-class QBoxLayout;
 class QPushButton;
 
 // The base of every list-edit screen: one grid over one query (the master data set), the
