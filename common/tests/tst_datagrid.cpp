@@ -158,6 +158,7 @@ private Q_SLOTS:
         QVERIFY(m_set->post());
         QCOMPARE(footer->textOf(column(QStringLiteral("amount"))), QStringLiteral("0.32"));  // 0.315, halves to even
         QCOMPARE(footer->textOf(column(QStringLiteral("id"))), QStringLiteral("3"));
+        QCOMPARE(footer->textOf(column(QStringLiteral("qty"))), QStringLiteral("3.5"));  // NULL is no value
 
         // The cells stand under their columns wherever these go.
         QHeaderView *header = m_grid->horizontalHeader();

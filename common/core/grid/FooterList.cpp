@@ -32,6 +32,13 @@ QList<FooterItem> ParseFooterList(const QString &sumList)
 }
 
 namespace {
+QString withoutTrailingZeros(QString text)
+{
+    while (text.contains(u'.') && (text.endsWith(u'0') || text.endsWith(u'.')))
+        text.chop(1);
+    return text;
+}
+
 // Units divided by a count, the nearest whole unit, halves to the even neighbour.
 qint64 dividedToEven(qint64 units, qint64 count)
 {
@@ -60,10 +67,14 @@ QString FooterText(const DataSet &dataSet, const DataField &field, const FooterI
     const bool average = item.kind == FooterItem::Average;
     if (field.kind() == FieldKind::Currency) {
         qint64 units = 0;
-        for (int row = 0; row < rows; ++row)
-            units += dataSet.value(row, &field).value<Currency>().units();
-        if (average && rows > 0)
-            units = dividedToEven(units, rows);
+        int values = 0;
+        for (int row = 0; row < rows; ++row) {
+            const QVariant value = dataSet.value(row, &field);
+            units += value.value<Currency>().units();
+            values += value.isNull() ? 0 : 1;
+        }
+        if (average && values > 0)
+            units = dividedToEven(units, values);
         return formatDisplay(FieldKind::Currency, QVariant::fromValue(Currency::fromUnits(units)), field.displayFormat());
     }
     if (field.kind() == FieldKind::Integer && !average) {
@@ -73,9 +84,16 @@ QString FooterText(const DataSet &dataSet, const DataField &field, const FooterI
         return formatDisplay(FieldKind::Integer, total, field.displayFormat());
     }
     double total = 0;
-    for (int row = 0; row < rows; ++row)
-        total += dataSet.value(row, &field).toDouble();
-    if (average && rows > 0)
-        total /= rows;
-    return formatDisplay(FieldKind::Float, total, field.displayFormat());
+    int values = 0;
+    for (int row = 0; row < rows; ++row) {
+        const QVariant value = dataSet.value(row, &field);
+        total += value.toDouble();
+        values += value.isNull() ? 0 : 1;
+    }
+    if (average && values > 0)
+        total /= values;
+    if (!field.displayFormat().isEmpty())
+        return formatDisplay(FieldKind::Float, total, field.displayFormat());
+    // Without a format: sums without the noise of binary fractions, averages to two decimals.
+    return average ? withoutTrailingZeros(QString::number(total, 'f', 2)) : QString::number(total, 'g', 15);
 }

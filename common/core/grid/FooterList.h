@@ -24,6 +24,7 @@ QList<FooterItem> ParseFooterList(const QString &sumList);
 
 // What the footer shows for the field over every row of the data set. Sums and averages of
 // amounts are exact in the currency type and shown like the field (two decimals unless the
-// field has a format); averages round halves to the even neighbour; COUNT is the row count.
+// field has a format); averages are over the values that are not NULL, amounts rounded halves
+// to the even neighbour; COUNT is the row count.
 // A closed or empty data set sums to 0.
 QString FooterText(const DataSet &dataSet, const DataField &field, const FooterItem &item);
