@@ -28,6 +28,7 @@ DataGrid::DataGrid(QWidget *parent) : QTableView(parent), m_header(new SortMarke
     });
     connect(this, &DataGrid::sortMarkingChanged, this, &DataGrid::sortDataSetByMarkers);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_footer, qOverload<>(&QWidget::update));
+    setSelectionMode(QAbstractItemView::SingleSelection);  // screens that pick several rows say so
     setOptions(DBGridBrowseMode);
 }
 
@@ -77,7 +78,7 @@ int DataGrid::columnOfField(const QString &fieldName) const
 
 void DataGrid::followData()
 {
-    if (m_footer->isVisible() || !m_footer->items().isEmpty())
+    if (!m_footer->items().isEmpty())
         m_footer->refresh();
 }
 
@@ -98,7 +99,6 @@ void DataGrid::setOptions(GridOptions options)
     setTabKeyNavigation(options.testFlag(GridOption::TabMovesCells));
     setSelectionBehavior(options.testFlag(GridOption::RowSelect) ? QAbstractItemView::SelectRows
                                                                   : QAbstractItemView::SelectItems);
-    setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
 void DataGrid::setTitleHeight(int height)
