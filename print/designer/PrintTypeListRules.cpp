@@ -1,0 +1,37 @@
+#include "designer/PrintTypeListRules.h"
+
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/definitions/PrintTypeRules.h"
+#include "gui/dialogs/MessageBoxes.h"
+
+namespace {
+
+bool allowedElseTell(const QString &fault)
+{
+    if (fault.isEmpty())
+        return true;
+    ShowMsgHint(fault);
+    return false;
+}
+
+} // namespace
+
+void SetPrintTypeRules(DataSet &kinds)
+{
+    kinds.setOnNewRecord([](DataSet &set) {
+        set.fieldByName(QStringLiteral("SubTableCount"))->setValue(0);
+        set.fieldByName(QStringLiteral("PageNo"))->setValue(NewPrintTypePageNo(set.connection()));
+    });
+    kinds.setBeforePost([](DataSet &set) {
+        const QVariant id = set.state() == DataSet::State::Insert ? QVariant() : set.fieldByName(QStringLiteral("id"))->value();
+        return allowedElseTell(
+            PrintTypeStoreFault(set.connection(), id, set.fieldByName(QStringLiteral("PrintName"))->asString()));
+    });
+}
+
+bool PrintTypeDeleteAllowed(const DataSet &kinds)
+{
+    return allowedElseTell(
+        PrintTypeDeleteFault(kinds.connection(), kinds.fieldByName(QStringLiteral("PrintName"))->asString()));
+}
