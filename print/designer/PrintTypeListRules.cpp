@@ -17,17 +17,19 @@ bool allowedElseTell(const QString &fault)
 
 } // namespace
 
-void SetPrintTypeRules(DataSet &kinds)
+void SetPrintTypeDefaults(DataSet &kinds)
 {
     kinds.setOnNewRecord([](DataSet &set) {
         set.fieldByName(QStringLiteral("SubTableCount"))->setValue(0);
         set.fieldByName(QStringLiteral("PageNo"))->setValue(NewPrintTypePageNo(set.connection()));
     });
-    kinds.setBeforePost([](DataSet &set) {
-        const QVariant id = set.state() == DataSet::State::Insert ? QVariant() : set.fieldByName(QStringLiteral("id"))->value();
-        return allowedElseTell(
-            PrintTypeStoreFault(set.connection(), id, set.fieldByName(QStringLiteral("PrintName"))->asString()));
-    });
+}
+
+bool PrintTypeRowAllowed(const DataSet &kinds)
+{
+    // A new row has no id yet.
+    return allowedElseTell(PrintTypeStoreFault(kinds.connection(), kinds.fieldByName(QStringLiteral("id"))->value(),
+                                               kinds.fieldByName(QStringLiteral("PrintName"))->asString()));
 }
 
 bool PrintTypeDeleteAllowed(const DataSet &kinds)

@@ -26,7 +26,8 @@ private:
     {
         auto kinds = std::make_unique<DataSet>();
         kinds->setSql(QStringLiteral("select * from s_PrintType order by id "));
-        SetPrintTypeRules(*kinds);
+        SetPrintTypeDefaults(*kinds);
+        kinds->setBeforePost([](DataSet &set) { return PrintTypeRowAllowed(set); });
         kinds->open();
         return kinds;
     }
