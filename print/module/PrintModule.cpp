@@ -1,10 +1,13 @@
 // Entry point of the module Print: registers its form classes when the loader loads the file.
+#include "designer/TPrintTypeEditForm.h"
+#include "designer/TSysSetForm.h"
+#include "designer/TUiEditForm.h"
 #include "gui/modules/ModuleEntry.h"
 #include "gui/modules/ModulePackage.h"
 
 extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
 {
-    // Each screen of the module adds its class here, e.g.
-    // module.registerFormClass<TSomeForm>(QStringLiteral("TSomeForm"), WindowKind::ChildWindow);
-    Q_UNUSED(module);
+    module.registerFormClass<TPrintTypeEditForm>(QStringLiteral("TPrintTypeEditForm"), WindowKind::ModalDialog);
+    module.registerFormClass<TSysSetForm>(QStringLiteral("TSysSetForm"), WindowKind::ModalDialog);
+    module.registerFormClass<TUiEditForm>(QStringLiteral("TUiEditForm"), WindowKind::ModalDialog);
 }
