@@ -9,6 +9,8 @@
 
 TPrintTypeEditForm::TPrintTypeEditForm(QWidget *owner) : TDefinitionListForm(QStringLiteral("打印类别设置"), owner)
 {
+    // A fixed dialog without window buttons: it is left through 退出.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowState(Qt::WindowMaximized);
     setColumns({{QStringLiteral("PrintName"), QStringLiteral("单据类别名称")},
                 {QStringLiteral("PageNo"), QStringLiteral("界面序号")},
