@@ -1,5 +1,5 @@
 #include "TestProgramFolder.h"
-#include "helpers/SqliteShell.h"
+#include "SqliteShell.h"
 
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"

@@ -1,7 +1,7 @@
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
 #include "helpers/SpreadsheetFixtures.h"
-#include "helpers/SqliteShell.h"
+#include "SqliteShell.h"
 
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"

@@ -1,6 +1,6 @@
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
-#include "helpers/SqliteShell.h"
+#include "SqliteShell.h"
 
 #include "core/db/AdoFunc.h"
 #include "core/db/TableCatalog.h"

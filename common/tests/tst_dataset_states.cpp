@@ -1,4 +1,4 @@
-#include "helpers/SqliteShell.h"
+#include "SqliteShell.h"
 #include "TestProgramFolder.h"
 
 #include "core/dataset/DataField.h"

@@ -1,5 +1,5 @@
 #include "TestProgramFolder.h"
-#include "helpers/SqliteShell.h"
+#include "SqliteShell.h"
 
 #include "core/db/AdoFunc.h"
 #include "core/definitions/FormatChoices.h"

@@ -1,5 +1,5 @@
 #include "TestProgramFolder.h"
-#include "helpers/SqliteShell.h"
+#include "SqliteShell.h"
 
 #include "core/bfun/DataSetFormula.h"
 #include "core/bfun/DetailSums.h"

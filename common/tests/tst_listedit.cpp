@@ -1,4 +1,4 @@
-#include "helpers/SqliteShell.h"
+#include "SqliteShell.h"
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
 

@@ -1,6 +1,6 @@
 #include "core/archive/PasswordArchive.h"
 #include "core/errors/CorvaneError.h"
-#include "helpers/ExternalTool.h"
+#include "ExternalTool.h"
 
 #include <QDir>
 #include <QFile>

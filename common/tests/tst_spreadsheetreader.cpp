@@ -2,7 +2,7 @@
 #include "core/spreadsheet/NumberFormatKind.h"
 #include "core/spreadsheet/SpreadsheetError.h"
 #include "core/spreadsheet/SpreadsheetFile.h"
-#include "helpers/ExternalTool.h"
+#include "ExternalTool.h"
 #include "helpers/SpreadsheetFixtures.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "TestProgramFolder.h"
-#include "helpers/ExternalTool.h"
-#include "helpers/SqliteShell.h"
+#include "ExternalTool.h"
+#include "SqliteShell.h"
 
 #include "core/db/AdoFunc.h"
 #include "core/errors/CorvaneError.h"

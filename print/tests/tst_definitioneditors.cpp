@@ -1,6 +1,7 @@
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
-#include "helpers/StoredRows.h"
+#include "SqliteShell.h"
+#include "TemporaryHome.h"
 
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -54,11 +56,11 @@ class TestDefinitionEditors : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
+    TemporaryHome m_home; // the main window writes shortcuts: never into the real home
     std::unique_ptr<TestProgramFolder> m_folder;
     std::unique_ptr<MessageScript> m_messages;
 
-    QString stored(const QString &sql) { return StoredRows(m_folder->databasePath(), sql); }
+    QString stored(const QString &sql) { return SqliteShellRows(m_folder->databasePath(), sql).join(QLatin1Char('\n')); }
 
     template <class Form>
     std::unique_ptr<Form> openForm()
@@ -69,15 +71,6 @@ private:
     }
 
 private Q_SLOTS:
-    // The main window writes shortcuts into the home folder: a temporary one, never the real one.
-    void initTestCase()
-    {
-        QVERIFY(m_home.isValid());
-        qputenv("HOME", m_home.path().toUtf8());
-        qputenv("XDG_DATA_HOME", m_home.filePath(QStringLiteral("share")).toUtf8());
-        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toUtf8());
-    }
-
     void init()
     {
         m_folder = std::make_unique<TestProgramFolder>();
@@ -242,20 +235,32 @@ private Q_SLOTS:
         QTRY_COMPARE(window.menuType(), 1);
         m_messages->clear();
 
+        // The loader returns only when the dialog has closed: look at it and close it meanwhile.
+        QPointer<QWidget> form;
+        QString titleWhileOpen;
+        Qt::WindowModality modalityWhileOpen = Qt::NonModal;
+        QStringList tabsWhileOpen;
+        QTimer closer;
+        closer.setInterval(20);
+        connect(&closer, &QTimer::timeout, this, [&] {
+            for (QWidget *candidate : QApplication::topLevelWidgets())
+                if (candidate->isVisible() && QString::fromLatin1(candidate->metaObject()->className()) == formClass)
+                    form = candidate;
+            if (!form)
+                return;
+            closer.stop();
+            titleWhileOpen = form->windowTitle();
+            modalityWhileOpen = form->windowModality();
+            for (int i = 0; i < window.TabSet1->count(); ++i)
+                tabsWhileOpen.append(window.TabSet1->tabText(i));
+            form->close();
+        });
+        closer.start();
         window.OpenMenuForm(menuId, 0);
         QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
-        QPointer<QWidget> form;
-        for (QWidget *candidate : QApplication::topLevelWidgets())
-            if (candidate->isVisible() && QString::fromLatin1(candidate->metaObject()->className()) == formClass)
-                form = candidate;
-        QVERIFY(form);
-        QCOMPARE(form->windowTitle(), caption);
-        QVERIFY(form->isWindow());
-        QCOMPARE(form->windowModality(), Qt::ApplicationModal);
-        QCOMPARE(window.TabSet1->count(), 1);
-        QCOMPARE(window.TabSet1->tabText(0), caption);
-
-        QVERIFY(form->close());
+        QCOMPARE(titleWhileOpen, caption);
+        QCOMPARE(modalityWhileOpen, Qt::ApplicationModal);
+        QCOMPARE(tabsWhileOpen, QStringList{caption});
         QTRY_VERIFY(form.isNull());
         QCOMPARE(window.TabSet1->count(), 0);
     }

@@ -1,6 +1,6 @@
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
-#include "helpers/StoredRows.h"
+#include "SqliteShell.h"
 
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
@@ -20,7 +20,7 @@ private:
     std::unique_ptr<TestProgramFolder> m_folder;
     std::unique_ptr<MessageScript> m_messages;
 
-    QString stored(const QString &sql) { return StoredRows(m_folder->databasePath(), sql); }
+    QString stored(const QString &sql) { return SqliteShellRows(m_folder->databasePath(), sql).join(QLatin1Char('\n')); }
 
     std::unique_ptr<DataSet> openKinds()
     {

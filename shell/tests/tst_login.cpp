@@ -1,7 +1,7 @@
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
 
-#include "helpers/TemporaryHome.h"
+#include "TemporaryHome.h"
 
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"

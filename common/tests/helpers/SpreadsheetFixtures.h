@@ -1,6 +1,6 @@
 #pragma once
 
-#include "helpers/ExternalTool.h"
+#include "ExternalTool.h"
 
 // Spreadsheet files made by independent writers (python3-xlwt, python3-openpyxl, zipfile).
 // The scripts live apart from the tests, whose moc pass does not take their raw strings.

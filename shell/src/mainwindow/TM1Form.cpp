@@ -1,5 +1,7 @@
 #include "mainwindow/TM1Form.h"
 
+#include "mainwindow/ModalShow.h"
+
 #include "core/db/AdoFunc.h"
 #include "core/errors/CorvaneError.h"
 #include "core/globals/ProgramFolder.h"
@@ -328,7 +330,7 @@ void TM1Form::showScreen(const OpenScreen &screen, qint64 param)
         if (auto *dialog = qobject_cast<QDialog *>(screen.form.data()))
             dialog->exec();
         else
-            screen.form->show();
+            ShowModal(screen.form);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "helpers/ExternalTool.h"
+#include "ExternalTool.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "helpers/SqliteShell.h"
+#include "SqliteShell.h"
 
-#include "helpers/ExternalTool.h"
+#include "ExternalTool.h"
 
 #include <QtGlobal>
 

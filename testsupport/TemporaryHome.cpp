@@ -1,4 +1,4 @@
-#include "helpers/TemporaryHome.h"
+#include "TemporaryHome.h"
 
 #include <QDir>
 
