@@ -1,10 +1,13 @@
 // Entry point of the module Fundora: registers its form classes when the loader loads the file.
+#include "backup/TBackUpForm.h"
+#include "backup/TRestoreForm.h"
 #include "gui/modules/ModuleEntry.h"
 #include "gui/modules/ModulePackage.h"
+#include "password/TChangePassWForm.h"
 
 extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
 {
-    // Each screen of the module adds its class here, e.g.
-    // module.registerFormClass<TSomeForm>(QStringLiteral("TSomeForm"), WindowKind::ChildWindow);
-    Q_UNUSED(module);
+    module.registerFormClass<TBackUpForm>(QStringLiteral("TBackUpForm"), WindowKind::ModalDialog);
+    module.registerFormClass<TRestoreForm>(QStringLiteral("TRestoreForm"), WindowKind::ModalDialog);
+    module.registerFormClass<TChangePassWForm>(QStringLiteral("TChangePassWForm"), WindowKind::ModalDialog);
 }

@@ -1,10 +1,6 @@
 #include "startup/TMainDMForm.h"
 
-#include "core/globals/ProgramFolder.h"
-
-#include <QFileInfo>
-#include <QUrl>
-#include <QSqlQuery>
+#include "core/db/MainDatabase.h"
 
 namespace {
 const QString kConnectionName = QStringLiteral("Quillet");
@@ -25,24 +21,5 @@ TMainDMForm::~TMainDMForm()
 
 QString OpenMainDatabase(TMainDMForm &dataModule)
 {
-    QSqlDatabase &db = dataModule.conADOConn;
-    db.close();
-    const QFileInfo file(ProgramFile(QStringLiteral("data/data.db")));
-    if (!file.isFile() || !file.isReadable())
-        return kConnectError;
-    // mode=rw never creates a missing file.
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
-    QUrl uri = QUrl::fromLocalFile(file.absoluteFilePath());
-    uri.setScheme(QStringLiteral("file"));
-    db.setDatabaseName(uri.toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
-    if (!db.open())
-        return kConnectError;
-    // A file that is not a database (or not this program's, such as an empty file) opens fine
-    // and fails at the first read.
-    QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("select count(*) from Bs_User"))) {
-        db.close();
-        return kConnectError;
-    }
-    return QString();
+    return OpenDatabaseFile(dataModule.conADOConn, MainDatabaseFile()) ? QString() : kConnectError;
 }

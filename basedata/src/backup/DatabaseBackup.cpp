@@ -1,0 +1,61 @@
+#include "backup/DatabaseBackup.h"
+
+#include "backup/BackupArchive.h"
+#include "backup/FileMoves.h"
+#include "backup/SideConnection.h"
+#include "core/archive/PasswordArchive.h"
+#include "core/db/MainDatabase.h"
+#include "core/globals/ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+
+namespace {
+// The database as committed, into `copy`.
+QString snapshot(const QString &databaseFile, const QString &copy)
+{
+    SideConnection side;
+    if (!OpenDatabaseFile(side.db(), databaseFile, DatabaseAccess::ReadOnly))
+        return QStringLiteral("无法读取数据库文件：%1").arg(databaseFile);
+    QSqlQuery vacuum(side.db());
+    vacuum.prepare(QStringLiteral("VACUUM INTO ?"));
+    vacuum.addBindValue(copy);
+    if (!vacuum.exec())
+        return vacuum.lastError().text();
+    return {};
+}
+}
+
+ArchiveResult BackupDatabase(const QString &databaseFile, const QString &archive)
+{
+    const QString tmpFolder = ProgramFile(QStringLiteral("tmp"));
+    QDir().mkpath(tmpFolder);
+    QTemporaryDir work(QDir(tmpFolder).filePath(QStringLiteral("backup-XXXXXX")));
+    if (!work.isValid())
+        return ArchiveResult::failure(QStringLiteral("无法建立临时文件夹：%1").arg(tmpFolder));
+    // The entry is named after the database file.
+    const QString copy = work.filePath(QFileInfo(databaseFile).fileName());
+    if (const QString problem = snapshot(databaseFile, copy); !problem.isEmpty())
+        return ArchiveResult::failure(problem);
+
+    const QFileInfo target(archive);
+    if (target.isDir())
+        return ArchiveResult::failure(QStringLiteral("同名文件夹已存在：%1").arg(archive));
+    QTemporaryFile partial(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    if (!partial.open())
+        return ArchiveResult::failure(QStringLiteral("无法写入文件：%1").arg(archive));
+    partial.close(); // an empty file is an empty archive to the zip library
+    ArchiveResult zipped = ZipFileLists({copy}, partial.fileName(), BackupArchive::kPassword);
+    if (!zipped)
+        return zipped;
+    partial.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
+                           | QFile::ReadGroup | QFile::ReadOther);
+    if (!MoveFileOver(partial.fileName(), target.absoluteFilePath()))
+        return ArchiveResult::failure(QStringLiteral("无法写入文件：%1").arg(archive));
+    partial.setAutoRemove(false);
+    return zipped;
+}
