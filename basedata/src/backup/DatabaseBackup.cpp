@@ -12,7 +12,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 
 namespace {
 // The database as committed, into `copy`.
@@ -45,17 +44,14 @@ ArchiveResult BackupDatabase(const QString &databaseFile, const QString &archive
     const QFileInfo target(archive);
     if (target.isDir())
         return ArchiveResult::failure(QStringLiteral("同名文件夹已存在：%1").arg(archive));
-    QTemporaryFile partial(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
-    if (!partial.open())
-        return ArchiveResult::failure(QStringLiteral("无法写入文件：%1").arg(archive));
-    partial.close(); // an empty file is an empty archive to the zip library
-    ArchiveResult zipped = ZipFileLists({copy}, partial.fileName(), BackupArchive::kPassword);
+    if (!target.absoluteDir().exists())
+        return ArchiveResult::failure(QStringLiteral("文件夹不存在：%1").arg(target.absolutePath()));
+    // Built aside and moved over the target only when complete.
+    const QString partial = work.filePath(QStringLiteral("archive.") + BackupArchive::kExtension);
+    ArchiveResult zipped = ZipFileLists({copy}, partial, BackupArchive::kPassword);
     if (!zipped)
         return zipped;
-    partial.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
-                           | QFile::ReadGroup | QFile::ReadOther);
-    if (!MoveFileOver(partial.fileName(), target.absoluteFilePath()))
+    if (!MoveFileOver(partial, target.absoluteFilePath()))
         return ArchiveResult::failure(QStringLiteral("无法写入文件：%1").arg(archive));
-    partial.setAutoRemove(false);
     return zipped;
 }
