@@ -1,0 +1,89 @@
+#include "MessageScript.h"
+#include "TestProgramFolder.h"
+
+#include "core/globals/PubDm.h"
+#include "gui/modules/ModuleLoader.h"
+#include "mainwindow/TM1Form.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+// The dialogs of the real module, opened by menu id through the program's loader.
+class TestFundoraDialogs : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home; // the main window writes its shortcuts below HOME
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toUtf8());
+        qputenv("XDG_DATA_HOME", (m_home.path() + QStringLiteral("/share")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", (m_home.path() + QStringLiteral("/config")).toUtf8());
+    }
+
+    void opensByMenuId_data()
+    {
+        QTest::addColumn<qint64>("menuId");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("backup") << qint64(20115) << "TBackUpForm" << "数据备份" << QSize(454, 92);
+        QTest::newRow("restore") << qint64(20120) << "TRestoreForm" << "数据恢复" << QSize(414, 110);
+        QTest::newRow("password") << qint64(20130) << "TChangePassWForm" << "修改密码" << QSize(305, 185);
+    }
+
+    void opensByMenuId()
+    {
+        QFETCH(qint64, menuId);
+        QFETCH(QString, className);
+        QFETCH(QString, caption);
+        QFETCH(QSize, size);
+        TestProgramFolder folder;
+        folder.openDatabase();
+        MessageScript messages;
+        sCurUserId = QStringLiteral("admin");
+        TM1Form window;
+        window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
+        window.show(); // as after a login: the first showing opens the main page first
+        QTRY_COMPARE(window.menuType(), 1);
+        messages.clear();
+
+        QString seenClass, seenCaption, seenPath;
+        QSize seenSize;
+        QTimer closer;
+        closer.setInterval(10);
+        connect(&closer, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            closer.stop();
+            seenClass = QString::fromLatin1(dialog->metaObject()->className());
+            seenCaption = dialog->windowTitle();
+            seenSize = dialog->size();
+            if (const auto *path = dialog->findChild<QLineEdit *>(QStringLiteral("edtPath")))
+                seenPath = path->text();
+            dialog->reject();
+        });
+        closer.start();
+        window.OpenMenuForm(menuId, 0);
+
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join(QLatin1Char('|'))));
+        QCOMPARE(seenClass, className);
+        QCOMPARE(seenCaption, caption);
+        QCOMPARE(seenSize, size);
+        if (className == QLatin1String("TBackUpForm"))
+            QCOMPARE(seenPath, folder.databasePath());
+        QVERIFY(!window.openScreens().findByCaption(caption)); // freed once closed
+    }
+};
+
+QTEST_MAIN(TestFundoraDialogs)
+#include "tst_fundoradialogs.moc"
