@@ -2,6 +2,8 @@
 #include "TestProgramFolder.h"
 
 #include "helpers/DatabaseFixtures.h"
+#include "helpers/ExternalTool.h"
+#include "helpers/SqliteShell.h"
 
 #include "backup/BackupArchive.h"
 #include "backup/DatabaseBackup.h"
@@ -72,8 +74,8 @@ private Q_SLOTS:
         const ToolRun unpacked = runTool(QStringLiteral("unzip"), {QStringLiteral("-P"), QStringLiteral("vorp"), archive, QStringLiteral("-d"), out.path()});
         QCOMPARE(unpacked.exitCode, 0);
         const QString database = out.filePath(QStringLiteral("data.db"));
-        QCOMPARE(sqliteShellColumn(database, QStringLiteral("pragma integrity_check")), QStringList{QStringLiteral("ok")});
-        const QStringList users = sqliteShellColumn(database, QStringLiteral("select UserId from Bs_User order by autoid"));
+        QCOMPARE(SqliteShellRows(database, QStringLiteral("pragma integrity_check")), QStringList{QStringLiteral("ok")});
+        const QStringList users = SqliteShellRows(database, QStringLiteral("select UserId from Bs_User order by autoid"));
         QCOMPARE(users, (QStringList{QStringLiteral("admin"), QStringLiteral("备份前")}));
         QCOMPARE(folderEntries(m_folder->file(QStringLiteral("backup"))), QStringList{QStringLiteral("one.bak")});
         QCOMPARE(folderEntries(m_folder->file(QStringLiteral("tmp"))), QStringList());

@@ -2,6 +2,8 @@
 #include "TestProgramFolder.h"
 
 #include "helpers/DatabaseFixtures.h"
+#include "helpers/ExternalTool.h"
+#include "helpers/SqliteShell.h"
 
 #include "backup/DatabaseBackup.h"
 #include "backup/TRestoreForm.h"
@@ -75,7 +77,7 @@ private:
         QVERIFY(CurAdo.isOpen());
         insertUser(CurAdo, QStringLiteral("之后"));
         QVERIFY(hasUser(CurAdo, QStringLiteral("之后")));
-        QVERIFY(sqliteShellColumn(m_folder->databasePath(), QStringLiteral("select UserId from Bs_User"))
+        QVERIFY(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select UserId from Bs_User"))
                     .contains(QStringLiteral("之后")));
     }
 
@@ -116,7 +118,7 @@ private Q_SLOTS:
         users.edit();
         users.fieldByName(QStringLiteral("UserName"))->setValue(QStringLiteral("改过"));
         users.post();
-        QCOMPARE(sqliteShellColumn(m_folder->databasePath(), QStringLiteral("select UserName from Bs_User where UserId = '留存'")),
+        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select UserName from Bs_User where UserId = '留存'")),
                  QStringList{QStringLiteral("改过")});
         verifyConnectionUsable();
         QCOMPARE(folderEntries(m_folder->file(QStringLiteral("data"))), QStringList{QStringLiteral("data.db")});

@@ -4,29 +4,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QtTest>
-
-ToolRun runTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    ToolRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.output = process.readAllStandardOutput();
-    run.errors = process.readAllStandardError();
-    return run;
-}
-
-QStringList sqliteShellColumn(const QString &databaseFile, const QString &sql)
-{
-    const ToolRun run = runTool(QStringLiteral("sqlite3"), {QStringLiteral("-readonly"), databaseFile, sql});
-    if (run.exitCode != 0)
-        return {QStringLiteral("sqlite3 failed: ") + QString::fromUtf8(run.errors)};
-    return QString::fromUtf8(run.output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
 
 void insertUser(const QSqlDatabase &db, const QString &userId)
 {
