@@ -1,9 +1,9 @@
+#include "ExternalTool.h"
 #include "MessageScript.h"
+#include "SqliteShell.h"
 #include "TestProgramFolder.h"
 
 #include "helpers/DatabaseFixtures.h"
-#include "helpers/ExternalTool.h"
-#include "helpers/SqliteShell.h"
 
 #include "backup/BackupArchive.h"
 #include "backup/DatabaseBackup.h"

@@ -1,4 +1,5 @@
 #include "MessageScript.h"
+#include "TemporaryHome.h"
 #include "TestProgramFolder.h"
 
 #include "core/globals/PubDm.h"
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -18,17 +18,9 @@ class TestFundoraDialogs : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home; // the main window writes its shortcuts below HOME
+    TemporaryHome m_home; // the main window writes its shortcuts
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(m_home.isValid());
-        qputenv("HOME", m_home.path().toUtf8());
-        qputenv("XDG_DATA_HOME", (m_home.path() + QStringLiteral("/share")).toUtf8());
-        qputenv("XDG_CONFIG_HOME", (m_home.path() + QStringLiteral("/config")).toUtf8());
-    }
-
     void opensByMenuId_data()
     {
         QTest::addColumn<qint64>("menuId");
