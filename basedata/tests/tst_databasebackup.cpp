@@ -96,6 +96,7 @@ private Q_SLOTS:
         QTest::newRow("missing database") << "data/none.db" << "backup/keep.bak";
         QTest::newRow("not a database") << "data/garbage.db" << "backup/keep.bak";
         QTest::newRow("missing target folder") << "data/data.db" << "nosuch/new.bak";
+        QTest::newRow("the database itself") << "data/data.db" << "data/../data/data.db";
     }
 
     void failuresWriteNothing()
@@ -104,12 +105,14 @@ private Q_SLOTS:
         QFETCH(QString, archive);
         writeFile(m_folder->file(QStringLiteral("data/garbage.db")), QByteArray("no database here\n").repeated(100));
         const QByteArray earlier("an earlier archive");
+        const QByteArray databaseBytes = fileBytes(m_folder->databasePath());
         writeFile(m_folder->file(QStringLiteral("backup/keep.bak")), earlier);
 
         const ArchiveResult result = BackupDatabase(m_folder->file(database), m_folder->file(archive));
         QVERIFY(!result.ok);
         QVERIFY(!result.reason.isEmpty());
         QCOMPARE(fileBytes(m_folder->file(QStringLiteral("backup/keep.bak"))), earlier);
+        QCOMPARE(fileBytes(m_folder->databasePath()), databaseBytes);
         QCOMPARE(folderEntries(m_folder->file(QStringLiteral("backup"))), QStringList{QStringLiteral("keep.bak")});
         QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("nosuch"))));
         QCOMPARE(folderEntries(m_folder->file(QStringLiteral("tmp"))), QStringList());

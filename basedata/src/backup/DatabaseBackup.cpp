@@ -31,6 +31,8 @@ QString snapshot(const QString &databaseFile, const QString &copy)
 
 ArchiveResult BackupDatabase(const QString &databaseFile, const QString &archive)
 {
+    if (QFileInfo(archive).exists() && QFileInfo(archive).canonicalFilePath() == QFileInfo(databaseFile).canonicalFilePath())
+        return ArchiveResult::failure(QStringLiteral("备份文件不能是数据库文件本身"));
     const QString tmpFolder = ProgramFile(QStringLiteral("tmp"));
     QDir().mkpath(tmpFolder);
     QTemporaryDir work(QDir(tmpFolder).filePath(QStringLiteral("backup-XXXXXX")));
