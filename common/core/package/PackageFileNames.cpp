@@ -1,5 +1,9 @@
 #include "core/package/PackageFileNames.h"
 
+#include "core/text/GbkCodec.h"
+
+#include <QList>
+
 #include <algorithm>
 
 namespace {
@@ -18,7 +22,10 @@ bool IsPlainFileName(const QString &name)
 
 QString FileNameOfNote(const QString &noteName)
 {
-    QString name = noteName;
-    std::replace_if(name.begin(), name.end(), IsUnfit, QLatin1Char('_'));
+    QString name;
+    for (const char32_t c : noteName.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        name += IsUnfit(one.front()) || (c >= 0x80 && !fitsGbk(one)) ? QStringLiteral("_") : one;
+    }
     return name;
 }

@@ -8,5 +8,6 @@
 // not "." or "..", no control character.
 bool IsPlainFileName(const QString &name);
 
-// A template name made fit to be a file name: separators and control characters become "_".
+// A template name made fit to be a file name in a package: separators, control characters and
+// characters without a GBK form become "_".
 QString FileNameOfNote(const QString &noteName);

@@ -10,6 +10,7 @@
 #include "core/template/EditKindIndex.h"
 #include "core/text/GbkCodec.h"
 
+#include <QList>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

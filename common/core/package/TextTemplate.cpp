@@ -1,5 +1,6 @@
 #include "core/package/TextTemplate.h"
 
+#include <QList>
 #include <algorithm>
 
 namespace {
