@@ -1,7 +1,8 @@
 #include "TestProgramFolder.h"
 #include "MessageScript.h"
-#include "helpers/ExternalTool.h"
-#include "helpers/SqliteShell.h"
+#include "ExternalTool.h"
+#include "SqliteShell.h"
+#include "helpers/TestFiles.h"
 
 #include "core/archive/PasswordArchive.h"
 #include "core/db/AdoFunc.h"
@@ -47,19 +48,6 @@ const QString kFieldColumns = QStringLiteral(
     "PickListName,pickSetFields,CheckRaidioCols,DigitalCount,FitParam,hex(CtlType),GridTitleH,GridLineNum,"
     "hex(GridCal),readOnly,bEditDisplay");
 
-QByteArray jpegWithDensity()
-{
-    QImage image(64, 40, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    image.setDotsPerMeterX(qRound(200 / 0.0254));
-    image.setDotsPerMeterY(qRound(100 / 0.0254));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return bytes;
-}
-
 QByteArray bitmap()
 {
     QImage image(16, 16, QImage::Format_RGB32);
@@ -69,19 +57,6 @@ QByteArray bitmap()
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return bytes;
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The package's entries as Python's zipfile reads them with `password`: GBK names (no UTF-8
@@ -185,7 +160,7 @@ private:
         defineTable(QStringLiteral("902"), kDetailTable,
                     {{QStringLiteral("数量"), QStringLiteral("整数"), QStringLiteral("0"), QString(), QString(),
                       QString(), QStringLiteral("0")}});
-        writeFile(m_folder->file(QStringLiteral("images/") + kPicture + QStringLiteral(".jpg")), jpegWithDensity());
+        writeFile(m_folder->file(QStringLiteral("images/") + kPicture + QStringLiteral(".jpg")), JfifJpeg(64, 40, 200, 100));
         writeFile(m_folder->file(QStringLiteral("icons/") + kIcon + QStringLiteral(".bmp")), bitmap());
 
         QVariantMap note = NewTemplateRow(CurAdo, QStringLiteral("maker"), QDate(2024, 3, 9));
