@@ -167,12 +167,9 @@ void putPictureDensity(QVariantMap &note, const QString &stagedPicture)
     }
 }
 
-// The main-page icon of the category, under the tab of the bill kind (where the main page keeps
-// its tables).
+// The main-page icon of the category, under the tab of the bill kind (tab 0 when there is none).
 void addMainPageIcon(const QSqlDatabase &db, const QString &number, const QVariantMap &note)
 {
-    if (!IsTableExists(db, QStringLiteral("s_ui")) || !IsTableExists(db, QStringLiteral("s_UiTab")))
-        return;
     const QString category = note.value(QStringLiteral("NoteNameType")).toString();
     const qint64 tab = SelTableIntValue(db, QStringLiteral("select TabNo from s_UiTab where Caption = ?"),
                                         {note.value(QStringLiteral("NoteType")).toString()});
