@@ -1,6 +1,7 @@
 #include "core/archive/PasswordArchive.h"
 #include "core/errors/CorvaneError.h"
 #include "ExternalTool.h"
+#include "helpers/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,19 +14,6 @@
 namespace {
 const QString password = QStringLiteral("pw-票据-9");
 const QString asciiPassword = QStringLiteral("secret");
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray noise(int size)
 {

@@ -3,6 +3,7 @@
 #include "core/picture/Pic.h"
 #include "core/picture/PictureError.h"
 #include "gui/picture/ShowEncTxtJpgImage.h"
+#include "helpers/TestFiles.h"
 
 #include <QBuffer>
 #include <QLabel>
@@ -14,15 +15,7 @@ namespace {
 // A JPEG as the scanner leaves it: 200 dots per inch across, 150 down.
 QByteArray JfifJpeg()
 {
-    QImage image(120, 80, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    image.setDotsPerMeterX(qRound(200 / 0.0254));
-    image.setDotsPerMeterY(qRound(150 / 0.0254));
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return jpeg;
+    return ::JfifJpeg(120, 80, 200, 150);
 }
 
 // The same picture without its JFIF segment: still a JPEG, but with no density.

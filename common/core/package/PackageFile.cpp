@@ -1,0 +1,91 @@
+#include "core/package/PackageFile.h"
+
+#include "core/archive/PasswordArchive.h"
+#include "core/package/PackageFileNames.h"
+#include "core/package/PackageFormatError.h"
+#include "core/package/PackageXmlReader.h"
+#include "core/package/PackageXmlWriter.h"
+#include "core/package/StagedFile.h"
+#include "core/printfun/ProgramSubDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+// A work folder of its own below "tmp", removed with everything in it when done.
+QTemporaryDir workFolder()
+{
+    return QTemporaryDir(QDir(CreateProgSubDir(QStringLiteral("tmp"))).filePath(QStringLiteral("package-XXXXXX")));
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PackageFormatError();
+    return file.readAll();
+}
+
+// The package XML: the first file of the archive, or the file itself when it is no archive the
+// package password opens.
+QByteArray packageXml(const QString &fileName)
+{
+    QTemporaryDir work = workFolder();
+    if (!work.isValid())
+        throw PackageFormatError();
+    const ArchiveResult unzipped = UnZipFiles(fileName, work.path(), PackagePassword());
+    return readAll(unzipped ? QDir(work.path()).filePath(unzipped.names.first()) : fileName);
+}
+
+} // namespace
+
+QString PackagePassword()
+{
+    return QStringLiteral("tenobarquimel");
+}
+
+QString EmptyPasswordKey()
+{
+    return QStringLiteral("quvrest.zd");
+}
+
+ArchiveResult GetXmlFileByNote(const QSqlDatabase &db, const QString &noteName, const QString &packageFile,
+                               const QString &password)
+{
+    try {
+        const QString xml = PackageXmlOfNote(db, noteName, LoadPackageTextTemplates());
+        QTemporaryDir work = workFolder();
+        const QString xmlFile = QDir(work.path()).filePath(FileNameOfNote(noteName) + QStringLiteral(".xml"));
+        QFile file(xmlFile);
+        const QByteArray bytes = PackageXmlBytes(xml);
+        if (!work.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+            return ArchiveResult::failure(QStringLiteral("无法写入文件%1").arg(QDir::toNativeSeparators(xmlFile)));
+        file.close();
+
+        StagedFile archive(packageFile);
+        ArchiveResult result =
+            ZipFileLists({xmlFile}, archive.stagingPath(), password.isEmpty() ? EmptyPasswordKey() : password);
+        if (result) {
+            archive.install();
+            archive.keep();
+        }
+        return result;
+    } catch (const CorvaneError &e) {
+        return ArchiveResult::failure(e.message());
+    }
+}
+
+PackageFileImport InputPackageFile(const QSqlDatabase &db, const QString &fileName,
+                                   const PackageImportOptions &options)
+{
+    const PackageTemplate package = ReadPackageXml(packageXml(fileName));
+    try {
+        return {ImportPackage(db, package, options), {}};
+    } catch (const PackageFormatError &) {
+        throw;
+    } catch (const CorvaneError &e) {
+        return {{}, e.message()};
+    }
+}

@@ -1,0 +1,267 @@
+#include "core/package/PackageImport.h"
+
+#include "core/crypto/Des.h"
+#include "core/db/AdoFunc.h"
+#include "core/db/SqlName.h"
+#include "core/db/StoredValue.h"
+#include "core/db/TableCatalog.h"
+#include "core/db/Transaction.h"
+#include "core/dbfun/BillTableDdl.h"
+#include "core/globals/ProgramFolder.h"
+#include "core/package/PackageColumns.h"
+#include "core/package/PackageFileNames.h"
+#include "core/package/PackageFormatError.h"
+#include "core/package/StagedFile.h"
+#include "core/picture/Pic.h"
+#include "core/template/TemplateStore.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+namespace {
+
+const QString kYes = QStringLiteral("1");
+
+// A picture the package brings: the file name it takes and its bytes.
+struct PackagePicture
+{
+    QString fileName;
+    QByteArray bytes;
+};
+
+// A data table the package brings that does not exist here yet.
+struct NewTable
+{
+    QString name;
+    bool detail = false;
+    QList<TableFieldDef> fields;
+};
+
+// Everything the import writes, checked before anything is written.
+struct ImportPlan
+{
+    QString noteName;
+    QVariantMap note;
+    QList<QVariantMap> fields;
+    std::optional<PackagePicture> picture;
+    std::optional<PackagePicture> icon;
+    QList<NewTable> tables;
+};
+
+void require(bool sound)
+{
+    if (!sound)
+        throw PackageFormatError();
+}
+
+QByteArray hexBytes(QString hex)
+{
+    hex.remove(QRegularExpression(QStringLiteral("\\s")));
+    require(std::all_of(hex.cbegin(), hex.cend(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+    }));
+    return HexTextToBytes(hex.toLatin1());
+}
+
+// The picture of `flag` when the package has one: `nameKey` (a plain file name) plus `extension`.
+std::optional<PackagePicture> pictureOf(const PackageRecord &main, const QString &flag, const QString &nameKey,
+                                        const QString &hexKey, const QString &extension)
+{
+    if (main.value(flag) != kYes)
+        return std::nullopt;
+    const QByteArray bytes = hexBytes(main.value(hexKey));
+    if (bytes.isEmpty())
+        return std::nullopt;
+    const QString name = main.value(nameKey);
+    require(IsPlainFileName(name));
+    return PackagePicture{name + extension, bytes};
+}
+
+QVariantMap rowOf(const PackageRecord &record, const QList<PackageColumn> &columns)
+{
+    QVariantMap row;
+    for (const PackageColumn &c : columns) {
+        if (!c.element.isEmpty())
+            row.insert(c.column, PackageValue(record.value(c.element), c.kind));
+    }
+    return row;
+}
+
+void requireTableName(const QString &name)
+{
+    require(name.isEmpty() || IsValidSqlName(name));
+}
+
+QList<NewTable> newTablesOf(const QSqlDatabase &db, const PackageTemplate &package)
+{
+    QList<NewTable> tables;
+    if (package.main.value(QStringLiteral("HasTables")) != kYes)
+        return tables;
+    QSet<QString> seen;
+    for (const PackageTable &table : package.tables) {
+        requireTableName(table.tableName);
+        if (table.tableName.isEmpty() || seen.contains(table.tableName.toLower()))
+            continue;
+        seen.insert(table.tableName.toLower());
+        if (IsTableExists(db, table.tableName))
+            continue;
+        require(!DefinitionFault(table.tableName, table.fields));
+        tables.append({table.tableName, table.type.trimmed() != QLatin1String("0"), table.fields});
+    }
+    return tables;
+}
+
+ImportPlan planOf(const QSqlDatabase &db, const PackageTemplate &package)
+{
+    ImportPlan plan;
+    plan.noteName = package.main.value(QStringLiteral("NoteName"));
+    require(!plan.noteName.trimmed().isEmpty());
+    plan.note = rowOf(package.main, TemplateRowColumns());
+    requireTableName(plan.note.value(QStringLiteral("DataTablename")).toString());
+    requireTableName(plan.note.value(QStringLiteral("DetailTableName")).toString());
+    for (const PackageRecord &component : package.components)
+        plan.fields.append(rowOf(component, FieldRowColumns()));
+    plan.picture = pictureOf(package.main, QStringLiteral("HasBakImg"), QStringLiteral("imgName"),
+                             QStringLiteral("imgfile"), QStringLiteral(".jpg"));
+    plan.icon = pictureOf(package.main, QStringLiteral("HasIcon"), QStringLiteral("img2Name"),
+                          QStringLiteral("smallpic"), QStringLiteral(".bmp"));
+    plan.tables = newTablesOf(db, package);
+    return plan;
+}
+
+bool noteExists(const QSqlDatabase &db, const QString &noteName)
+{
+    return !SqlTableIsEmpty(db, QStringLiteral("select 1 from p_NoteList where NoteName = ?"), {noteName});
+}
+
+// The number the template keeps: its old one when it replaces a template (whose rows go),
+// else a new one.
+QString templateNumber(const QSqlDatabase &db, const QString &noteName, bool replacing)
+{
+    if (!replacing)
+        return QString::number(GetBillSysNo(db));
+    const QString number =
+        SelTableStringValue(db, QStringLiteral("select RefNo from p_NoteList where NoteName = ?"), {noteName});
+    ExecTmpQuery(db, QStringLiteral("delete from p_NoteList where RefNo = ?"), {number});
+    ExecTmpQuery(db, QStringLiteral("delete from p_NoteCntlList where RefNo = ?"), {number});
+    return number;
+}
+
+// The picture's density, when its header can be read.
+void putPictureDensity(QVariantMap &note, const QString &stagedPicture)
+{
+    try {
+        const JpegResolution resolution = GetJPEGRes(stagedPicture);
+        note.insert(QStringLiteral("xDpi"), resolution.xDensity);
+        note.insert(QStringLiteral("yDpi"), resolution.yDensity);
+        note.insert(QStringLiteral("DpiUnit"), resolution.units);
+    } catch (const CorvaneError &) {
+        // No readable header: the resolution stays unset, as for a picture never measured.
+    }
+}
+
+// The main-page icon of the category, under the tab of the bill kind (tab 0 when there is none).
+void addMainPageIcon(const QSqlDatabase &db, const QString &number, const QVariantMap &note)
+{
+    const QString category = note.value(QStringLiteral("NoteNameType")).toString();
+    const qint64 tab = SelTableIntValue(db, QStringLiteral("select TabNo from s_UiTab where Caption = ?"),
+                                        {note.value(QStringLiteral("NoteType")).toString()});
+    if (SqlTableIsEmpty(db, QStringLiteral("select 1 from s_ui where Caption = ? and TabNo = ?"), {category, tab}))
+        ExecTmpQuery(db, QStringLiteral("insert into s_ui (UserId, TabNo, ModId, Caption) values ('admin', ?, ?, ?)"),
+                     {tab, number.toLongLong(), category});
+}
+
+// The definition rows of a table created from a package, so that it can be edited, filled and
+// exported again like any other; a definition already here is left alone.
+void saveDefinition(const QSqlDatabase &db, const NewTable &table, const QString &mainTable, const QString &userId)
+{
+    if (!SqlTableIsEmpty(db, QStringLiteral("select 1 from p_tables where TableName = ?"), {table.name}))
+        return;
+    const QString number = QString::number(GetBillSysNo(db));
+    ExecTmpQuery(db,
+                 QStringLiteral("insert into p_tables (RefNo, TableName, MainTableName, revisedate, reviseby, PostedBy) "
+                                "values (?, ?, ?, ?, ?, ?)"),
+                 {number, table.name, table.detail && !mainTable.isEmpty() ? QVariant(mainTable) : QVariant(),
+                  DateToStored(QDate::currentDate()), userId, userId});
+    for (int i = 0; i < table.fields.size(); ++i) {
+        const TableFieldDef &def = table.fields[i];
+        ExecTmpQuery(db,
+                     QStringLiteral("insert into p_TableFields (RefNo, seqno, FieldName, FieldType, LEN, smalltype, "
+                                    "BigType, CheckItems, Type) values (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                     {number, i + 1, def.fieldName.trimmed(), def.fieldType.trimmed(), def.len, def.smallType,
+                      def.bigType, def.checkItems, def.type});
+    }
+}
+
+void createTables(const QSqlDatabase &db, const ImportPlan &plan, const QString &userId)
+{
+    const QString mainTable = plan.note.value(QStringLiteral("DataTablename")).toString();
+    for (const NewTable &table : plan.tables) {
+        const BillTableResult result = BuildBillTable(db, table.name, false, table.fields);
+        if (result.outcome != BillTableOutcome::Done)
+            throw CorvaneError(result.error.isEmpty() ? QStringLiteral("创建错误") : result.error);
+        saveDefinition(db, table, mainTable, userId);
+    }
+}
+
+std::unique_ptr<StagedFile> stage(const QString &folder, const std::optional<PackagePicture> &picture, bool replace)
+{
+    if (!picture)
+        return nullptr;
+    auto file = std::make_unique<StagedFile>(ProgramFile(folder + QLatin1Char('/') + picture->fileName));
+    if (!replace && QFileInfo::exists(file->target()))
+        return nullptr;
+    QDir().mkpath(QFileInfo(file->target()).absolutePath());
+    file->write(picture->bytes);
+    return file;
+}
+
+} // namespace
+
+QString ImportPackage(const QSqlDatabase &db, const PackageTemplate &package, const PackageImportOptions &options)
+{
+    ImportPlan plan = planOf(db, package);
+    const bool replacing = noteExists(db, plan.noteName);
+    if (replacing && !(options.confirmReplace && options.confirmReplace(plan.noteName)))
+        return {};
+
+    // Pictures are staged first and moved in just before the commit; a rollback puts back what
+    // they replaced.
+    const std::unique_ptr<StagedFile> picture = stage(QStringLiteral("images"), plan.picture, true);
+    const std::unique_ptr<StagedFile> icon = stage(QStringLiteral("icons"), plan.icon, false);
+
+    Transaction transaction(db);
+    const QString number = templateNumber(db, plan.noteName, replacing);
+    QVariantMap note = plan.note;
+    note.insert(QStringLiteral("RefNo"), number);
+    if (plan.picture) {
+        note.insert(QStringLiteral("ImgFile"), plan.picture->fileName);
+        putPictureDensity(note, picture->stagingPath());
+    }
+    if (plan.icon)
+        note.insert(QStringLiteral("smallpic"), plan.icon->fileName);
+    InsertTemplateRow(db, note);
+    addMainPageIcon(db, number, note);
+    for (QVariantMap field : plan.fields) {
+        field.insert(QStringLiteral("RefNo"), number);
+        InsertTemplateFieldRow(db, field);
+    }
+    createTables(db, plan, options.userId);
+
+    for (StagedFile *file : {picture.get(), icon.get()}) {
+        if (!file)
+            continue;
+        transaction.onRollback([file] { file->undo(); });
+        transaction.onCommit([file] { file->keep(); });
+        file->install();
+    }
+    transaction.commit();
+    return plan.noteName;
+}
