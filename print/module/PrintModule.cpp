@@ -1,4 +1,5 @@
 // Entry point of the module Print: registers its form classes when the loader loads the file.
+#include "bills/TCompanyForm.h"
 #include "designer/TPrintTypeEditForm.h"
 #include "designer/TSysSetForm.h"
 #include "designer/TUiEditForm.h"
@@ -10,4 +11,5 @@ extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
     module.registerFormClass<TPrintTypeEditForm>(QStringLiteral("TPrintTypeEditForm"), WindowKind::ModalDialog);
     module.registerFormClass<TSysSetForm>(QStringLiteral("TSysSetForm"), WindowKind::ModalDialog);
     module.registerFormClass<TUiEditForm>(QStringLiteral("TUiEditForm"), WindowKind::ModalDialog);
+    module.registerFormClass<TCompanyForm>(QStringLiteral("TCompanyForm"), WindowKind::ChildWindow);
 }
