@@ -1,7 +1,7 @@
 #include "MessageScript.h"
 #include "SqliteShell.h"
 #include "TestProgramFolder.h"
-#include "helpers/GridClicks.h"
+#include "helpers/UserInput.h"
 #include "helpers/ModalDialogs.h"
 
 #include "bills/PickData.h"

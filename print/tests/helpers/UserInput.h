@@ -11,3 +11,10 @@ inline void DoubleClickCell(QAbstractItemView *view, const QModelIndex &cell)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
 }
+
+// Types any text, one key per character (QTest's key clicks take ASCII only).
+inline void TypeText(QWidget *widget, const QString &text)
+{
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
