@@ -33,9 +33,6 @@ private:
     }
     static void addCompanyBook()
     {
-        ExecTmpQuery(CurAdo, "create table bs_complist (autoid integer primary key autoincrement, bSelf int, compname text, "
-                             "compbankname text, compbankcount text, province text, city text, area text, compaddr text, "
-                             "contact text, phone text, telephone text, mailNO text, IsDefault bit, kdDefault bit)");
         ExecTmpQuery(CurAdo, "insert into bs_complist (bSelf, compname, compbankname, compbankcount, province, city, area, compaddr, "
                              "contact, phone, telephone, mailNO, IsDefault, kdDefault) values "
                              "(0, '客户', '客户行', '1', '省0', '市0', '', '', '', '', '', '', 1, 1), "
@@ -124,7 +121,7 @@ private Q_SLOTS:
         QVERIFY(bill->append());
         bill->fieldByName("NoteName")->setValue("电汇A");
         bill->fieldByName("付款人名称")->setValue("旧值");
-        SetDefaultValue(*bill);  // the company book is not there yet
+        SetDefaultValue(*bill);  // the company book is empty
         QCOMPARE(bill->fieldByName("付款人名称")->asString(), "");
         QCOMPARE(bill->fieldByName("币别")->asString(), "人民币");
     }
