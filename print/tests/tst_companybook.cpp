@@ -4,6 +4,7 @@
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
 #include "helpers/UserInput.h"
+#include "helpers/GridTitles.h"
 #include "helpers/ModalDialogs.h"
 
 #include "bills/CompanyRowDelegate.h"
@@ -31,18 +32,6 @@
 #include <QtTest>
 
 namespace {
-
-QStringList shownTitles(const DataGrid *grid)
-{
-    QStringList titles;
-    const QHeaderView *header = grid->horizontalHeader();
-    for (int visual = 0; visual < header->count(); ++visual) {
-        const int column = header->logicalIndex(visual);
-        if (!header->isSectionHidden(column))
-            titles.append(grid->model()->headerData(column, Qt::Horizontal).toString());
-    }
-    return titles;
-}
 
 // The shown buttons, left to right.
 QStringList shownButtons(const QWidget *form)
@@ -156,7 +145,7 @@ private Q_SLOTS:
         QCOMPARE(window.TabSet1->tabText(0), QStringLiteral("公司资料设置"));
         QCOMPARE(form->findChild<QLabel *>(QStringLiteral("TitleLabel"))->text(), QStringLiteral("公司资料及账户资料设置"));
 
-        QCOMPARE(shownTitles(form->grid()),
+        QCOMPARE(ShownTitles(form->grid()),
                  (QStringList{QStringLiteral("公司名称"), QStringLiteral("标识"), QStringLiteral("地址"), QStringLiteral("电话"),
                               QStringLiteral("联系人"), QStringLiteral("手机"), QStringLiteral("省"), QStringLiteral("市"),
                               QStringLiteral("区"), QStringLiteral("邮编"), QStringLiteral("开户银行"), QStringLiteral("帐号")}));

@@ -2,6 +2,7 @@
 #include "SqliteShell.h"
 #include "TestProgramFolder.h"
 #include "helpers/UserInput.h"
+#include "helpers/GridTitles.h"
 #include "helpers/ModalDialogs.h"
 
 #include "bills/PickData.h"
@@ -18,19 +19,6 @@
 #include <QtTest>
 
 namespace {
-
-// The titles of the shown columns, left to right.
-QString shownTitles(const DataGrid *grid)
-{
-    QStringList titles;
-    const QHeaderView *header = grid->horizontalHeader();
-    for (int visual = 0; visual < header->count(); ++visual) {
-        const int column = header->logicalIndex(visual);
-        if (!header->isSectionHidden(column))
-            titles.append(grid->model()->headerData(column, Qt::Horizontal).toString());
-    }
-    return titles.join(QLatin1Char(','));
-}
 
 // Double-clicks the row whose first column shows the text, as the user does.
 void doubleClickRow(TPickDataForm *form, const QString &firstColumnText)
@@ -145,7 +133,7 @@ private Q_SLOTS:
         ModalWatch<TPickDataForm> watch([&](TPickDataForm *form) {
             QCOMPARE(form->parentWidget(), &owner);
             QTEST(form->windowTitle(), "caption");
-            QTEST(shownTitles(form->grid()), "titles");
+            QTEST(ShownTitles(form->grid()).join(QLatin1Char(',')), "titles");
             QTEST(form->rows()->recordCount(), "rows");
             doubleClickRow(form, pick);
             QVERIFY(!form->isVisible());
