@@ -16,8 +16,15 @@ endfunction()
 function(quillet_track_sources target)
   set(list_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt")
   string(REPLACE ";" "\n" content "${ARGN}")
-  file(CONFIGURE OUTPUT "${list_file}" CONTENT "${content}\n")
-  set_property(TARGET ${target} APPEND PROPERTY AUTOGEN_TARGET_DEPENDS "${list_file}")
+  set(previous "")
+  if(EXISTS "${list_file}")
+    file(READ "${list_file}" previous)
+  endif()
+  if(NOT previous STREQUAL "${content}\n")
+    file(WRITE "${list_file}" "${content}\n")
+    # Forget the last moc run, so the next build scans every header again.
+    file(REMOVE "${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp")
+  endif()
 endfunction()
 
 # quillet_module(<name> <dirs...> LIBS <libs...>): a module loaded at run time by file name
