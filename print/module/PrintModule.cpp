@@ -1,4 +1,5 @@
 // Entry point of the module Print: registers its form classes when the loader loads the file.
+#include "bills/TCheckForm.h"
 #include "bills/TCompanyForm.h"
 #include "designer/TPrintTypeEditForm.h"
 #include "designer/TSysSetForm.h"
@@ -12,4 +13,5 @@ extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
     module.registerFormClass<TSysSetForm>(QStringLiteral("TSysSetForm"), WindowKind::ModalDialog);
     module.registerFormClass<TUiEditForm>(QStringLiteral("TUiEditForm"), WindowKind::ModalDialog);
     module.registerFormClass<TCompanyForm>(QStringLiteral("TCompanyForm"), WindowKind::ChildWindow);
+    module.registerFormClass<TCheckForm>(QStringLiteral("TCheckForm"), WindowKind::ChildWindow);
 }
