@@ -1,7 +1,6 @@
 #include "bills/TgetBuyCheckForm.h"
 
 #include "core/db/AdoFunc.h"
-#include "core/db/TableCatalog.h"
 #include "gui/dialogs/MessageBoxes.h"
 #include "gui/printfun/OkCancelButtons.h"
 
@@ -18,10 +17,10 @@ namespace {
 QStringList companyBanks(const QSqlDatabase &db)
 {
     QStringList banks;
-    // The company book may not have been set up yet.
-    if (IsTableExists(db, QStringLiteral("bs_complist")))
-        SqlAddPickList(db, QStringLiteral("select distinct CompBankName from bs_complist where trim(coalesce(CompBankName, '')) <> ''"),
-                       banks);
+    SqlAddPickList(db,
+                   QStringLiteral("select distinct CompBankName from bs_complist"
+                                  " where trim(coalesce(CompBankName, '')) <> '' order by CompBankName"),
+                   banks);
     return banks;
 }
 

@@ -2,6 +2,9 @@
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
+#include "helpers/GridTitles.h"
+#include "helpers/ModalDialogs.h"
+#include "helpers/UserInput.h"
 
 #include "bills/TCheckForm.h"
 #include "bills/TgetBuyCheckForm.h"
@@ -25,10 +28,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
-#include <QTimer>
 #include <QtTest>
-
-#include <functional>
 
 namespace {
 
@@ -44,30 +44,6 @@ public:
     }
     QList<WindowMessage> received;
 };
-
-QStringList columnTitles(const DataGrid *grid)
-{
-    QStringList titles;
-    for (int column = 0; column < grid->model()->columnCount(); ++column)
-        titles.append(grid->model()->headerData(column, Qt::Horizontal).toString());
-    return titles;
-}
-
-// Runs `fill` on the purchase dialog once 购买 has opened it.
-void whenBuyDialogOpens(QObject *context, std::function<void(TgetBuyCheckForm *)> fill)
-{
-    auto *poll = new QTimer(context);
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, context, [poll, fill] {
-        auto *dialog = qobject_cast<TgetBuyCheckForm *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        fill(dialog);
-    });
-    poll->start();
-}
 
 void fillBook(TgetBuyCheckForm *dialog, const QString &startNo, int count)
 {
@@ -134,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(window.TabSet1->tabText(window.TabSet1->currentIndex()), QStringLiteral("支票管理"));
         const auto *grid = form->findChild<DataGrid *>(QStringLiteral("SelDBGrid"));
         QVERIFY(grid);
-        QCOMPARE(columnTitles(grid),
+        QCOMPARE(ShownTitles(grid),
                  (QStringList{QStringLiteral("支票号码"), QStringLiteral("银行"), QStringLiteral("购买日期"), QStringLiteral("支付日期"),
                               QStringLiteral("状态"), QStringLiteral("客户"), QStringLiteral("用途"), QStringLiteral("金额")}));
         QCOMPARE(grid->model()->data(grid->model()->index(0, 0)).toString(), QStringLiteral("00012345"));
@@ -156,20 +132,32 @@ private Q_SLOTS:
         form->show();
         QVERIFY(!form->command(TCheckForm::VoidButton)->isEnabled());
 
-        // Without a first number the dialog stays open; then the book goes in.
+        // Without a first number the dialog stays open; then the book goes in. The banks come
+        // from the company book.
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into bs_complist (bSelf, compname, compbankname) values"
+                                            " (1, '本公司', '工商银行'), (0, '甲', '建设银行'), (0, '乙', '工商银行'), (0, '丙', ' ')"));
         QStringList shownWhileOpen;
-        whenBuyDialogOpens(this, [&](TgetBuyCheckForm *dialog) {
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("输入支票购买信息"));
-            QCOMPARE(dialog->countBox()->value(), 25);
-            QCOMPARE(dialog->buyDateBox()->date(), QDate::currentDate());
-            dialog->startNoBox()->setText(QStringLiteral("  "));
-            dialog->accept();
-            shownWhileOpen = m_messages->texts();
-            QVERIFY(dialog->isVisible());
-            fillBook(dialog, QStringLiteral(" 00012345 "), 5);
-            dialog->accept();
-        });
-        QTest::mouseClick(form->command(TCheckForm::BuyButton), Qt::LeftButton);
+        {
+            ModalWatch<TgetBuyCheckForm> watch([&](TgetBuyCheckForm *dialog) {
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("输入支票购买信息"));
+                QCOMPARE(dialog->countBox()->value(), 25);
+                QCOMPARE(dialog->countBox()->minimum(), 1);
+                QCOMPARE(dialog->countBox()->maximum(), 200);
+                QCOMPARE(dialog->buyDateBox()->date(), QDate::currentDate());
+                QStringList banks;
+                for (int i = 0; i < dialog->bankBox()->count(); ++i)
+                    banks.append(dialog->bankBox()->itemText(i));
+                QCOMPARE(banks, (QStringList{QStringLiteral("工商银行"), QStringLiteral("建设银行")}));
+                dialog->startNoBox()->setText(QStringLiteral("  "));
+                dialog->accept();
+                shownWhileOpen = m_messages->texts();
+                QVERIFY(dialog->isVisible());
+                fillBook(dialog, QStringLiteral(" 00012345 "), 5);
+                dialog->accept();
+            });
+            QTest::mouseClick(form->command(TCheckForm::BuyButton), Qt::LeftButton);
+            QCOMPARE(watch.seen(), 1);
+        }
         QCOMPARE(shownWhileOpen, QStringList{QStringLiteral("起始号码不能为空")});
         QCOMPARE(m_messages->texts(), shownWhileOpen);
         QCOMPARE(form->master()->recordCount(), 5);
@@ -180,14 +168,18 @@ private Q_SLOTS:
 
         // A second book over the same numbers is refused whole; cancelling asks nothing.
         m_messages->clear();
-        whenBuyDialogOpens(this, [](TgetBuyCheckForm *dialog) {
-            fillBook(dialog, QStringLiteral("00012340"), 10);
-            dialog->accept();
-        });
-        QTest::mouseClick(form->command(TCheckForm::BuyButton), Qt::LeftButton);
+        {
+            ModalWatch<TgetBuyCheckForm> watch([](TgetBuyCheckForm *dialog) {
+                fillBook(dialog, QStringLiteral("00012340"), 10);
+                dialog->accept();
+            });
+            QTest::mouseClick(form->command(TCheckForm::BuyButton), Qt::LeftButton);
+        }
         QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("支票号码00012345已存在,不能再导入")});
-        whenBuyDialogOpens(this, [](TgetBuyCheckForm *dialog) { dialog->reject(); });
-        QTest::mouseClick(form->command(TCheckForm::BuyButton), Qt::LeftButton);
+        {
+            ModalWatch<TgetBuyCheckForm> watch([](TgetBuyCheckForm *dialog) { dialog->reject(); });
+            QTest::mouseClick(form->command(TCheckForm::BuyButton), Qt::LeftButton);
+        }
         QCOMPARE(m_messages->shown().size(), 1);
         QCOMPARE(stored(QStringLiteral("select count(*) from p_Check")), QStringLiteral("5"));
     }
@@ -240,14 +232,7 @@ private Q_SLOTS:
         MainWindowsHand = mainWindow.Handle();
         auto form = std::make_unique<TCheckForm>(nullptr);
         form->show();
-        const auto doubleClickRow = [&](int row) {
-            const QRect cell = form->grid()->visualRect(form->grid()->model()->index(row, 0));
-            // As the window system delivers a double click: press, release, double click, release.
-            QWidget *viewport = form->grid()->viewport();
-            QTest::mouseClick(viewport, Qt::LeftButton, {}, cell.center());
-            QTest::mouseDClick(viewport, Qt::LeftButton, {}, cell.center());
-            QTest::mouseRelease(viewport, Qt::LeftButton, {}, cell.center());
-        };
+        const auto doubleClickRow = [&](int row) { DoubleClickCell(form->grid(), form->grid()->model()->index(row, 0)); };
 
         doubleClickRow(0); // a blank cheque has no bill
         QVERIFY(mainWindow.received.isEmpty());
