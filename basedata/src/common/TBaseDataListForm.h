@@ -17,6 +17,8 @@ public:
     TBaseDataListForm(const QString &refreshMessage, QWidget *owner);
 
     void WndProc(const WindowMessage &message) override;
+    // The size the main window gives the screen's frame.
+    QSize sizeHint() const override { return {710, 505}; }
 
 protected:
     // Shows the editor modally on the row with that autoid (-1: a new row).

@@ -17,6 +17,8 @@ class TDroplistForm : public QWidget
 public:
     explicit TDroplistForm(QWidget *owner);
     ~TDroplistForm() override;
+    // The size the main window gives the screen's frame.
+    QSize sizeHint() const override { return {710, 505}; }
 
     DataSet *names() const { return m_names; }
     DataSet *values() const { return m_values; }
