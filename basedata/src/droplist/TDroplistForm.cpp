@@ -88,7 +88,7 @@ TDroplistForm::~TDroplistForm()
 
 QVariant TDroplistForm::currentName() const
 {
-    return m_names->isEmpty() ? QVariant(QString()) : m_names->fieldByName(QStringLiteral("DmName"))->value();
+    return m_names->isEmpty() ? QVariant(QStringLiteral("")) : m_names->fieldByName(QStringLiteral("DmName"))->value();
 }
 
 bool TDroplistForm::storePendingValue()
