@@ -33,6 +33,8 @@ public:
 
     // Opens the row with that autoid (the statement has one '?' for it); -1 starts a new row.
     void openRow(const QString &sql, qint64 autoid);
+    // Esc and 退出 are refused while the row is being edited, like closing.
+    void reject() override;
 
 protected:
     // A labelled control, bound to the field by the screen and following the state's look.
@@ -44,9 +46,6 @@ protected:
     virtual void afterSave() {}
 
     void closeEvent(QCloseEvent *event) override;
-
-public:
-    void reject() override;
 
 private:
     void newRecord();
