@@ -1,0 +1,178 @@
+#include "bills/printing/BillLayout.h"
+
+#include "bills/printing/PrintBoxes.h"
+#include "bills/printing/PrintTextForm.h"
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/dataset/FieldValue.h"
+#include "core/formula/WordBits.h"
+#include "core/printfun/Alignment.h"
+#include "core/printfun/FontInfo.h"
+#include "core/template/EditKindIndex.h"
+
+#include <cmath>
+
+namespace {
+
+const QString kTick = QStringLiteral("√");
+// Written by an older designer for the bit-set ticks; the kind's name is 多项勾选2.
+const QString kLegacyMultiTick2 = QStringLiteral("多项勾选_多个");
+constexpr int kTickPointSize = 12;
+
+bool isKind(const TemplateField &field, EditKindIndex kind)
+{
+    return field.editType.trimmed() == EditKindName(kind);
+}
+
+// One row of a data set; a set without rows reads as NULL everywhere.
+struct RowView
+{
+    const DataSet *set = nullptr;
+    int row = -1;
+
+    const DataField *field(const QString &name) const
+    {
+        return set && !name.isEmpty() ? set->findField(name) : nullptr;
+    }
+    QVariant value(const DataField *field) const
+    {
+        return row >= 0 ? set->value(row, field) : QVariant();
+    }
+};
+
+template <typename T>
+T as(FieldKind kind, const QVariant &value, T fallback)
+{
+    const std::optional<QVariant> converted = fieldValueFromInput(kind, value);
+    return converted && !converted->isNull() ? converted->value<T>() : fallback;
+}
+
+// Amounts with two decimals, everything else in its plain text form; NULL is the empty text.
+QString cellText(const DataField *field, const QVariant &value)
+{
+    if (field->kind() == FieldKind::Currency)
+        return value.isNull() ? QString() : value.value<Currency>().toFixed(2);
+    return fieldValueText(field->kind(), value);
+}
+
+QFont fieldFont(const TemplateField &field)
+{
+    const std::optional<QFont> font = DecodeFontInfo(field.fontString);
+    return font ? *font : *DecodeFontInfo(DefaultFontInfo());
+}
+
+// Whether a tick field is ticked; none for fields of other kinds.
+std::optional<bool> tickState(const TemplateField &field, const DataField *column, const QVariant &value)
+{
+    if (isKind(field, ekTick))
+        return as<bool>(FieldKind::Boolean, value, false);
+    if (isKind(field, ekMultiTick))
+        return cellText(column, value).trimmed() == field.caption.trimmed();
+    if (isKind(field, ekMultiTick2) || field.editType.trimmed() == kLegacyMultiTick2)
+        return IsIntegerDigValue1(quint16(as<qint64>(FieldKind::Integer, value, 0)), field.caption.trimmed().toInt());
+    return std::nullopt;
+}
+
+class Layout
+{
+public:
+    explicit Layout(QList<PrintItem> &items) : m_items(items) {}
+
+    void text(const QString &text, const QRect &rect, const QFont &font, int flags, const QString &textForm)
+    {
+        const QString printed = ApplyTextForm(text, textForm);
+        if (!printed.isEmpty())
+            m_items.append({printed, rect, font, flags});
+    }
+
+    void boxes(const QList<PrintBox> &boxes, int x, int y, int height, const QFont &font, const QString &textForm)
+    {
+        for (const PrintBox &box : boxes)
+            text(box.text, QRect(x + box.x, y, box.width, height), font, DT_CENTER + DT_VCENTER, textForm);
+    }
+
+    void field(const TemplateField &field, const RowView &header)
+    {
+        QFont font = fieldFont(field);
+        const int flags = GetAlignIntValueByStr(field.xAlign, field.yAlign);
+        const QRect rect(field.x, field.y, field.width, field.height);
+        const DataField *column = header.field(field.columnName);
+        if (!column) {
+            text(field.caption, rect, font, flags, field.textForm);
+            return;
+        }
+        const QVariant value = header.value(column);
+        // Boxes sit in the middle of the field's height, measured with the font's point size.
+        const int boxTop = field.y + (field.height - font.pointSize()) / 2;
+        if (isKind(field, ekAmount)) {
+            boxes(DigitBoxes(as<Currency>(FieldKind::Currency, value, Currency()), field.width, field.digitalCount),
+                  field.x, boxTop, field.height, font, field.textForm);
+        } else if (isKind(field, ekSpacedString)) {
+            boxes(SpacedBoxes(cellText(column, value).trimmed(), field.width, field.digitalCount), field.x, boxTop,
+                  field.height, font, field.textForm);
+        } else if (const std::optional<bool> ticked = tickState(field, column, value)) {
+            font.setBold(true);
+            font.setPointSize(kTickPointSize);
+            text(*ticked ? kTick : QString(), rect, font, flags, field.textForm);
+        } else {
+            text(cellText(column, value).trimmed(), rect, font, flags, field.textForm);
+        }
+    }
+
+    void grid(const TemplateField &grid, const DataSet *rows)
+    {
+        if (!rows || rows->isEmpty())
+            return;
+        const int lines = std::max(1, grid.gridLineNum);
+        const int rowHeight = grid.height / lines;
+        const double step = double(grid.height) / lines;
+        QList<const DataField *> columns;
+        for (const TemplateField &column : grid.columns)
+            columns.append(rows->fieldByName(column.columnName));
+        for (int row = 0; row < rows->recordCount(); ++row) {
+            const int y = grid.y + int(std::nearbyint(row * step));
+            for (qsizetype c = 0; c < grid.columns.size(); ++c) {
+                const TemplateField &column = grid.columns.at(c);
+                const QVariant value = rows->value(row, columns.at(c));
+                const QFont font = fieldFont(column);
+                if (isKind(column, ekAmount)) {
+                    boxes(DigitBoxes(as<Currency>(FieldKind::Currency, value, Currency()), column.width, column.digitalCount),
+                          column.x, y, rowHeight, font, column.textForm);
+                } else {
+                    text(cellText(columns.at(c), value).trimmed(), QRect(column.x, y, column.width, rowHeight), font,
+                         GetAlignIntValueByStr(column.xAlign, column.yAlign), column.textForm);
+                }
+            }
+        }
+    }
+
+private:
+    QList<PrintItem> &m_items;
+};
+
+const DataSet *detailOf(const BillData &bill, int gridTag)
+{
+    for (const DataSet *rows : bill.details) {
+        if (rows && rows->tag() == gridTag)
+            return rows;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QList<PrintItem> LayOutBill(const PrintTemplate &tpl, const BillData &bill)
+{
+    QList<PrintItem> items;
+    Layout layout(items);
+    const RowView header{bill.header, bill.header && bill.header->isActive() ? bill.header->recNo() - 1 : -1};
+    for (const TemplateField &field : tpl.fields) {
+        if (!isKind(field, ekPlainText) && field.columnName.isEmpty())
+            continue;
+        if (isKind(field, ekGrid))
+            layout.grid(field, detailOf(bill, field.tag));
+        else if (field.needPrint)
+            layout.field(field, header);
+    }
+    return items;
+}
