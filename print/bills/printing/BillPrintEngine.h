@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bills/printing/BillData.h"
+#include "bills/printing/TPreviewForm.h"
 #include "core/globals/WindowHandle.h"
 
 #include <QList>
@@ -12,7 +13,6 @@
 
 class QPrinter;
 class QWidget;
-class TPreviewForm;
 
 // The bill form's printing: the texts of a bill (never the picture) on paper at the format's
 // positions and calibration offsets, into a preview window over the picture, or a batch of
