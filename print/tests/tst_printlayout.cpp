@@ -4,12 +4,16 @@
 #include "bills/printing/BillLayout.h"
 #include "bills/printing/PaperLayout.h"
 #include "bills/printing/PrintBoxes.h"
+#include "bills/printing/PrintItemPainter.h"
 #include "bills/printing/PrintRefusal.h"
 #include "bills/printing/PrintTextForm.h"
 #include "core/crypto/Des.h"
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
+#include "core/printfun/Alignment.h"
 #include "core/template/PictureSize.h"
+
+#include <QPainter>
 
 #include <QtTest>
 
@@ -306,6 +310,29 @@ private Q_SLOTS:
         } catch (const PrintRefusal &refusal) {
             QVERIFY(refusal.message().contains(PrintFixture::kNoteName));
         }
+    }
+
+    void drawnTextsBreakAtWordsAndStayInTheirRectangles()
+    {
+        QImage page(400, 200, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        const QRect box(50, 50, 120, 60);
+        {
+            QPainter painter(&page);
+            DrawPrintItems(painter, {{QStringLiteral("1234567890123456 7890"), box, QFont(QStringLiteral("Arial"), 14), DT_LEFT}});
+        }
+        QRect inked;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                if (qGray(page.pixel(x, y)) < 128)
+                    inked |= QRect(x, y, 1, 1);
+            }
+        }
+        QVERIFY(!inked.isEmpty());
+        QVERIFY2(box.contains(inked), qPrintable(QStringLiteral("ink at %1,%2 %3x%4").arg(inked.x()).arg(inked.y()).arg(inked.width()).arg(inked.height())));
+        // The second word went to a second line instead of off the box.
+        QVERIFY(inked.height() > QFontMetrics(QFont(QStringLiteral("Arial"), 14), &page).ascent() * 3 / 2);
+        QVERIFY(inked.right() >= box.right() - 2); // the long first word is cut at the box's edge
     }
 
     void unreadablePictureRefuses()
