@@ -1,5 +1,4 @@
 #include "helpers/PrintFixture.h"
-#include "TestProgramFolder.h"
 
 #include "bills/printing/BillLayout.h"
 #include "bills/printing/PaperLayout.h"
@@ -55,7 +54,6 @@ class TestPrintLayout : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestProgramFolder> m_folder;
     std::unique_ptr<PrintFixture> m_fixture;
 
     QList<PrintItem> layOut(qint64 billId = 1)
@@ -77,14 +75,11 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_folder = std::make_unique<TestProgramFolder>();
-        m_folder->openDatabase();
         m_fixture = std::make_unique<PrintFixture>();
     }
     void cleanup()
     {
         m_fixture.reset();
-        m_folder.reset();
     }
 
     void placesEveryPrintedTextOfTheBill()

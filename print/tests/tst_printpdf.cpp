@@ -1,7 +1,6 @@
 #include "helpers/PrintFixture.h"
 #include "ExternalTool.h"
 #include "MessageScript.h"
-#include "TestProgramFolder.h"
 
 #include "bills/printing/BillPrintEngine.h"
 #include "core/crypto/Des.h"
@@ -107,7 +106,6 @@ class TestPrintPdf : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestProgramFolder> m_folder;
     std::unique_ptr<PrintFixture> m_fixture;
     std::unique_ptr<QPrinter> m_printer;
     QString m_pdf;
@@ -130,10 +128,8 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_folder = std::make_unique<TestProgramFolder>();
-        m_folder->openDatabase();
         m_fixture = std::make_unique<PrintFixture>();
-        m_pdf = m_folder->file(QStringLiteral("tmp/bill.pdf"));
+        m_pdf = m_fixture->file(QStringLiteral("tmp/bill.pdf"));
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(m_pdf);
@@ -146,7 +142,6 @@ private Q_SLOTS:
     {
         m_printer.reset();
         m_fixture.reset();
-        m_folder.reset();
     }
 
     void textsStandWhereTheTemplatePutsThem()

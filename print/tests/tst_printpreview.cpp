@@ -1,6 +1,5 @@
 #include "helpers/PrintFixture.h"
 #include "MessageScript.h"
-#include "TestProgramFolder.h"
 
 #include "bills/printing/BillPrintEngine.h"
 #include "bills/printing/ChequePrintCheck.h"
@@ -38,21 +37,17 @@ class TestPrintPreview : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestProgramFolder> m_folder;
     std::unique_ptr<PrintFixture> m_fixture;
 
 private Q_SLOTS:
     void init()
     {
-        m_folder = std::make_unique<TestProgramFolder>();
-        m_folder->openDatabase();
         m_fixture = std::make_unique<PrintFixture>();
     }
     void cleanup()
     {
         SetChequeRegisterMark({});
         m_fixture.reset();
-        m_folder.reset();
     }
 
     void previewShowsTheTextsOverThePicture()

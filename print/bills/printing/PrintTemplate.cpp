@@ -63,7 +63,6 @@ PrintTemplate LoadPrintTemplate(const QSqlDatabase &db, const QString &noteName)
 
     PrintTemplate tpl;
     tpl.noteName = text(row, "NoteName");
-    tpl.noteType = text(row, "NoteType").trimmed();
     tpl.imgFile = text(row, "ImgFile").trimmed();
     tpl.imgEnc = number(row, "ImgEnc");
     tpl.xMoveMm = row.value(QStringLiteral("Xmove")).toDouble();

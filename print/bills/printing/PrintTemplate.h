@@ -9,7 +9,6 @@
 struct PrintTemplate
 {
     QString noteName;
-    QString noteType;       // the bill kind
     QString imgFile;        // picture file name in the images folder
     int imgEnc = 0;         // 1: the picture file is hex text
     double xMoveMm = 0;     // calibration offsets

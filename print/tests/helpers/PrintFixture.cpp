@@ -107,6 +107,7 @@ void insertBills()
 
 PrintFixture::PrintFixture()
 {
+    m_folder.openDatabase();
     const QString path = ProgramFile(QStringLiteral("images/") + kPictureFile);
     writePicture(path);
 

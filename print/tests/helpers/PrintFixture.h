@@ -2,6 +2,7 @@
 
 #include "bills/printing/BillData.h"
 #include "core/dataset/DataSet.h"
+#include "TestProgramFolder.h"
 
 #include <QList>
 #include <QRect>
@@ -10,7 +11,7 @@
 #include <memory>
 
 // A cheque-like format over an 800 x 400 picture of 100 dots per inch (8 x 4 inches of paper),
-// its bill tables and three bills, in the database CurAdo has open. Field rectangles are picture
+// its bill tables and three bills, in a fresh program folder whose database CurAdo opens. Field rectangles are picture
 // pixels; tests derive millimetres on paper from them on their own.
 class PrintFixture
 {
@@ -21,6 +22,8 @@ public:
     static const QString kPictureFile;
 
     PrintFixture();
+
+    QString file(const QString &relative) const { return m_folder.file(relative); }
 
     void setOffsets(double xMm, double yMm);
     void setPaperSizeTexts(const QString &tWidth, const QString &tHeight);
@@ -37,6 +40,7 @@ public:
     static QString billRefNo(qint64 billId);
 
 private:
+    TestProgramFolder m_folder;
     std::unique_ptr<DataSet> m_header;
     std::unique_ptr<DataSet> m_details;
 };
