@@ -2,9 +2,7 @@
 #include "MessageScript.h"
 
 #include "bills/printing/BillPrintEngine.h"
-#include "bills/printing/ChequePrintCheck.h"
 #include "bills/printing/TPreviewForm.h"
-#include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
@@ -31,7 +29,7 @@ public:
 
 } // namespace
 
-// The preview window over the picture, and the cheque check before printing.
+// The preview window over the picture.
 class TestPrintPreview : public QObject
 {
     Q_OBJECT
@@ -46,7 +44,6 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        SetChequeRegisterMark({});
         m_fixture.reset();
     }
 
@@ -105,54 +102,6 @@ private Q_SLOTS:
         QVERIFY(!engine.preview(PrintFixture::kNoteName, m_fixture->bill(1)));
         QCOMPARE(boxes.texts(), QStringList{QStringLiteral("图片不正确")});
         QVERIFY(!engine.previewForm());
-    }
-
-    void chequeNumberCheck_data()
-    {
-        QTest::addColumn<QString>("switchValue");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<int>("hook");      // 0 none, 1 accepts, 2 refuses
-        QTest::addColumn<bool>("goesOn");
-        QTest::addColumn<bool>("asked");
-        QTest::newRow("switch off") << "否" << "支票" << "10201" << 2 << true << false;
-        QTest::newRow("other kind") << "是" << "快递单" << "10201" << 2 << true << false;
-        QTest::newRow("no number") << "是" << "支票" << "  " << 2 << true << false;
-        QTest::newRow("registered") << "是" << "支票" << " 10201 " << 1 << true << true;
-        QTest::newRow("refused by the register") << "是" << "支票" << "10201" << 2 << false << true;
-        QTest::newRow("no register to ask") << "是" << "支票" << "10201" << 0 << false << false;
-    }
-    void chequeNumberCheck()
-    {
-        QFETCH(QString, switchValue);
-        QFETCH(QString, kind);
-        QFETCH(QString, number);
-        QFETCH(int, hook);
-        ExecTmpQuery(CurAdo, QStringLiteral("update bs_ParaList set ParaValue = ? where ParaName = '打印支票时是否验证支票号码'"), {switchValue});
-        ExecTmpQuery(CurAdo, QStringLiteral("update p_NoteList set NoteType = ?"), {kind});
-        ExecTmpQuery(CurAdo, QStringLiteral("update 测试支票 set 单据号码 = ? where id = 1"), {number});
-        QList<ChequeToPrint> asked;
-        if (hook != 0) {
-            SetChequeRegisterMark([&](const QSqlDatabase &, const ChequeToPrint &cheque) {
-                asked.append(cheque);
-                return hook == 1;
-            });
-        }
-
-        MessageScript boxes;
-        const BillData bill = m_fixture->bill(1);
-        QTEST(WriteCheckNoStatus(CurAdo, PrintFixture::kNoteName, *bill.header), "goesOn");
-        QTEST(!asked.isEmpty(), "asked");
-        QFETCH(bool, goesOn);
-        QCOMPARE(boxes.texts(), goesOn ? QStringList() : QStringList{QStringLiteral("支票已经打印或者作废或者不存在")});
-        if (!asked.isEmpty()) {
-            const ChequeToPrint &cheque = asked.first();
-            QCOMPARE(cheque.number, QStringLiteral("10201"));
-            QCOMPARE(cheque.payee, QStringLiteral("华东机电公司"));
-            QCOMPARE(cheque.payDate, QDate(2026, 3, 5));
-            QCOMPARE(cheque.purpose, QStringLiteral("货款"));
-            QCOMPARE(cheque.amount, Currency::fromUnits(12345000));
-        }
     }
 };
 
