@@ -3,6 +3,7 @@
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
 #include "helpers/GridTitles.h"
+#include "helpers/MessageRecorder.h"
 #include "helpers/ModalDialogs.h"
 #include "helpers/UserInput.h"
 
@@ -13,7 +14,6 @@
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
-#include "core/messages/MessageReceiver.h"
 #include "core/messages/RefNoParam.h"
 #include "core/messages/WindowMessages.h"
 #include "gui/grid/DataGrid.h"
@@ -31,19 +31,6 @@
 #include <QtTest>
 
 namespace {
-
-// Stands in for the main window and keeps what it is sent.
-class MessageRecorder : public QObject, public MessageReceiver
-{
-public:
-    MessageRecorder() : MessageReceiver(this) {}
-    void WndProc(const WindowMessage &message) override
-    {
-        received.append(message);
-        MessageReceiver::WndProc(message);
-    }
-    QList<WindowMessage> received;
-};
 
 void fillBook(TgetBuyCheckForm *dialog, const QString &startNo, int count)
 {

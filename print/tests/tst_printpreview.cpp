@@ -1,3 +1,4 @@
+#include "helpers/MessageRecorder.h"
 #include "helpers/PrintFixture.h"
 #include "MessageScript.h"
 
@@ -6,28 +7,10 @@
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
-#include "core/messages/MessageReceiver.h"
 #include "core/messages/WindowMessages.h"
 
 #include <QPushButton>
 #include <QtTest>
-
-namespace {
-
-// Stands in for the bill form: records the messages it receives.
-class BillFormStandIn : public QWidget, public MessageReceiver
-{
-public:
-    BillFormStandIn() : MessageReceiver(this) {}
-    void WndProc(const WindowMessage &message) override
-    {
-        received.append(message);
-        MessageReceiver::WndProc(message);
-    }
-    QList<WindowMessage> received;
-};
-
-} // namespace
 
 // The preview window over the picture.
 class TestPrintPreview : public QObject
@@ -50,8 +33,9 @@ private Q_SLOTS:
     void previewShowsTheTextsOverThePicture()
     {
         m_fixture->setOffsets(2.0, 1.25);
-        BillFormStandIn billForm;
-        BillPrintEngine engine(CurAdo, &billForm, billForm.Handle());
+        QWidget billForm;
+        MessageRecorder billFormHandle;
+        BillPrintEngine engine(CurAdo, &billForm, billFormHandle.Handle());
         QVERIFY(engine.preview(PrintFixture::kNoteName, m_fixture->bill(1)));
         QCOMPARE(engine.lastPrintedFormat(), PrintFixture::kNoteName);
 
@@ -78,16 +62,17 @@ private Q_SLOTS:
 
     void printButtonAsksTheBillFormAndCloses()
     {
-        BillFormStandIn billForm;
-        BillPrintEngine engine(CurAdo, &billForm, billForm.Handle());
+        QWidget billForm;
+        MessageRecorder billFormHandle;
+        BillPrintEngine engine(CurAdo, &billForm, billFormHandle.Handle());
         QVERIFY(engine.preview(PrintFixture::kNoteName, m_fixture->bill(1)));
         TPreviewForm *preview = engine.previewForm();
 
         QTest::mouseClick(preview->printButton(), Qt::LeftButton);
-        QCOMPARE(billForm.received.size(), 1);
-        QVERIFY(IsMessage(billForm.received.first(), MsgPreviewPrint));
-        QCOMPARE(billForm.received.first().WParam, 0);
-        QCOMPARE(billForm.received.first().LParam, 0);
+        QCOMPARE(billFormHandle.received.size(), 1);
+        QVERIFY(IsMessage(billFormHandle.received.first(), MsgPreviewPrint));
+        QCOMPARE(billFormHandle.received.first().WParam, 0);
+        QCOMPARE(billFormHandle.received.first().LParam, 0);
         // Closed means hidden, without its picture; the bill form still owns it.
         QVERIFY(!preview->isVisible());
         QVERIFY(!preview->hasPicture());
