@@ -1,0 +1,73 @@
+#include "data/CategoryChanges.h"
+
+#include "core/db/AdoFunc.h"
+#include "core/db/Transaction.h"
+#include "core/errors/CorvaneError.h"
+#include "data/TemplateFacts.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString refNoText(qint64 refNo)
+{
+    return QString::number(refNo);
+}
+
+// The formats that go with the icon: its category, or the format alone when it has none (an
+// empty category must not match every other format without one).
+QStringList categoryRefNos(const QSqlDatabase &db, qint64 refNo)
+{
+    const QString category =
+        SelTableStringValue(db, QStringLiteral("select NoteNameType from p_NoteList where RefNo = ?"), {refNoText(refNo)});
+    if (category.trimmed().isEmpty())
+        return {refNoText(refNo)};
+    QStringList refNos;
+    SqlAddPickList(db, QStringLiteral("select RefNo from p_NoteList where NoteNameType = ?"), refNos, {category});
+    return refNos;
+}
+
+void deleteFormats(const QSqlDatabase &db, const QStringList &refNos)
+{
+    for (const QString &refNo : refNos) {
+        ExecTmpQuery(db, QStringLiteral("delete from p_NoteList where RefNo = ?"), {refNo});
+        ExecTmpQuery(db, QStringLiteral("delete from s_ui where ModId = ?"), {refNo.toLongLong()});
+    }
+    ExecTmpQuery(db, QStringLiteral("delete from p_NoteCntlList where RefNo not in (select RefNo from p_NoteList)"));
+}
+
+} // namespace
+
+void MarkDefaultCategory(const QSqlDatabase &db, qint64 refNo)
+{
+    QSqlQuery query = RunStatement(db, QStringLiteral("select NoteType, NoteNameType from p_NoteList where RefNo = ?"),
+                                   {refNoText(refNo)});
+    if (!query.next())
+        return;
+    const QVariant kind = query.value(0);
+    const QVariant category = query.value(1);
+    Transaction tx(db);
+    ExecTmpQuery(db, QStringLiteral("update p_NoteList set DefNote = 0 where NoteType = ?"), {kind});
+    ExecTmpQuery(db, QStringLiteral("update p_NoteList set DefNote = 1 where NoteType = ? and NoteNameType = ?"), {kind, category});
+    tx.commit();
+}
+
+bool DeleteUiIcon(const QSqlDatabase &db, int tabNo, qint64 rowId, qint64 refNo)
+{
+    const QString picture = tabNo == 0 ? QString() : TemplatePictureFile(db, refNo);
+    try {
+        Transaction tx(db);
+        ExecTmpQuery(db, QStringLiteral("delete from s_ui where rowid = ?"), {rowId});
+        if (tabNo != 0 && TemplateExists(db, refNo))
+            deleteFormats(db, categoryRefNos(db, refNo));
+        tx.commit();
+    } catch (const DatabaseError &) {
+        return false;
+    }
+    const QString pictureName = QFileInfo(picture).fileName();
+    if (!picture.isEmpty()
+        && SqlTableIsEmpty(db, QStringLiteral("select 1 from p_NoteList where trim(ImgFile) = ?"), {pictureName}))
+        QFile::remove(picture);
+    return true;
+}
