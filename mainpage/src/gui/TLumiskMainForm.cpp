@@ -331,9 +331,9 @@ void TLumiskMainForm::preparePopupMenu()
     for (QAction *action : PopupMenu1->actions()) {
         if (withSelection.contains(action->text()))
             action->setVisible(selection);
-        else if (action->text() == QLatin1String("导出所有单据(合并)"))
+        else if (action->text() == QStringLiteral("导出所有单据(合并)"))
             action->setVisible(!selection && searchTab);
-        else if (action->text() == QLatin1String("导入单据格式"))
+        else if (action->text() == QStringLiteral("导入单据格式"))
             action->setVisible(!selection && !searchTab);
     }
     if (!selection)
