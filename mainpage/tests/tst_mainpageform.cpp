@@ -1,5 +1,6 @@
 #include "MessageScript.h"
 #include "SqliteShell.h"
+#include "ExternalTool.h"
 #include "TestProgramFolder.h"
 #include "helpers/TinyHttpServer.h"
 
@@ -9,6 +10,9 @@
 #include "core/messages/MessageReceiver.h"
 #include "core/messages/RefNoParam.h"
 #include "core/messages/WindowMessages.h"
+#include "core/package/PackageFile.h"
+#include "data/NoteSearch.h"
+#include "gui/FolderDialog.h"
 #include "gui/IconListView.h"
 #include "gui/PicturePanel.h"
 #include "gui/TLumiskMainForm.h"
@@ -167,7 +171,69 @@ private Q_SLOTS:
         m_folder.reset();
         DesktopOpener::setHandler({});
         FileDialogSeam::setHandler({});
+        SetFolderDialogHandler({});
         IsNetConnected = false;
+    }
+
+    // The package's text templates belong to the installation.
+    void copyPackageTemplates()
+    {
+        const QDir shipped(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/xml"));
+        for (const QString &name : shipped.entryList(QDir::Files))
+            QVERIFY(QFile::copy(shipped.filePath(name), m_folder->file(QStringLiteral("xml/") + name)));
+    }
+
+    void exportEveryFormatOfTheTabToAFolder()
+    {
+        copyPackageTemplates();
+        QTemporaryDir folder;
+        SetFolderDialogHandler([&](const QString &) { return folder.path(); });
+        auto page = openPage();
+        QTest::mouseClick(tabButton(*page, 2), Qt::LeftButton);
+        page->preparePopupMenu();
+        trigger(page->PopupMenu1, QStringLiteral("导出所有单据格式"));
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("导出0个单据")});
+
+        m_messages->clear();
+        page->OpenNoteQuery(NoteQuery{QString(), QString(), QString(), QString(), false});
+        page->preparePopupMenu();
+        trigger(page->PopupMenu1, QStringLiteral("导出所有单据格式"));
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("导出3个单据")});
+        const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+        const QString package = QDir(folder.path()).filePath(QStringLiteral("支票_工行转账支票_%1.pnt").arg(today));
+        // Made without a password of its own: the key stands in, as unzip confirms.
+        const ToolRun listed = runTool(QStringLiteral("unzip"), {QStringLiteral("-P"), EmptyPasswordKey(), QStringLiteral("-t"), package});
+        QVERIFY2(listed.exitCode == 0, listed.output.constData());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 3);
+    }
+
+    void exportMergedAndImportAgain()
+    {
+        copyPackageTemplates();
+        const QString archive = m_folder->file(QStringLiteral("upload/两个.zip"));
+        FileDialogSeam::setHandler([&](const FileDialogRequest &request) {
+            return request.kind == FileDialogRequest::Save ? archive : m_folder->file(QStringLiteral("upload/顺丰速运.pnt"));
+        });
+        auto page = openPage();
+        page->OpenNoteQuery(NoteQuery{QStringLiteral("快递单"), QString(), QString(), QString(), false});
+        page->preparePopupMenu();
+        trigger(page->PopupMenu1, QStringLiteral("导出所有单据(合并)"));
+        const ToolRun listed = runPython(QStringLiteral("import sys, zipfile\n"
+                                                        "z = zipfile.ZipFile(sys.argv[1])\n"
+                                                        "print(len(z.namelist()), all(i.flag_bits & 1 == 0 for i in z.infolist()))"),
+                                         {archive});
+        QCOMPARE(listed.output.trimmed(), QByteArray("1 True"));
+
+        // The package the merge left in "upload" brings the deleted format back.
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo = ?"), {QString::number(kExpress)});
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from s_ui"));
+        QTest::mouseClick(tabButton(*page, 6), Qt::LeftButton);
+        QCOMPARE(page->ListView1->count(), 0);
+        page->preparePopupMenu();
+        trigger(page->PopupMenu1, QStringLiteral("导入单据格式"));
+        QCOMPARE(stored(QStringLiteral("select NoteName from p_NoteList where NoteType = '快递单'")), QStringLiteral("顺丰速运"));
+        QCOMPARE(iconCaptions(*page), QStringList{QStringLiteral("顺丰快递单")});
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void tabsShowWhichIsCurrent()

@@ -16,6 +16,7 @@
 #include "data/UiTabs.h"
 #include "data/UiUser.h"
 #include "gui/BackdropWidget.h"
+#include "gui/FormatPackages.h"
 #include "gui/IconListView.h"
 #include "gui/PicturePanel.h"
 #include "gui/ScrollingNotice.h"
@@ -308,11 +309,17 @@ void TLumiskMainForm::buildPopupMenu()
     connect(PopupMenu1->addAction(QStringLiteral("设为默认单据")), &QAction::triggered, this, &TLumiskMainForm::MarkDefault);
     connect(PopupMenu1->addAction(QStringLiteral("更换图标(&C)")), &QAction::triggered, this, &TLumiskMainForm::ChangeIcon);
     connect(PopupMenu1->addAction(QStringLiteral("删除(&D)")), &QAction::triggered, this, &TLumiskMainForm::DeleteIcon);
-    PopupMenu1->addAction(QStringLiteral("导出单据格式"));
-    PopupMenu1->addAction(QStringLiteral("导入单据格式"));
-    PopupMenu1->addAction(QStringLiteral("导出所有单据(合并)"));
+    connect(PopupMenu1->addAction(QStringLiteral("导出单据格式")), &QAction::triggered, this,
+            [this] { ExportOneFormat(CurAdo, this, ListView1->selectedRefNo()); });
+    connect(PopupMenu1->addAction(QStringLiteral("导入单据格式")), &QAction::triggered, this, [this] {
+        const auto reload = qScopeGuard([this] { OpenListView(m_currentTab); });
+        ImportFormats(CurAdo);
+    });
+    connect(PopupMenu1->addAction(QStringLiteral("导出所有单据(合并)")), &QAction::triggered, this,
+            [this] { ExportFormatsMerged(CurAdo, this, shownRefNos()); });
     PopupMenu1->addSeparator();
-    PopupMenu1->addAction(QStringLiteral("导出所有单据格式"));
+    connect(PopupMenu1->addAction(QStringLiteral("导出所有单据格式")), &QAction::triggered, this,
+            [this] { ExportFormatsToFolder(CurAdo, shownRefNos()); });
 }
 
 void TLumiskMainForm::preparePopupMenu()
@@ -399,6 +406,14 @@ void TLumiskMainForm::selectIcon(qint64 refNo)
             return;
         }
     }
+}
+
+QList<qint64> TLumiskMainForm::shownRefNos() const
+{
+    QList<qint64> refNos;
+    for (const UiIcon &icon : m_icons)
+        refNos.append(icon.modId);
+    return refNos;
 }
 
 const UiIcon *TLumiskMainForm::selectedIcon() const

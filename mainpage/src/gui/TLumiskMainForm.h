@@ -73,6 +73,7 @@ private:
     void storeCaption(int row, const QString &caption);
     void addIconToTab(int tabNo, qint64 refNo);
     const UiIcon *selectedIcon() const;
+    QList<qint64> shownRefNos() const;
 
     void AddToFavourites();
     void MarkDefault();

@@ -1,0 +1,80 @@
+#include "gui/FormatPackages.h"
+
+#include "core/archive/PasswordArchive.h"
+#include "core/db/AdoFunc.h"
+#include "core/package/PackageFile.h"
+#include "core/package/PackageFileNames.h"
+#include "core/printfun/ProgramSubDir.h"
+#include "data/TemplateFacts.h"
+#include "gui/FolderDialog.h"
+#include "gui/dialogs/FileDialogs.h"
+#include "gui/dialogs/MessageBoxes.h"
+#include "gui/package/ExportPrintNoteStyle.h"
+#include "gui/package/GetPrintNoteFromFile.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+
+void ExportOneFormat(const QSqlDatabase &db, QWidget *owner, qint64 refNo)
+{
+    ExportPrintNoteStyle(db, owner, TemplateNoteName(db, refNo), PackagePassword(), false);
+}
+
+void ExportFormatsMerged(const QSqlDatabase &db, QWidget *owner, const QList<qint64> &refNos)
+{
+    const QString upload = CreateProgSubDir(QStringLiteral("upload"));
+    const QString archive = GetSaveFileName(upload, QStringLiteral("zip"), QStringLiteral("多个单据_XXX"),
+                                            QStringLiteral("输入保存的文件名"), QStringLiteral("*.zip|*.zip"));
+    if (archive.isEmpty())
+        return;
+    QStringList packages;
+    for (qint64 refNo : refNos) {
+        const QString package = ExportPrintNoteStyle(db, owner, TemplateNoteName(db, refNo), PackagePassword(), true);
+        if (!package.isEmpty())
+            packages.append(package);
+    }
+    if (packages.isEmpty())
+        return;
+    const QString staged = archive + QStringLiteral(".new");
+    QFile::remove(staged);
+    const auto dropStaged = qScopeGuard([&] { QFile::remove(staged); });
+    ZipFileLists(packages, staged, QString()).requireSuccess();
+    if ((QFile::exists(archive) && !QFile::remove(archive)) || !QFile::rename(staged, archive))
+        ArchiveResult::failure(QDir::toNativeSeparators(archive)).requireSuccess();
+}
+
+void ExportFormatsToFolder(const QSqlDatabase &db, const QList<qint64> &refNos)
+{
+    const QString folder = ChooseFolder(QStringLiteral("选择导出的文件夹"));
+    if (folder.isEmpty())
+        return;
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    int written = 0;
+    for (qint64 refNo : refNos) {
+        const QString noteName = TemplateNoteName(db, refNo);
+        const QString kind = SelTableStringValue(db, QStringLiteral("select NoteType from p_NoteList where RefNo = ?"), {QString::number(refNo)});
+        const QString file = QDir(folder).filePath(FileNameOfNote(kind + QLatin1Char('_') + noteName + QLatin1Char('_') + today)
+                                                   + QStringLiteral(".pnt"));
+        if (!GetXmlFileByNote(db, noteName, file, QString())) {
+            ShowMsgHint(QStringLiteral("导出单据%1出错").arg(noteName));
+            break;
+        }
+        ++written;
+    }
+    ShowMsgHint(QStringLiteral("导出%1个单据").arg(written));
+}
+
+void ImportFormats(const QSqlDatabase &db)
+{
+    CreateProgSubDir(QStringLiteral("download"));
+    const QString file = GetOpenFileName(QString(), QStringLiteral("pnt"), QStringLiteral("选择导入文件名"),
+                                         QStringLiteral("*.pnt;*.zip|*.pnt;*.zip"));
+    if (file.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    GetPrintNoteFromFile(db, file);
+}
