@@ -1,6 +1,7 @@
 #include "gui/PicturePanel.h"
 
 #include "data/PictureFit.h"
+#include "gui/WidgetBackground.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,10 +9,7 @@
 PicturePanel::PicturePanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PicPanel"));
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
+    FillBackground(this, Qt::white);
     setToolTip(QStringLiteral("左键按住放大，右键按住缩小"));
     m_timer.setObjectName(QStringLiteral("PicTimer"));
     m_timer.setInterval(kRepeatMs);

@@ -29,6 +29,7 @@
 #include "gui/dialogs/MessageSeam.h"
 #include "pictures/MainPageColors.h"
 #include "pictures/MainPagePictures.h"
+#include "gui/WidgetBackground.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -243,10 +244,7 @@ void TLumiskMainForm::buildTopBar(QWidget *bar)
 void TLumiskMainForm::buildSearchBar(QWidget *bar)
 {
     bar->setFixedHeight(kStripHeight);
-    bar->setAutoFillBackground(true);
-    QPalette colours = bar->palette();
-    colours.setColor(QPalette::Window, IconAreaColor());
-    bar->setPalette(colours);
+    FillBackground(bar, IconAreaColor());
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(4, 1, 8, 1);
     layout->setSpacing(4);
@@ -281,10 +279,7 @@ void TLumiskMainForm::buildSearchBar(QWidget *bar)
 void TLumiskMainForm::buildBottomBar(QWidget *bar)
 {
     bar->setFixedHeight(kStripHeight);
-    bar->setAutoFillBackground(true);
-    QPalette colours = bar->palette();
-    colours.setColor(QPalette::Window, QColor(0xEE, 0xF4, 0xFB));
-    bar->setPalette(colours);
+    FillBackground(bar, QColor(0xEE, 0xF4, 0xFB));
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(8, 0, 8, 0);
     layout->setSpacing(4);

@@ -2,6 +2,7 @@
 
 #include "core/db/AdoFunc.h"
 #include "core/db/TableCatalog.h"
+#include "gui/WidgetBackground.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,10 +40,7 @@ TNoteQueryForm::TNoteQueryForm(const QSqlDatabase &db, QWidget *owner) : QDialog
     setObjectName(QStringLiteral("NoteQueryForm"));
     setWindowTitle(QStringLiteral("单据查询"));
     setFixedSize(298, 212);
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(0xA6, 0xCA, 0xF0));
-    setPalette(colours);
+    FillBackground(this, QColor(0xA6, 0xCA, 0xF0));
 
     NoteTypeComboBox = pickList(db, QStringLiteral("select PrintName from s_PrintType order by id"), {}, this);
     NoteTypeComboBox->setObjectName(QStringLiteral("NoteTypeComboBox"));
