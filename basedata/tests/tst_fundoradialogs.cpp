@@ -1,3 +1,4 @@
+#include "MainPageCloser.h"
 #include "MessageScript.h"
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
@@ -46,6 +47,7 @@ private Q_SLOTS:
         window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
         window.show(); // as after a login: the first showing opens the main page first
         QTRY_COMPARE(window.menuType(), 1);
+        CloseMainPage();
         messages.clear();
 
         QString seenClass, seenCaption, seenPath;

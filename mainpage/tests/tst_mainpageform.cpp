@@ -2,7 +2,7 @@
 #include "SqliteShell.h"
 #include "ExternalTool.h"
 #include "TestProgramFolder.h"
-#include "helpers/TinyHttpServer.h"
+#include "TinyHttpServer.h"
 
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"

@@ -1,3 +1,4 @@
+#include "MainPageCloser.h"
 #include "ExternalTool.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
@@ -130,6 +131,7 @@ private Q_SLOTS:
         window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
         window.show();
         QTRY_COMPARE(window.menuType(), 1);
+        CloseMainPage();
         m_messages->clear();
 
         window.OpenMenuForm(20095, 0);

@@ -1,3 +1,4 @@
+#include "MainPageCloser.h"
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
 #include "SqliteShell.h"
@@ -233,6 +234,7 @@ private Q_SLOTS:
         window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
         window.show();
         QTRY_COMPARE(window.menuType(), 1);
+        CloseMainPage();
         m_messages->clear();
 
         // The loader returns only when the dialog has closed: look at it and close it meanwhile.

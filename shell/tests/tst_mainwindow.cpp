@@ -2,7 +2,7 @@
 #include "TestProgramFolder.h"
 
 #include "TemporaryHome.h"
-#include "helpers/TinyHttpServer.h"
+#include "TinyHttpServer.h"
 
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"

@@ -1,4 +1,4 @@
-#include "helpers/TinyHttpServer.h"
+#include "TinyHttpServer.h"
 #include "network/NetworkReportReader.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "TestProgramFolder.h"
 
-#include "helpers/TinyHttpServer.h"
+#include "TinyHttpServer.h"
 
 #include "version/VersionReply.h"
 #include "version/WebVersionCheck.h"

@@ -1,3 +1,4 @@
+#include "MainPageCloser.h"
 #include "FundoraWindow.h"
 
 #include "SqliteShell.h"
@@ -25,6 +26,7 @@ FundoraWindow::FundoraWindow()
     m_window->moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
     m_window->show();
     QTRY_COMPARE(m_window->menuType(), 1);
+    CloseMainPage();
     messages.clear();
 }
 
