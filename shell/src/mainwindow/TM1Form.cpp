@@ -124,6 +124,8 @@ void TM1Form::buildBottomBar()
     TabSet1->setDrawBase(false);
     TabSet1->setExpanding(false);
     TabSet1->setDocumentMode(true);
+    // The bottom bar is 22 pixels high: the tabs must fit in it with their text.
+    TabSet1->setStyleSheet(QStringLiteral("QTabBar::tab { height: 20px; padding: 0px 10px; margin: 0px; }"));
     bar->addWidget(TabSet1, 1);
     connect(TabSet1, &QTabBar::currentChanged, this, &TM1Form::TabSet1Change);
 
