@@ -1,0 +1,49 @@
+#include "bills/history/HistoryStatement.h"
+
+#include "core/db/SqlName.h"
+
+#include <QSqlDatabase>
+#include <QSqlRecord>
+
+namespace {
+
+QString detailColumns(const QSqlDatabase &db, const QString &detailTable)
+{
+    const QSqlRecord record = db.record(detailTable);
+    QStringList columns;
+    for (int i = 0; i < record.count(); ++i) {
+        const QString name = record.fieldName(i);
+        columns.append(QStringLiteral("c.%1 as %2").arg(SqlName(name), SqlName(QStringLiteral("c.") + name)));
+    }
+    return columns.isEmpty() ? QStringLiteral("c.*") : columns.join(QLatin1Char(','));
+}
+
+} // namespace
+
+SqlCondition HistoryStatement(const QSqlDatabase &db, const QString &table, const QString &kindWord,
+                              const QString &detailTable, const SqlCondition &condition)
+{
+    const QString where = condition.text.trimmed().isEmpty() ? QStringLiteral("1=1") : condition.text;
+    QVariantList params;
+    QString sql;
+    if (kindWord.isEmpty()) {
+        sql = QStringLiteral("select * from %1 a where %2 order by id").arg(SqlName(table), where);
+    } else if (!detailTable.isEmpty()) {
+        sql = QStringLiteral("select a.*,%1 from %2 a, p_notelist b, %3 c where a.refno=c.refno and a.notename=b.notename"
+                             " and b.notetype=? and (%4) order by a.id desc")
+                  .arg(detailColumns(db, detailTable), SqlName(table), SqlName(detailTable), where);
+        params.append(kindWord);
+    } else {
+        sql = QStringLiteral("select a.* from %1 a, p_notelist b where a.notename=b.notename and b.notetype=? and (%2)"
+                             " order by a.id desc")
+                  .arg(SqlName(table), where);
+        params.append(kindWord);
+    }
+    params.append(condition.params);
+    return {sql, params};
+}
+
+QString EmptyHistoryStatement(const QString &table)
+{
+    return QStringLiteral("select a.* from %1 a where 1=2  ").arg(SqlName(table));
+}
