@@ -1,0 +1,302 @@
+#include "MessageScript.h"
+#include "SqliteShell.h"
+#include "TemporaryHome.h"
+#include "TestProgramFolder.h"
+#include "helpers/MessageRecorder.h"
+#include "helpers/UserInput.h"
+
+#include "bills/history/HistoryDatePreset.h"
+#include "bills/history/HistoryFilter.h"
+#include "bills/history/PrinterSetupSeam.h"
+#include "bills/history/TDbQueryForm.h"
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/db/AdoFunc.h"
+#include "core/errors/CorvaneError.h"
+#include "core/globals/PubDm.h"
+#include "core/messages/MessageNames.h"
+#include "core/messages/RefNoParam.h"
+#include "core/messages/WindowHandles.h"
+#include "core/messages/WindowMessages.h"
+#include "gui/dataaware/NullableDateEdit.h"
+#include "gui/grid/DataGrid.h"
+#include "gui/grid/GridFooter.h"
+#include "mainwindow/TM1Form.h"
+
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// Above 16 bits: the whole number must reach the screen.
+constexpr qint64 kDepositRefNo = 70001;
+constexpr qint64 kChequeRefNo = 70002;
+
+void addFormat(qint64 refNo, const QString &name, const QString &category, const QString &kind, const QString &table)
+{
+    ExecTmpQuery(CurAdo,
+                 QStringLiteral("insert into p_NoteList (RefNo, NoteName, NoteNameType, NoteType, DataTablename) values (?, ?, ?, ?, ?)"),
+                 {QString::number(refNo), name, category, kind, table});
+}
+
+qint64 addTransfer(const QString &format, const QString &payee, const QString &amount, const QString &date, int flag = -1)
+{
+    ExecTmpQuery(CurAdo,
+                 QStringLiteral("insert into 银行转帐单 (NoteName, NoteTypeName, Refno, Flag, dis, 收款人名称, 金额, 付款日期)"
+                                " values (?, ?, ?, ?, 0, ?, ?, ?)"),
+                 {format, format + QStringLiteral("类"), QStringLiteral("R") + payee, flag, payee, amount, date});
+    return SelTableIntegerValue(CurAdo, QStringLiteral("select max(id) from 银行转帐单"));
+}
+
+QStringList listed(const DataSet *rows, const QString &column)
+{
+    QStringList values;
+    const DataField *field = rows->fieldByName(column);
+    for (int row = 0; row < rows->recordCount(); ++row)
+        values.append(rows->value(row, field).toString());
+    return values;
+}
+
+} // namespace
+
+// The history query: kinds, filters bound into the statement, sums, messages and row commands.
+class TestDbQueryForm : public QObject
+{
+    Q_OBJECT
+
+private:
+    TemporaryHome m_home;
+    std::unique_ptr<TestProgramFolder> m_folder;
+    std::unique_ptr<MessageScript> m_messages;
+    std::unique_ptr<MessageRecorder> m_mainWindow;
+    qint64 m_audited = 0;
+
+    std::unique_ptr<TDbQueryForm> shownForm()
+    {
+        auto form = std::make_unique<TDbQueryForm>(nullptr);
+        form->show();
+        return form;
+    }
+    void selectRows(TDbQueryForm *form, const QList<int> &rows)
+    {
+        form->grid()->clearSelection();
+        for (const int row : rows)
+            form->grid()->selectionModel()->select(form->grid()->model()->index(row, 0),
+                                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folder = std::make_unique<TestProgramFolder>();
+        m_folder->openDatabase();
+        m_messages = std::make_unique<MessageScript>();
+        m_mainWindow = std::make_unique<MessageRecorder>();
+        MainWindowsHand = m_mainWindow->Handle();
+        sCurUserId = QStringLiteral("admin");
+        addFormat(kDepositRefNo, QStringLiteral("测试进账单"), QStringLiteral("测试进账单类"), QStringLiteral("进账单"), QStringLiteral("银行转帐单"));
+        addFormat(kChequeRefNo, QStringLiteral("测试支票"), QStringLiteral("测试支票类"), QStringLiteral("支票"), QStringLiteral("银行转帐单"));
+        addTransfer(QStringLiteral("测试支票"), QStringLiteral("O'Brien商行"), QStringLiteral("0.1"), QStringLiteral("2026-03-01"));
+        addTransfer(QStringLiteral("测试支票"), QStringLiteral("华东机电"), QStringLiteral("0.2"), QStringLiteral("2026-03-05T10:30:00"));
+        m_audited = addTransfer(QStringLiteral("测试支票"), QStringLiteral("华东机电"), QStringLiteral("1234.56"), QStringLiteral("2026-03-10"), 1);
+        addTransfer(QStringLiteral("测试进账单"), QStringLiteral("南方五金"), QStringLiteral("99"), QStringLiteral("2026-03-02"));
+    }
+    void cleanup()
+    {
+        PrinterSetupSeam::setHandler({});
+        m_mainWindow.reset();
+        m_messages.reset();
+        m_folder.reset();
+    }
+
+    void openedByRefNoThroughTheLoader()
+    {
+        TM1Form window;
+        window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
+        window.resize(1200, 800);
+        window.show();
+        QTRY_COMPARE(window.menuType(), 1);
+        m_messages->clear();
+
+        window.OpenMenuForm(20055, PackRefNoParam(kDepositRefNo));
+        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        const QList<QMdiSubWindow *> frames = window.mdiArea()->subWindowList();
+        QCOMPARE(frames.size(), 1);
+        QWidget *form = frames.first()->widget();
+        QCOMPARE(QString::fromLatin1(form->metaObject()->className()), QStringLiteral("TDbQueryForm"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("数据查询"));
+        QCOMPARE(WindowOf(hDataQueryWindowsHandle), form);
+
+        // The deposit kind is listed: its own bills only, with its party boxes.
+        auto *grid = form->findChild<DataGrid *>(QStringLiteral("DBGrid1"));
+        QCOMPARE(listed(grid->dataSet(), QStringLiteral("收款人名称")), QStringList{QStringLiteral("南方五金")});
+        QVERIFY(form->findChild<QLineEdit *>(QStringLiteral("DrawerBox"))->isVisible());
+        QVERIFY(!form->findChild<QLineEdit *>(QStringLiteral("PayeeBox"))->isVisible());
+        QVERIFY(!form->findChild<QComboBox *>(QStringLiteral("VoidBox"))->isVisible());
+
+        // A save in the bill form refreshes the list with the same filter.
+        addTransfer(QStringLiteral("测试进账单"), QStringLiteral("北方物流"), QStringLiteral("1"), QStringLiteral("2026-03-03"));
+        SendMessage(hDataQueryWindowsHandle, RegisterWindowMessage(MsgRefreshQuery), 0, 0);
+        QCOMPARE(listed(grid->dataSet(), QStringLiteral("收款人名称")),
+                 (QStringList{QStringLiteral("北方物流"), QStringLiteral("南方五金")}));
+    }
+
+    void filters_data()
+    {
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QDate>("end");
+        QTest::addColumn<QString>("audit");
+        QTest::addColumn<QStringList>("amounts");
+        QTest::addColumn<QString>("sum");
+        QTest::newRow("everything") << "" << "" << "" << QDate() << QDate() << "全部"
+                                    << QStringList{"1234.56", "0.20", "0.10"} << "1234.86";
+        QTest::newRow("apostrophe") << "O'Brien商行" << "" << "" << QDate() << QDate() << "全部" << QStringList{"0.10"} << "0.10";
+        QTest::newRow("percent") << "%" << "" << "" << QDate() << QDate() << "全部" << QStringList{} << "0.00";
+        QTest::newRow("one day takes its times") << "" << "" << "" << QDate(2026, 3, 5) << QDate(2026, 3, 5) << "全部"
+                                                 << QStringList{"0.20"} << "0.20";
+        QTest::newRow("amount range") << "" << "0.2" << "1234.56" << QDate() << QDate() << "全部"
+                                      << QStringList{"1234.56", "0.20"} << "1234.76";
+        QTest::newRow("not audited") << "华东机电" << "" << "" << QDate(2026, 3, 1) << QDate(2026, 3, 31) << "未审核"
+                                     << QStringList{"0.20"} << "0.20";
+    }
+    void filters()
+    {
+        QFETCH(QString, payee);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QDate, start);
+        QFETCH(QDate, end);
+        QFETCH(QString, audit);
+        QFETCH(QStringList, amounts);
+        QFETCH(QString, sum);
+        auto form = shownForm();
+        form->findChild<QLineEdit *>(QStringLiteral("PayeeBox"))->setText(payee);
+        form->findChild<QLineEdit *>(QStringLiteral("AmountFromBox"))->setText(from);
+        form->findChild<QLineEdit *>(QStringLiteral("AmountToBox"))->setText(to);
+        form->findChild<NullableDateEdit *>(QStringLiteral("StartDateBox"))->setDateOrNull(start);
+        form->findChild<NullableDateEdit *>(QStringLiteral("EndDateBox"))->setDateOrNull(end);
+        form->findChild<QComboBox *>(QStringLiteral("AuditBox"))->setCurrentText(audit);
+        form->findChild<QPushButton *>(QStringLiteral("KindButton0"))->click();
+        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+
+        DataGrid *grid = form->grid();
+        QStringList shown;
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            shown.append(grid->model()->index(row, grid->columnOfField(QStringLiteral("金额"))).data().toString());
+        QCOMPARE(shown, amounts);
+        QCOMPARE(grid->footer()->textOf(grid->columnOfField(QStringLiteral("金额"))), sum);
+        QCOMPARE(grid->footer()->textOf(grid->columnOfField(QStringLiteral("id"))), QStringLiteral("记录数"));
+        QCOMPARE(grid->footer()->textOf(grid->columnOfField(QStringLiteral("NoteTypeName"))), QString::number(amounts.size()));
+    }
+
+    void amountThatIsNoNumber()
+    {
+        HistoryFilterBoxes boxes;
+        boxes.amountFrom = QStringLiteral("1 or 1=1");
+        QVERIFY_THROWS_EXCEPTION(CorvaneError, BuildHistoryFilter(HistoryKinds().at(0), boxes));
+    }
+
+    void partTextsMatchLiterally()
+    {
+        HistoryFilterBoxes boxes;
+        boxes.partName = QStringLiteral("50%_棉");
+        const SqlCondition condition = BuildHistoryFilter(HistoryKinds().at(6), boxes);
+        QCOMPARE(condition.text, QStringLiteral("1=1 and c.品名 like ? escape '\\'"));
+        QCOMPARE(condition.params, (QVariantList{QStringLiteral("%50\\%\\_棉%")}));
+    }
+
+    void datePresets_data()
+    {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QDate>("start");
+        QTest::newRow("three days") << "最近三天" << QDate(2026, 3, 1) << QDate(2026, 2, 27);
+        QTest::newRow("month") << "最近一个月" << QDate(2026, 3, 31) << QDate(2026, 3, 1);
+        QTest::newRow("three months") << "最近三个月" << QDate(2026, 5, 31) << QDate(2026, 3, 1);
+        QTest::newRow("year") << "最近一年" << QDate(2026, 3, 1) << QDate(2025, 3, 2);
+        QTest::newRow("year from 29 February") << "最近一年" << QDate(2028, 2, 29) << QDate(2027, 3, 1);
+        QTest::newRow("month on the first") << "本月内" << QDate(2026, 3, 1) << QDate(2026, 3, 1);
+        QTest::newRow("year to date") << "本年度内" << QDate(2026, 3, 9) << QDate(2026, 1, 1);
+    }
+    void datePresets()
+    {
+        QFETCH(QString, preset);
+        QFETCH(QDate, today);
+        QFETCH(QDate, start);
+        QCOMPARE(HistoryPresetStart(preset, today), start);
+    }
+
+    void doubleClickOpensTheBill()
+    {
+        auto form = shownForm();
+        QVERIFY(form->dataSet()->recordCount() > 1);
+        DoubleClickCell(form->grid(), form->grid()->model()->index(1, 0));
+        QCOMPARE(m_mainWindow->received.size(), 1);
+        const WindowMessage &sent = m_mainWindow->received.first();
+        QVERIFY(IsMessage(sent, MsgOpenForm));
+        QCOMPARE(sent.WParam, 20045);
+        QCOMPARE(sent.LParam, PackRefNoParam(kChequeRefNo));
+        QCOMPARE(iCurOpenAutoid, form->dataSet()->value(1, form->dataSet()->fieldByName(QStringLiteral("id"))).toLongLong());
+    }
+
+    void batchPrint()
+    {
+        auto form = shownForm();
+        bool asked = false;
+        PrinterSetupSeam::setHandler([&] {
+            asked = true;
+            return true;
+        });
+        selectRows(form.get(), {});
+        form->printSelected();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("要先选中相关资料才能打印"));
+        ExecTmpQuery(CurAdo, QStringLiteral("update 银行转帐单 set NoteTypeName='别的类' where id=?"), {m_audited});
+        form->dataSet()->requery();
+        selectRows(form.get(), {0, 1});
+        form->printSelected();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("选中的单据类型必须一致才能打印"));
+        QVERIFY(!asked);
+        QVERIFY(m_mainWindow->received.isEmpty());
+
+        selectRows(form.get(), {2, 1});
+        form->printSelected();
+        QVERIFY(asked);
+        const DataField *id = form->dataSet()->fieldByName(QStringLiteral("id"));
+        QCOMPARE(arrBatchPrintid, (QList<qint64>{form->dataSet()->value(2, id).toLongLong(), form->dataSet()->value(1, id).toLongLong()}));
+        QCOMPARE(iCurOpenAutoid, 1);
+        QCOMPARE(m_mainWindow->received.size(), 1);
+        QCOMPARE(m_mainWindow->received.first().LParam, PackRefNoParam(kChequeRefNo));
+    }
+
+    void deleteRows()
+    {
+        auto form = shownForm();
+        selectRows(form.get(), {});
+        form->deleteSelected();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("要先选中相关行，用鼠标拖动表格左边的标题"));
+        selectRows(form.get(), {0, 1});  // the audited bill is the newest
+        form->deleteSelected();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("选中的单据有已经审核过的，不能删除"));
+
+        selectRows(form.get(), {1, 2});
+        m_messages->answer(QMessageBox::No);
+        form->deleteSelected();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("确认删除选中行？"));
+        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select count(*) from 银行转帐单")), QStringList{"4"});
+        form->deleteSelected();
+        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select 收款人名称 from 银行转帐单 order by id")),
+                 (QStringList{QStringLiteral("华东机电"), QStringLiteral("南方五金")}));
+        QCOMPARE(form->dataSet()->recordCount(), 1);
+    }
+};
+
+QTEST_MAIN(TestDbQueryForm)
+#include "tst_dbqueryform.moc"
