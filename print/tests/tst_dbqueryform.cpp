@@ -197,6 +197,27 @@ private Q_SLOTS:
         QCOMPARE(grid->footer()->textOf(grid->columnOfField(QStringLiteral("NoteTypeName"))), QString::number(amounts.size()));
     }
 
+    void deliveryDetailsByPartName()
+    {
+        addFormat(70003, QStringLiteral("测试送货单"), QStringLiteral("测试送货单类"), QStringLiteral("送货单"), QStringLiteral("出货单"));
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into 出货单 (NoteName, Refno, 收货单位, 合计金额, 出货日期) values (?, 'D1', ?, 12.5, '2026-03-01')"),
+                     {QStringLiteral("测试送货单"), QStringLiteral("华东机电")});
+        for (const QString &name : {QStringLiteral("50%棉布"), QStringLiteral("500棉布"), QStringLiteral("涤纶")})
+            ExecTmpQuery(CurAdo, QStringLiteral("insert into 出货单明细 (Refno, 品名, 小计) values ('D1', ?, 1)"), {name});
+        auto form = shownForm();
+        form->findChild<QLineEdit *>(QStringLiteral("PartNameBox"))->setText(QStringLiteral("50%"));
+        form->findChild<QPushButton *>(QStringLiteral("KindButton6"))->click();
+        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        QCOMPARE(listed(form->dataSet(), QStringLiteral("c.品名")), QStringList{QStringLiteral("50%棉布")});
+        QCOMPARE(listed(form->dataSet(), QStringLiteral("收货单位")), QStringList{QStringLiteral("华东机电")});
+
+        // The bill's own row opens, not the detail row's.
+        DoubleClickCell(form->grid(), form->grid()->model()->index(0, 0));
+        QCOMPARE(m_mainWindow->received.size(), 1);
+        QCOMPARE(m_mainWindow->received.first().LParam, PackRefNoParam(70003));
+        QCOMPARE(iCurOpenAutoid, SelTableIntegerValue(CurAdo, QStringLiteral("select id from 出货单")));
+    }
+
     void amountThatIsNoNumber()
     {
         HistoryFilterBoxes boxes;

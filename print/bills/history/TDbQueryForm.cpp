@@ -317,9 +317,12 @@ void TDbQueryForm::openQuery(const QString &table, const QString &kindWord, cons
     if (table.trimmed().isEmpty())
         return;
     const SqlCondition statement = HistoryStatement(CurAdo, table, kindWord, detailTable, condition);
+    // Another kind brings other columns: the grid lets go of the old fields before they go.
+    m_grid->setDataSet(nullptr);
     m_rows->close();
     m_rows->setSql(statement.text, statement.params);
     m_rows->open();
+    m_grid->setDataSet(m_rows);
     m_grid->setLayoutSection(layoutSection());
     if (QFileInfo::exists(GridLayoutFilePath()))
         m_grid->restoreLayout();
