@@ -1,3 +1,4 @@
+#include "MainPageCloser.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
@@ -121,6 +122,7 @@ private Q_SLOTS:
         window.resize(1200, 800);
         window.show();
         QTRY_COMPARE(window.menuType(), 1);
+        CloseMainPage();
         m_messages->clear();
 
         window.OpenMenuForm(20055, PackRefNoParam(kDepositRefNo));
