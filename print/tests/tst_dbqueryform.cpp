@@ -132,6 +132,7 @@ private Q_SLOTS:
         QWidget *form = frames.first()->widget();
         QCOMPARE(QString::fromLatin1(form->metaObject()->className()), QStringLiteral("TDbQueryForm"));
         QCOMPARE(form->windowTitle(), QStringLiteral("数据查询"));
+        QTRY_VERIFY(frames.first()->isMaximized());
         QCOMPARE(WindowOf(hDataQueryWindowsHandle), form);
 
         // The deposit kind is listed: its own bills only, with its party boxes.
@@ -218,6 +219,20 @@ private Q_SLOTS:
         QCOMPARE(m_mainWindow->received.size(), 1);
         QCOMPARE(m_mainWindow->received.first().LParam, PackRefNoParam(70003));
         QCOMPARE(iCurOpenAutoid, SelTableIntegerValue(CurAdo, QStringLiteral("select id from 出货单")));
+    }
+
+    void waybillFormatSetsItsCategory()
+    {
+        addFormat(70004, QStringLiteral("测试快递单"), QStringLiteral("顺路快递"), QStringLiteral("快递单"), QStringLiteral("快递单"));
+        auto form = shownForm();
+        QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("ShopImportButton"))->isVisible());
+        SendMessage(form->Handle(), RegisterWindowMessage(MsgOpenRefNo), 0, PackRefNoParam(70004));
+        QCOMPARE(form->currentKind(), 4);
+        QCOMPARE(form->dataTable(), QStringLiteral("快递单"));
+        QCOMPARE(form->findChild<QComboBox *>(QStringLiteral("WaybillTypeBox"))->currentText(), QStringLiteral("顺路快递"));
+        QVERIFY(form->findChild<QPushButton *>(QStringLiteral("ShopImportButton"))->isVisible());
+        QVERIFY(form->findChild<QComboBox *>(QStringLiteral("WaybillTypeBox"))->isVisible());
+        QVERIFY(!form->findChild<QLineEdit *>(QStringLiteral("AmountFromBox"))->isVisible());
     }
 
     void amountThatIsNoNumber()

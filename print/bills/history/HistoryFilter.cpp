@@ -76,6 +76,12 @@ void addParts(ConditionBuilder &builder, const QString &prefix, const HistoryFil
     builder.addContains(prefix + QStringLiteral("规格"), boxes.partSpec);
 }
 
+void addPaymentAmountsAndDates(ConditionBuilder &builder, const HistoryFilterBoxes &boxes)
+{
+    builder.addAmounts(QStringLiteral("a.金额"), boxes);
+    builder.addDates(QStringLiteral("a.付款日期"), boxes);
+}
+
 } // namespace
 
 SqlCondition BuildHistoryFilter(const HistoryKind &kind, const HistoryFilterBoxes &boxes)
@@ -89,14 +95,12 @@ SqlCondition BuildHistoryFilter(const HistoryKind &kind, const HistoryFilterBoxe
             builder.addRaw(VoidBox, QStringLiteral("ifnull(a.dis,0) = 0"));
         builder.addText(PayeeBoxes, QStringLiteral("a.收款人名称"), boxes.payee);
         builder.addText(PayeeBoxes, QStringLiteral("a.付款银行"), boxes.account);
-        builder.addAmounts(QStringLiteral("a.金额"), boxes);
-        builder.addDates(QStringLiteral("a.付款日期"), boxes);
+        addPaymentAmountsAndDates(builder, boxes);
         break;
     case HistoryFilterKind::Payment:
         builder.addText(PartyBoxes, QStringLiteral("a.收款人名称"), boxes.drawer);
         builder.addText(PartyBoxes, QStringLiteral("a.付款人名称"), boxes.receiver);
-        builder.addAmounts(QStringLiteral("a.金额"), boxes);
-        builder.addDates(QStringLiteral("a.付款日期"), boxes);
+        addPaymentAmountsAndDates(builder, boxes);
         break;
     case HistoryFilterKind::Waybill:
         builder.addText(WaybillBoxes, QStringLiteral("a.收件人名称"), boxes.consignee);

@@ -34,6 +34,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -232,6 +233,9 @@ void TDbQueryForm::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_shown) {
         m_shown = true;
+        // The screen fills the main window's work area.
+        if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+            QMetaObject::invokeMethod(frame, &QMdiSubWindow::showMaximized, Qt::QueuedConnection);
         runKind(0);
     }
 }
