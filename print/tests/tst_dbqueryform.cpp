@@ -1,4 +1,5 @@
 #include "MainPageCloser.h"
+#include "ExternalTool.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
@@ -20,6 +21,8 @@
 #include "core/messages/WindowHandles.h"
 #include "core/messages/WindowMessages.h"
 #include "gui/dataaware/NullableDateEdit.h"
+#include "gui/desktop/DesktopOpener.h"
+#include "gui/dialogs/FileDialogSeam.h"
 #include "gui/grid/DataGrid.h"
 #include "gui/grid/GridFooter.h"
 #include "mainwindow/TM1Form.h"
@@ -110,6 +113,8 @@ private Q_SLOTS:
     void cleanup()
     {
         PrinterSetupSeam::setHandler({});
+        FileDialogSeam::setHandler({});
+        DesktopOpener::setHandler({});
         m_mainWindow.reset();
         m_messages.reset();
         m_folder.reset();
@@ -233,6 +238,27 @@ private Q_SLOTS:
         QVERIFY(form->findChild<QPushButton *>(QStringLiteral("ShopImportButton"))->isVisible());
         QVERIFY(form->findChild<QComboBox *>(QStringLiteral("WaybillTypeBox"))->isVisible());
         QVERIFY(!form->findChild<QLineEdit *>(QStringLiteral("AmountFromBox"))->isVisible());
+    }
+
+    void exportTheList()
+    {
+        const QString path = m_folder->file(QStringLiteral("tmp/历史.xlsx"));
+        FileDialogSeam::setHandler([&](const FileDialogRequest &) { return path; });
+        DesktopOpener::setHandler([](const QUrl &) { return true; });
+        auto form = shownForm();
+        form->findChild<QLineEdit *>(QStringLiteral("PayeeBox"))->setText(QStringLiteral("华东机电"));
+        form->findChild<QPushButton *>(QStringLiteral("KindButton0"))->click();
+        form->findChild<QPushButton *>(QStringLiteral("ExportButton"))->click();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("数据导出完毕！"));
+
+        const ToolRun python = runPython(QStringLiteral("import openpyxl, sys\n"
+                                                         "rows = list(openpyxl.load_workbook(sys.argv[1]).active.values)\n"
+                                                         "at = rows[0].index('收款人名称'), rows[0].index('金额')\n"
+                                                         "for row in rows[1:]: print(row[at[0]], row[at[1]])\n"),
+                                          {path});
+        QVERIFY2(python.exitCode == 0, python.errors.constData());
+        QCOMPARE(QString::fromUtf8(python.output).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                 (QStringList{QStringLiteral("华东机电 1234.56"), QStringLiteral("华东机电 0.2")}));
     }
 
     void amountThatIsNoNumber()

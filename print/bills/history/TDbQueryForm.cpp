@@ -341,9 +341,13 @@ void TDbQueryForm::setTitlesAndFooters()
                                             {QStringLiteral("sel"), QStringLiteral("选中")}};
     const QStringList twoDecimals = {QStringLiteral("金额"), QStringLiteral("合计金额"), QStringLiteral("小计"), QStringLiteral("单价")};
     for (DataField *field : m_rows->fields()) {
+        // Every column is titled, by its name when it has no title of its own, so that the
+        // exported sheet has its header.
         const QString title = titles.value(field->name().toLower());
         if (!title.isEmpty())
             field->setDisplayLabel(title);
+        else if (!field->hasDisplayLabel())
+            field->setDisplayLabel(field->name());
         if (twoDecimals.contains(field->name()))
             field->setDisplayFormat(QStringLiteral("0.00"));
     }
