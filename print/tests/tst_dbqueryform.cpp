@@ -5,12 +5,14 @@
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
 #include "helpers/MessageRecorder.h"
+#include "helpers/ModalDialogs.h"
 #include "helpers/UserInput.h"
 
 #include "bills/history/HistoryDatePreset.h"
 #include "bills/history/HistoryFilter.h"
 #include "bills/history/PrinterSetupSeam.h"
 #include "bills/history/TDbQueryForm.h"
+#include "designer/TChangeTypeForm.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
@@ -259,6 +261,25 @@ private Q_SLOTS:
         QVERIFY2(python.exitCode == 0, python.errors.constData());
         QCOMPARE(QString::fromUtf8(python.output).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
                  (QStringList{QStringLiteral("华东机电 1234.56"), QStringLiteral("华东机电 0.2")}));
+    }
+
+    void moveRowsToAnotherFormat()
+    {
+        addFormat(70005, QStringLiteral("测试支票二"), QStringLiteral("测试支票二类"), QStringLiteral("支票"), QStringLiteral("银行转帐单"));
+        auto form = shownForm();
+        selectRows(form.get(), {1, 2});
+        ModalWatch<TChangeTypeForm> choose([](TChangeTypeForm *dialog) {
+            dialog->formatList()->setCurrentText(QStringLiteral("测试支票二"));
+            for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                if (button->text() == QStringLiteral("确定"))
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+        form->changeSelectedFormat();
+        QCOMPARE(choose.seen(), 1);
+        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select NoteName || '/' || NoteTypeName from 银行转帐单"
+                                                                           " where NoteName like '测试支票%' order by id")),
+                 (QStringList{QStringLiteral("测试支票二/测试支票二类"), QStringLiteral("测试支票二/测试支票二类"),
+                              QStringLiteral("测试支票/测试支票类")}));
     }
 
     void amountThatIsNoNumber()
