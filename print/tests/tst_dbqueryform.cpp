@@ -10,6 +10,7 @@
 
 #include "bills/history/HistoryDatePreset.h"
 #include "bills/history/HistoryFilter.h"
+#include "bills/history/HistoryRowDelegate.h"
 #include "bills/history/PrinterSetupSeam.h"
 #include "bills/history/TDbQueryForm.h"
 #include "designer/TChangeTypeForm.h"
@@ -38,6 +39,18 @@
 #include <QtTest>
 
 namespace {
+
+// Shows the colours the delegate gives a cell.
+class RowLook : public HistoryRowDelegate
+{
+public:
+    QColor textOf(const QModelIndex &index) const
+    {
+        QStyleOptionViewItem option;
+        initStyleOption(&option, index);
+        return option.palette.color(QPalette::Text);
+    }
+};
 
 // Above 16 bits: the whole number must reach the screen.
 constexpr qint64 kDepositRefNo = 70001;
@@ -280,6 +293,18 @@ private Q_SLOTS:
                                                                            " where NoteName like '测试支票%' order by id")),
                  (QStringList{QStringLiteral("测试支票二/测试支票二类"), QStringLiteral("测试支票二/测试支票二类"),
                               QStringLiteral("测试支票/测试支票类")}));
+    }
+
+    void rowColours()
+    {
+        ExecTmpQuery(CurAdo, QStringLiteral("update 银行转帐单 set dis = 1, Flag = 1 where 收款人名称 = ?"), {QStringLiteral("O'Brien商行")});
+        auto form = shownForm();
+        const QAbstractItemModel *model = form->grid()->model();
+        RowLook look;
+        const QColor plain = look.textOf(model->index(1, 0));
+        QCOMPARE(look.textOf(model->index(0, 0)), QColor(Qt::blue));  // audited
+        QCOMPARE(look.textOf(model->index(2, 0)), QColor(Qt::red));   // void wins over audited
+        QVERIFY(plain != QColor(Qt::red) && plain != QColor(Qt::blue));
     }
 
     void amountThatIsNoNumber()
