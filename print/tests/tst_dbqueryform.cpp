@@ -12,6 +12,7 @@
 #include "bills/history/HistoryFilter.h"
 #include "bills/history/HistoryRowDelegate.h"
 #include "bills/history/PrinterSetupSeam.h"
+#include "bills/TPickDataForm.h"
 #include "bills/history/TDbQueryForm.h"
 #include "designer/TChangeTypeForm.h"
 #include "core/dataset/DataField.h"
@@ -31,11 +32,13 @@
 #include "mainwindow/TM1Form.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -305,6 +308,27 @@ private Q_SLOTS:
         QCOMPARE(look.textOf(model->index(0, 0)), QColor(Qt::blue));  // audited
         QCOMPARE(look.textOf(model->index(2, 0)), QColor(Qt::red));   // void wins over audited
         QVERIFY(plain != QColor(Qt::red) && plain != QColor(Qt::blue));
+    }
+
+    void pickerFillsItsBox()
+    {
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into bs_complist (bSelf, compname, compbankname, compbankcount) values (1, '本公司', '工行', '1001')"));
+        auto form = shownForm();
+        auto *account = form->findChild<QLineEdit *>(QStringLiteral("AccountBox"));
+        account->setText(QStringLiteral("旧"));
+        {
+            ModalWatch<TPickDataForm> cancel([](TPickDataForm *dialog) { dialog->reject(); });
+            form->findChild<QToolButton *>(QStringLiteral("AccountBoxPicker"))->click();
+            QCOMPARE(cancel.seen(), 1);
+            QCOMPARE(account->text(), QStringLiteral("旧"));
+        }
+
+        ModalWatch<TPickDataForm> pick([](TPickDataForm *dialog) {
+            DoubleClickCell(dialog->grid(), dialog->grid()->model()->index(0, dialog->grid()->horizontalHeader()->logicalIndex(0)));
+        });
+        form->findChild<QToolButton *>(QStringLiteral("AccountBoxPicker"))->click();
+        QCOMPARE(pick.seen(), 1);
+        QCOMPARE(account->text(), QStringLiteral("工行"));
     }
 
     void amountThatIsNoNumber()
