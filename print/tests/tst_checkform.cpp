@@ -1,9 +1,9 @@
-#include "MainPageCloser.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
 #include "helpers/GridTitles.h"
+#include "helpers/LoaderWindow.h"
 #include "helpers/MessageRecorder.h"
 #include "helpers/ModalDialogs.h"
 #include "helpers/UserInput.h"
@@ -78,11 +78,9 @@ private Q_SLOTS:
     {
         registerCheque(QStringLiteral("00012345"), QStringLiteral("空白"));
         TM1Form window;
-        window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
-        window.resize(1200, 800);
-        window.show();
-        QTRY_COMPARE(window.menuType(), 1);
-        CloseMainPage();
+        ShowLoaderWindow(window);
+        if (QTest::currentTestFailed())
+            return;
         m_messages->clear();
 
         window.OpenMenuForm(20065, 0);

@@ -1,9 +1,9 @@
-#include "MainPageCloser.h"
 #include "ExternalTool.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
+#include "helpers/LoaderWindow.h"
 #include "helpers/MessageRecorder.h"
 #include "helpers/ModalDialogs.h"
 #include "helpers/UserInput.h"
@@ -141,11 +141,9 @@ private Q_SLOTS:
     void openedByRefNoThroughTheLoader()
     {
         TM1Form window;
-        window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
-        window.resize(1200, 800);
-        window.show();
-        QTRY_COMPARE(window.menuType(), 1);
-        CloseMainPage();
+        ShowLoaderWindow(window);
+        if (QTest::currentTestFailed())
+            return;
         m_messages->clear();
 
         window.OpenMenuForm(20055, PackRefNoParam(kDepositRefNo));

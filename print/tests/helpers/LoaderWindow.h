@@ -1,0 +1,18 @@
+#pragma once
+
+#include "MainPageCloser.h"
+#include "mainwindow/TM1Form.h"
+
+#include <QtTest>
+
+// Shows the main window with its loader on the built program folder and waits for its first
+// showing; the main page it opens then is closed again, so that only the screens a test opens
+// are listed. Callers check QTest::currentTestFailed() afterwards.
+inline void ShowLoaderWindow(TM1Form &window)
+{
+    window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
+    window.resize(1200, 800);
+    window.show();
+    QTRY_COMPARE(window.menuType(), 1);
+    CloseMainPage();
+}
