@@ -73,7 +73,7 @@ void addParts(ConditionBuilder &builder, const QString &prefix, const HistoryFil
 {
     builder.addContains(prefix + QStringLiteral("产品编号"), boxes.partNo);
     builder.addContains(prefix + QStringLiteral("品名"), boxes.partName);
-    builder.addContains(prefix + QStringLiteral("规格"), boxes.partSpec);
+    builder.addContains(prefix + QStringLiteral("规格"), boxes.partStandard);
 }
 
 void addPaymentAmountsAndDates(ConditionBuilder &builder, const HistoryFilterBoxes &boxes)

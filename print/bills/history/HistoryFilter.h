@@ -24,7 +24,7 @@ struct HistoryFilterBoxes
     QString customer;
     QString partNo;
     QString partName;
-    QString partSpec;
+    QString partStandard;
 };
 
 // A condition with its bound values, in placeholder order.

@@ -132,7 +132,7 @@ TDbQueryForm::TDbQueryForm(QWidget *owner)
     m_customer = addBox(boxes, QStringLiteral("客户："), "CustomerBox", &PickCustName_Chd2);
     m_partNo = addBox(boxes, QStringLiteral("货号："), "PartNoBox", &PickProductPartNo);
     m_partName = addBox(boxes, QStringLiteral("品名："), "PartNameBox", &PickProductPartName);
-    m_partSpec = addBox(boxes, QStringLiteral("规格："), "PartSpecBox", &PickProductPartSpec);
+    m_partStandard = addBox(boxes, QStringLiteral("规格："), "PartStandardBox", &PickProductPartSpec);
 
     auto *leftPanel = new QVBoxLayout;
     leftPanel->addLayout(boxes);
@@ -218,11 +218,11 @@ QLineEdit *TDbQueryForm::addBox(QFormLayout *form, const QString &caption, const
         });
         parts.append(button);
     }
-    // The group of a box is filled in by the caller's table of groups below.
+    // The filter group that shows or hides the box.
     static const QHash<QByteArray, int> groups = {
         {"AmountFromBox", AmountBoxes}, {"AmountToBox", AmountBoxes}, {"PayeeBox", PayeeBoxes}, {"AccountBox", PayeeBoxes},
         {"DrawerBox", PartyBoxes}, {"ReceiverBox", PartyBoxes}, {"ConsigneeBox", WaybillBoxes}, {"CustomerBox", CustomerBox},
-        {"PartNoBox", PartBoxes}, {"PartNameBox", PartBoxes}, {"PartSpecBox", PartBoxes}};
+        {"PartNoBox", PartBoxes}, {"PartNameBox", PartBoxes}, {"PartStandardBox", PartBoxes}};
     for (QWidget *part : parts)
         m_groupWidgets.append({groups.value(name), part});
     return box;
@@ -294,7 +294,7 @@ HistoryFilterBoxes TDbQueryForm::filterBoxes() const
     boxes.customer = m_customer->text();
     boxes.partNo = m_partNo->text();
     boxes.partName = m_partName->text();
-    boxes.partSpec = m_partSpec->text();
+    boxes.partStandard = m_partStandard->text();
     return boxes;
 }
 

@@ -81,7 +81,7 @@ private:
     QLineEdit *m_customer = nullptr;
     QLineEdit *m_partNo = nullptr;
     QLineEdit *m_partName = nullptr;
-    QLineEdit *m_partSpec = nullptr;
+    QLineEdit *m_partStandard = nullptr;
     int m_kind = 0;
     QString m_kindWord;
     QString m_table;
