@@ -33,14 +33,16 @@ DataSet *DataSetTableModel::dataSet() const
 void DataSetTableModel::reset()
 {
     beginResetModel();
-    for (DataField *field : std::as_const(m_columns))
+    for (const QPointer<DataField> &field : std::as_const(m_watched))
         if (field)
             disconnect(field, nullptr, this, nullptr);
+    m_watched.clear();
     m_columns.clear();
     m_rows = 0;
     if (m_dataSet) {
         for (DataField *field : m_dataSet->fields()) {
             connect(field, &DataField::layoutChanged, this, &DataSetTableModel::reset, Qt::UniqueConnection);
+            m_watched.append(field);
             if (field->isVisible())
                 m_columns.append(field);
         }

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QPointer>
 
-class DataField;
+#include "core/dataset/DataField.h"
 class DataSet;
 
 // A data set as a table for views: one column per visible field, in field order, headed by
@@ -42,6 +42,8 @@ private:
     void rowChangedAt(int row);
 
     QPointer<DataSet> m_dataSet;
-    QList<DataField *> m_columns;
+    // Guarded: a reopen with other columns deletes fields before the model is told.
+    QList<QPointer<DataField>> m_columns;
+    QList<QPointer<DataField>> m_watched;
     int m_rows = 0;
 };
