@@ -1,0 +1,166 @@
+#include "MessageScript.h"
+#include "SqliteShell.h"
+#include "TemporaryHome.h"
+#include "TestProgramFolder.h"
+
+#include "bills/TEditNoteForm.h"
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/db/AdoFunc.h"
+#include "core/globals/PubDm.h"
+#include "core/messages/MessageNames.h"
+#include "core/messages/RefNoParam.h"
+#include "core/messages/WindowMessages.h"
+#include "mainwindow/TM1Form.h"
+#include "tav/TtavCurrencyLabel.h"
+#include "tav/TtavDBCurrencyEdit.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+const qint64 kChequeRefNo = 1001;
+
+// A control of the surface by the field it stands for and its class.
+template <class Control>
+Control *control(TEditNoteForm &form, const QString &field)
+{
+    for (Control *candidate : form.page()->findChildren<Control *>(Qt::FindDirectChildrenOnly))
+        if (candidate->property("dbFieldName").toString() == field)
+            return candidate;
+    return nullptr;
+}
+
+void click(QPushButton *button)
+{
+    QVERIFY2(button->isVisibleTo(button->window()) && button->isEnabled(), qPrintable(button->text()));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace
+
+// The bill form opened by the main window as a user opens it: the shipped cheque format, typed
+// into, saved, audited, voided; and the stock booking of delivery notes.
+class TestBillForm : public QObject
+{
+    Q_OBJECT
+
+private:
+    TemporaryHome m_home;  // the main window writes shortcuts: never into the real home
+    std::unique_ptr<TestProgramFolder> m_folder;
+    std::unique_ptr<MessageScript> m_messages;
+    std::unique_ptr<TM1Form> m_window;
+
+    QString stored(const QString &sql) { return SqliteShellRows(m_folder->databasePath(), sql).join(QLatin1Char('\n')); }
+
+    // Opens the format through the menu id of the bill form, as the main page does.
+    TEditNoteForm &openFormat(qint64 refNo, qint64 billId = 0)
+    {
+        iCurOpenAutoid = billId;
+        m_window->OpenMenuForm(20045, PackRefNoParam(refNo));
+        for (QMdiSubWindow *sub : m_window->mdiArea()->subWindowList())
+            if (QString::fromLatin1(sub->widget()->metaObject()->className()) == QLatin1String("TEditNoteForm"))
+                // The module's copy of the class: the same code and layout as the one linked here.
+                return *static_cast<TEditNoteForm *>(sub->widget());
+        qFatal("the bill form did not open: %s", qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+    }
+
+    QString headerText(TEditNoteForm &form, const QString &field)
+    {
+        return form.header()->fieldByName(field)->asString();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_folder = std::make_unique<TestProgramFolder>();
+        m_folder->openDatabase();
+        QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/images/cheque.jpg"),
+                    m_folder->file(QStringLiteral("images/cheque.jpg")));
+        m_messages = std::make_unique<MessageScript>();
+        sCurUserId = QStringLiteral("admin");
+        m_window = std::make_unique<TM1Form>();
+        m_window->moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
+        m_window->show();
+        QTRY_COMPARE(m_window->menuType(), 1);
+        m_messages->clear();
+    }
+    void cleanup()
+    {
+        for (QMdiSubWindow *sub : m_window->mdiArea()->subWindowList()) {
+            auto *form = static_cast<TEditNoteForm *>(sub->widget());
+            if (QString::fromLatin1(form->metaObject()->className()) == QLatin1String("TEditNoteForm") && form->header()->isEditing())
+                form->header()->cancel();
+        }
+        m_window.reset();
+        m_messages.reset();
+        m_folder.reset();
+        iCurOpenAutoid = 0;
+    }
+
+    void chequeOpensOverItsPicture()
+    {
+        TEditNoteForm &form = openFormat(kChequeRefNo);
+        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        QCOMPARE(form.format().noteName, QStringLiteral("支票"));
+        QCOMPARE(form.format().dataTable, QStringLiteral("银行转帐单"));
+        QCOMPARE(form.baseKind(), QStringLiteral("支票"));
+        QCOMPARE(form.page()->size(), QSize(900, 320));
+        QCOMPARE(form.NoteTypeComboBox->currentText(), QStringLiteral("支票"));
+        QCOMPARE(form.NoteListComboBox->currentText(), QStringLiteral("支票"));
+        QCOMPARE(form.ConvertButton->text(), QStringLiteral("转进账单"));
+
+        TtavDBCurrencyEdit *amount = control<TtavDBCurrencyEdit>(form, QStringLiteral("金额"));
+        QVERIFY(amount);
+        QCOMPARE(amount->geometry(), QRect(641, 141, 249, 33));
+        QCOMPARE(amount->DigitalNumber(), 11);
+        QCOMPARE(amount->DecimalNumber(), 2);
+        QVERIFY(control<QLabel>(form, QStringLiteral("金额_金额大写")));
+        QCOMPARE(control<TtavCurrencyLabel>(form, QStringLiteral("支付密码"))->DigitalNumber(), 16);
+        QVERIFY(control<QLineEdit>(form, QStringLiteral("收款人名称")));
+        // No bill yet: an empty header, only 新增 and the browse commands.
+        QVERIFY(form.header()->isActive());
+        QVERIFY(form.header()->isEmpty());
+        QVERIFY(form.BtnNew->isEnabled());
+        QVERIFY(!form.BtnSave->isEnabled());
+        QVERIFY(!form.BtnEdit->isEnabled());
+        QVERIFY(!form.PostButton->isEnabled());
+    }
+
+    void typedAmountFillsCapitalsAndBoxes()
+    {
+        TEditNoteForm &form = openFormat(kChequeRefNo);
+        click(form.BtnNew);
+        QCOMPARE(form.header()->state(), DataSet::State::Insert);
+        QCOMPARE(headerText(form, QStringLiteral("RefNo")), QStringLiteral("10001"));
+        QCOMPARE(headerText(form, QStringLiteral("币别")), QStringLiteral("人民币"));
+
+        TtavDBCurrencyEdit *amount = control<TtavDBCurrencyEdit>(form, QStringLiteral("金额"));
+        QApplication::setActiveWindow(m_window.get());
+        amount->setFocus();
+        QTRY_VERIFY(amount->hasFocus());
+        QTest::keyClicks(amount, QStringLiteral("1234"));
+        QCOMPARE(headerText(form, QStringLiteral("金额_金额大写")), QStringLiteral("壹仟贰佰叁拾肆元整"));
+        QTest::keyClicks(amount, QStringLiteral(".50"));
+        QCOMPARE(headerText(form, QStringLiteral("金额_金额大写")), QStringLiteral("壹仟贰佰叁拾肆元伍角"));
+        QCOMPARE(control<QLabel>(form, QStringLiteral("金额_金额大写"))->text(), QStringLiteral("壹仟贰佰叁拾肆元伍角"));
+
+        click(form.BtnSave);
+        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        QCOMPARE(form.header()->state(), DataSet::State::Browse);
+        QCOMPARE(stored(QStringLiteral("select RefNo, NoteName, Flag, 金额, 金额_金额大写 from 银行转帐单")),
+                 QStringLiteral("10001|支票|-1|1234.5|壹仟贰佰叁拾肆元伍角"));
+        QCOMPARE(stored(QStringLiteral("select 金额_小写千位, 金额_小写百位, 金额_小写十位, 金额_小写元, 金额_小写角, 金额_小写分,"
+                                       " 金额_小写万位 from 银行转帐单")),
+                 QStringLiteral("1|2|3|4|5|0|￥"));
+    }
+};
+
+QTEST_MAIN(TestBillForm)
+#include "tst_billform.moc"
