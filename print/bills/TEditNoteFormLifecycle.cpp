@@ -97,7 +97,8 @@ void TEditNoteForm::btnSaveClick()
         }
         if (QueryHea->isEditing() && !QueryHea->post())
             return;
-        QueryHea->requery();
+        // Read back by its id: a new bill was made on a header opened on no row.
+        OpenMainTable(integerOf(*QueryHea, QStringLiteral("id")));
         RefreshQueryForm();
     } catch (const std::exception &) {
     }

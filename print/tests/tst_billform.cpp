@@ -4,6 +4,7 @@
 #include "TestProgramFolder.h"
 
 #include "bills/TEditNoteForm.h"
+#include "core/convert/AmountRangeError.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
@@ -74,6 +75,20 @@ private:
     QString headerText(TEditNoteForm &form, const QString &field)
     {
         return form.header()->fieldByName(field)->asString();
+    }
+
+
+    // A saved cheque with an amount, and the form showing it.
+    TEditNoteForm &savedCheque(const QString &amount = QStringLiteral("88"))
+    {
+        TEditNoteForm &form = openFormat(kChequeRefNo);
+        form.BtnNew->click();
+        form.header()->fieldByName(QStringLiteral("金额"))->setValue(amount);
+        form.header()->fieldByName(QStringLiteral("收款人名称"))->setValue(QStringLiteral("华东建材有限公司"));
+        form.BtnSave->click();
+        if (form.header()->isEditing())
+            qFatal("the cheque was not saved: %s", qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        return form;
     }
 
 private Q_SLOTS:
@@ -159,6 +174,127 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("select 金额_小写千位, 金额_小写百位, 金额_小写十位, 金额_小写元, 金额_小写角, 金额_小写分,"
                                        " 金额_小写万位 from 银行转帐单")),
                  QStringLiteral("1|2|3|4|5|0|￥"));
+    }
+
+    void everyNewBillTakesAFreshNumber()
+    {
+        TEditNoteForm &form = openFormat(kChequeRefNo);
+        click(form.BtnNew);
+        QCOMPARE(headerText(form, QStringLiteral("RefNo")), QStringLiteral("10001"));
+        QCOMPARE(headerText(form, QStringLiteral("NoteTypeName")), QStringLiteral("支票"));
+        QCOMPARE(form.header()->fieldByName(QStringLiteral("付款日期"))->asDate(), QDate::currentDate());
+        // Today's date is already written in capitals, digit by digit for the year.
+        const QString digits = QStringLiteral("零壹贰叁肆伍陆柒捌玖");
+        QString year;
+        for (const QChar digit : QString::number(QDate::currentDate().year()))
+            year.append(digits.at(digit.digitValue()));
+        QCOMPARE(headerText(form, QStringLiteral("付款日期_大写年")), year);
+        QVERIFY(!form.BtnNew->isEnabled());
+        QVERIFY(form.BtnSave->isEnabled() && form.BtnCancel->isEnabled());
+        click(form.BtnCancel);
+        QCOMPARE(m_messages->lastText(), QStringLiteral("是否取消当前的修改?"));
+        QCOMPARE(form.header()->state(), DataSet::State::Browse);
+        click(form.BtnNew);
+        QCOMPARE(headerText(form, QStringLiteral("RefNo")), QStringLiteral("10002"));
+        QCOMPARE(stored(QStringLiteral("select SysNoteId from Bs_SysSet")), QStringLiteral("10002"));
+    }
+
+    void zeroAmountIsNotSavedAndEditingKeepsTheFormOpen()
+    {
+        TEditNoteForm &form = openFormat(kChequeRefNo);
+        click(form.BtnNew);
+        click(form.BtnSave);
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("金额不能为空")});
+        QCOMPARE(form.header()->state(), DataSet::State::Insert);
+        QCOMPARE(stored(QStringLiteral("select count(*) from 银行转帐单")), QStringLiteral("0"));
+
+        QVERIFY(!form.parentWidget()->close());
+        QCOMPARE(m_messages->lastText(), QStringLiteral("编辑状态下不能直接关闭窗口，请先取消操作或保存操作后再关闭"));
+        QVERIFY(form.isVisible());
+
+        // A negative amount is an amount, though the bank texts refuse it.
+        QVERIFY_THROWS_EXCEPTION(AmountRangeError, form.header()->fieldByName(QStringLiteral("金额"))->setValue(-5));
+        m_messages->clear();
+        click(form.BtnSave);
+        QVERIFY(m_messages->shown().isEmpty());
+        QCOMPARE(stored(QStringLiteral("select 金额 from 银行转帐单")), QStringLiteral("-5"));
+        QVERIFY(form.parentWidget()->close());
+    }
+
+    void auditedChequeRefusesEditsUntilRechecked()
+    {
+        TEditNoteForm &form = savedCheque();
+        QVERIFY(form.BtnEdit->isEnabled() && form.BtnDel->isEnabled() && !form.RecheckButton->isEnabled());
+        QVERIFY(form.DisButton->isVisible() && !form.DisButton->isEnabled());
+        click(form.PostButton);
+        QCOMPARE(stored(QStringLiteral("select Flag from 银行转帐单")), QStringLiteral("1"));
+        QVERIFY(form.PostImage->isVisible());
+        QVERIFY(!form.BtnEdit->isEnabled() && !form.BtnDel->isEnabled() && !form.PostButton->isEnabled());
+        QVERIFY(form.RecheckButton->isEnabled() && form.DisButton->isEnabled());
+
+        // Typing into a field is refused as the 修改 button would be.
+        QLineEdit *payee = control<QLineEdit>(form, QStringLiteral("收款人名称"));
+        QApplication::setActiveWindow(m_window.get());
+        payee->setFocus();
+        QTest::keyClicks(payee, QStringLiteral("X"));
+        QCOMPARE(m_messages->lastText(), QStringLiteral("已审核或者发货的单据不能修改，要先【复查】"));
+        QCOMPARE(m_messages->shown().last().title, QStringLiteral("提示"));
+        QCOMPARE(form.header()->state(), DataSet::State::Browse);
+        QCOMPARE(payee->text(), QStringLiteral("华东建材有限公司"));
+        QCOMPARE(stored(QStringLiteral("select 收款人名称 from 银行转帐单")), QStringLiteral("华东建材有限公司"));
+
+        click(form.RecheckButton);
+        QCOMPARE(stored(QStringLiteral("select Flag from 银行转帐单")), QStringLiteral("-1"));
+        QVERIFY(!form.PostImage->isVisible());
+        QVERIFY(form.BtnEdit->isEnabled());
+    }
+
+    void auditedChequeIsVoidedOnce()
+    {
+        TEditNoteForm &form = savedCheque();
+        click(form.PostButton);
+        m_messages->answer(QMessageBox::Cancel);
+        click(form.DisButton);
+        QCOMPARE(m_messages->lastText(), QStringLiteral("是否确认将该支票作废？"));
+        QCOMPARE(stored(QStringLiteral("select coalesce(dis, 0) from 银行转帐单")), QStringLiteral("0"));
+        click(form.DisButton);
+        QCOMPARE(stored(QStringLiteral("select dis from 银行转帐单")), QStringLiteral("1"));
+        QVERIFY(form.DisImage->isVisible());
+        QVERIFY(!form.DisButton->isEnabled());
+    }
+
+    void deletedBillLeavesTheTable()
+    {
+        TEditNoteForm &form = savedCheque();
+        m_messages->answer(QMessageBox::No);
+        click(form.BtnDel);
+        QCOMPARE(m_messages->lastText(), QStringLiteral("是否删除当前记录？"));
+        QCOMPARE(stored(QStringLiteral("select count(*) from 银行转帐单")), QStringLiteral("1"));
+        click(form.BtnDel);
+        QCOMPARE(stored(QStringLiteral("select count(*) from 银行转帐单")), QStringLiteral("0"));
+        QVERIFY(form.header()->isEmpty());
+        QVERIFY(form.savedBills()->isEmpty());
+    }
+
+    void reopenedChequeShowsItsValues()
+    {
+        TEditNoteForm &saved = savedCheque(QStringLiteral("1234.5"));
+        const qint64 id = saved.header()->fieldByName(QStringLiteral("id"))->asInteger();
+        saved.header()->edit();
+        saved.header()->fieldByName(QStringLiteral("支付密码"))->setValue(QStringLiteral("4821"));
+        saved.BtnSave->click();
+        QPointer<QWidget> closed = saved.parentWidget();
+        QVERIFY(closed->close());
+        QTRY_VERIFY(!closed);
+
+        TEditNoteForm &form = openFormat(kChequeRefNo, id);
+        QCOMPARE(form.header()->fieldByName(QStringLiteral("id"))->asInteger(), id);
+        QCOMPARE(control<TtavDBCurrencyEdit>(form, QStringLiteral("金额"))->Value(), 1234.5L);
+        QCOMPARE(control<TtavCurrencyLabel>(form, QStringLiteral("支付密码"))->DigitalSymbols().mid(0, 5),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("8"), QStringLiteral("4"), QString()}));
+        QCOMPARE(control<QLabel>(form, QStringLiteral("付款日期_大写年"))->text(),
+                 stored(QStringLiteral("select 付款日期_大写年 from 银行转帐单")));
+        QCOMPARE(form.savedBills()->recordCount(), 1);
     }
 };
 
