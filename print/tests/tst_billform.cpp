@@ -12,12 +12,17 @@
 #include "core/messages/MessageNames.h"
 #include "core/messages/RefNoParam.h"
 #include "core/messages/WindowMessages.h"
+#include "gui/dataaware/NullableDateEdit.h"
+#include "gui/grid/DataGrid.h"
 #include "mainwindow/TM1Form.h"
 #include "tav/TtavCurrencyLabel.h"
 #include "tav/TtavDBCurrencyEdit.h"
 
 #include <QComboBox>
+#include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -89,6 +94,80 @@ private:
         if (form.header()->isEditing())
             qFatal("the cheque was not saved: %s", qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
         return form;
+    }
+
+
+    // A delivery-note format with one header field and a detail grid whose amounts sum into the
+    // header; the goods list knows P1 only; P1 has 10 in stock at 一号库.
+    qint64 deliveryNoteFormat()
+    {
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into p_NoteList (RefNo, NoteName, NoteNameType, NoteType, DataTablename, \"default\", DefNote)"
+                                            " values ('2001', '送货单', '送货单', '送货单', '出货单', '是', 1)"));
+        const QString field = QStringLiteral("insert into p_NoteCntlList (RefNo, Tag, ParentId, CtlCName, DbFieldName, FieldEditType,"
+                                             " Ctlx, CtlY, CtlW, CtlH, NeedShow, SumField, GridTitleH, GridLineNum)"
+                                             " values ('2001', ?, ?, ?, ?, ?, ?, 40, ?, 22, '是', ?, 20, 4)");
+        ExecTmpQuery(CurAdo, field, {1000, 0, QStringLiteral("收货单位"), QStringLiteral("收货单位"), QStringLiteral("编辑器"), 10, 200, QString()});
+        ExecTmpQuery(CurAdo, field, {500, 0, QStringLiteral("明细"), QStringLiteral("出货单明细"), QStringLiteral("表格"), 220, 400, QString()});
+        int x = 0;
+        for (const QString &column : {QStringLiteral("产品编号"), QStringLiteral("数量"), QStringLiteral("仓库"), QStringLiteral("小计")})
+            ExecTmpQuery(CurAdo, field, {1001 + x, 500, column, column, QStringLiteral("编辑器"), x++, 100,
+                                         column == QStringLiteral("小计") ? QStringLiteral("合计金额") : QString()});
+        ExecTmpQuery(CurAdo, QStringLiteral("create table if not exists Bs_ProdList (autoid INTEGER PRIMARY KEY AUTOINCREMENT,"
+                                            " PartNo TEXT, PartName TEXT, PartSpec TEXT, Unit TEXT)"));
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into Bs_ProdList (PartNo, PartName, PartSpec, Unit) values ('P1', '螺丝', 'M6', '盒')"));
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into 商品库存 (产品编号, 品名, 规格, 单位, 数量, 仓库) values ('P1', '螺丝', 'M6', '盒', 10, '一号库')"));
+        return 2001;
+    }
+
+    void addLine(TEditNoteForm &form, const QString &code, double quantity, const QString &warehouse, const QString &amount)
+    {
+        DataSet *lines = form.detailQuery(0);
+        QVERIFY(lines->append());
+        lines->fieldByName(QStringLiteral("产品编号"))->setValue(code);
+        lines->fieldByName(QStringLiteral("数量"))->setValue(quantity);
+        lines->fieldByName(QStringLiteral("仓库"))->setValue(warehouse);
+        lines->fieldByName(QStringLiteral("小计"))->setValue(amount);
+        QVERIFY(lines->post());
+    }
+
+
+    // A format over the bank-transfer table with one field of each kind (grids are the delivery
+    // note's), a field whose column the table lacks, and one that is not shown.
+    qint64 everyKindFormat()
+    {
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into p_NoteList (RefNo, NoteName, NoteNameType, NoteType, DataTablename)"
+                                            " values ('3001', '全部控件', '电汇单', '电汇单', '银行转帐单')"));
+        const QString field = QStringLiteral("insert into p_NoteCntlList (RefNo, Tag, ParentId, CtlCName, DbFieldName, FieldEditType,"
+                                             " Ctlx, CtlY, CtlW, CtlH, NeedShow, MultiLine, DropDownName, DropRelComp, DigitalCount, FitParam)"
+                                             " values ('3001', ?, 0, ?, ?, ?, ?, ?, 120, 24, ?, ?, ?, ?, ?, ?)");
+        struct Row { QString caption, column, kind; QString show = QStringLiteral("是"); QString multiLine, dropDown, related; QVariant cells, decimals; };
+        const QList<Row> rows{
+            {QStringLiteral("用途"), QStringLiteral("用途"), QStringLiteral("编辑器")},
+            {QStringLiteral("收款人"), QStringLiteral("收款人名称"), QStringLiteral("选择器")},
+            {QStringLiteral("省"), QStringLiteral("付款人省"), QStringLiteral("下拉选择"), QStringLiteral("是"), {}, QStringLiteral("省"), QStringLiteral("付款人市")},
+            {QStringLiteral("市"), QStringLiteral("付款人市"), QStringLiteral("下拉选择"), QStringLiteral("是"), {}, QStringLiteral("市")},
+            {QStringLiteral("日期"), QStringLiteral("付款日期"), QStringLiteral("日期编辑")},
+            {QStringLiteral("付款人"), QStringLiteral("付款人名称"), QStringLiteral("多行文本")},
+            {QStringLiteral("大写"), QStringLiteral("金额_金额大写"), QStringLiteral("文本显示")},
+            {QStringLiteral("说明"), QString(), QStringLiteral("一般文本")},
+            {QStringLiteral("币别"), QStringLiteral("币别"), QStringLiteral("复选框")},
+            {QStringLiteral("号码"), QStringLiteral("单据号码"), QStringLiteral("勾选框")},
+            {QStringLiteral("金额"), QStringLiteral("金额"), QStringLiteral("小写金额"), QStringLiteral("是"), QStringLiteral("是"), {}, {}, 4, 2},
+            {QStringLiteral("密码"), QStringLiteral("支付密码"), QStringLiteral("等距字符串"), QStringLiteral("是"), {}, {}, {}, 6, 0},
+            {QStringLiteral("工行"), QStringLiteral("收款银行"), QStringLiteral("多项勾选")},
+            {QStringLiteral("农行"), QStringLiteral("收款银行"), QStringLiteral("多项勾选")},
+            {QStringLiteral("3"), QStringLiteral("printcount"), QStringLiteral("多项勾选2")},
+            {QStringLiteral("缺列"), QStringLiteral("没有的列"), QStringLiteral("编辑器")},
+            {QStringLiteral("隐藏"), QStringLiteral("收款账户"), QStringLiteral("编辑器"), QStringLiteral("否")},
+        };
+        int tag = 1000;
+        for (const Row &row : rows) {
+            ExecTmpQuery(CurAdo, field, {tag, row.caption, row.column, row.kind, 10 + (tag - 1000) * 130 % 780,
+                                         30 + (tag - 1000) / 6 * 40, row.show, row.multiLine.isEmpty() ? QStringLiteral("否") : row.multiLine,
+                                         row.dropDown, row.related, row.cells, row.decimals});
+            ++tag;
+        }
+        return 3001;
     }
 
 private Q_SLOTS:
@@ -295,6 +374,103 @@ private Q_SLOTS:
         QCOMPARE(control<QLabel>(form, QStringLiteral("付款日期_大写年"))->text(),
                  stored(QStringLiteral("select 付款日期_大写年 from 银行转帐单")));
         QCOMPARE(form.savedBills()->recordCount(), 1);
+    }
+
+    void auditedDeliveryNoteTakesItsLinesOutOfStock()
+    {
+        TEditNoteForm &form = openFormat(deliveryNoteFormat());
+        QCOMPARE(form.gridCount(), 1);
+        QVERIFY(form.FrPrintBtn->isVisibleTo(&form) == false);  // no bill yet
+        click(form.BtnNew);
+        addLine(form, QStringLiteral("P1"), 3, QStringLiteral("一号库"), QStringLiteral("30"));
+        QCOMPARE(form.header()->fieldByName(QStringLiteral("合计金额"))->asString(), QStringLiteral("30"));
+        QCOMPARE(form.detailQuery(0)->fieldByName(QStringLiteral("Refno"))->asString(),
+                 form.header()->fieldByName(QStringLiteral("RefNo"))->asString());
+
+        // A product code the goods list lacks is refused, and the line stays open.
+        DataSet *lines = form.detailQuery(0);
+        QVERIFY(lines->append());
+        lines->fieldByName(QStringLiteral("产品编号"))->setValue(QStringLiteral("P9"));
+        QVERIFY(!lines->post());
+        QCOMPARE(m_messages->lastText(), QStringLiteral("产品编号不正确"));
+        QCOMPARE(m_messages->shown().last().title, QStringLiteral("错误"));
+        lines->cancel();
+
+        click(form.BtnSave);
+        const QString refNo = form.header()->fieldByName(QStringLiteral("RefNo"))->asString();
+        QCOMPARE(stored(QStringLiteral("select 合计金额 from 出货单")), QStringLiteral("30"));
+        QCOMPARE(stored(QStringLiteral("select Refno || ':' || 产品编号 || ':' || 数量 from 出货单明细")), refNo + QStringLiteral(":P1:3.0"));
+        QVERIFY(form.FrPrintBtn->isVisibleTo(&form) && form.CkdFlatButton->isVisibleTo(&form));
+        QVERIFY(!form.DisButton->isVisibleTo(&form));
+
+        // A line booked elsewhere and with an unknown product, as an import leaves them.
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into 出货单明细 (Refno, 产品编号, 数量, 仓库) values (?, 'P2', 2, '二号库')"), {refNo});
+        click(form.PostButton);
+        QVERIFY(form.PostImage->isVisible());
+        QCOMPARE(stored(QStringLiteral("select Flag from 出货单")), QStringLiteral("1"));
+        QCOMPARE(stored(QStringLiteral("select 产品编号 || '|' || coalesce(品名, '') || '|' || 数量 || '|' || 仓库 from 商品库存 order by autoid")),
+                 QStringLiteral("P1|螺丝|7.0|一号库\nP2||-2.0|一号库"));
+        QCOMPARE(form.detailGrid(0)->editTriggers(), QAbstractItemView::NoEditTriggers);
+
+        click(form.RecheckButton);
+        QCOMPARE(stored(QStringLiteral("select Flag from 出货单")), QStringLiteral("-1"));
+        QCOMPARE(stored(QStringLiteral("select 产品编号 || '|' || 数量 from 商品库存 order by autoid")), QStringLiteral("P1|10.0\nP2|0.0"));
+    }
+
+    void everyEditKindGetsItsControl()
+    {
+        TEditNoteForm &form = openFormat(everyKindFormat());
+        QVERIFY(control<QLineEdit>(form, QStringLiteral("用途")));
+        QCOMPARE(control<QLineEdit>(form, QStringLiteral("收款人名称"))->actions().size(), 1);
+        QCOMPARE(control<QComboBox>(form, QStringLiteral("付款人省"))->itemText(0), stored(QStringLiteral("select 一级代码 from dmtable2 where 类型 = '省市' limit 1")));
+        QVERIFY(control<NullableDateEdit>(form, QStringLiteral("付款日期")));
+        QVERIFY(control<QPlainTextEdit>(form, QStringLiteral("付款人名称")));
+        QVERIFY(control<QLabel>(form, QStringLiteral("金额_金额大写")));
+        QVERIFY(control<QFrame>(form, QStringLiteral("币别")));
+        QVERIFY(control<QCheckBox>(form, QStringLiteral("单据号码")));
+        QCOMPARE(control<TtavDBCurrencyEdit>(form, QStringLiteral("金额"))->DigitalNumber(), 4);
+        QCOMPARE(control<TtavCurrencyLabel>(form, QStringLiteral("支付密码"))->DigitalNumber(), 6);
+        QCOMPARE(form.page()->findChildren<TtavCurrencyLabel *>().size(), 2);  // the amount's place names too
+        bool plainText = false;
+        for (QLabel *label : form.page()->findChildren<QLabel *>())
+            plainText |= label->text() == QStringLiteral("说明");
+        QVERIFY(plainText);
+        QVERIFY(control<QLineEdit>(form, QStringLiteral("没有的列"))->styleSheet().contains(QStringLiteral("#FF0000")));
+        QVERIFY(!control<QWidget>(form, QStringLiteral("收款账户")));
+
+        click(form.BtnNew);
+        form.header()->fieldByName(QStringLiteral("金额"))->setValue(QStringLiteral("99.5"));
+        // The box has room for the symbol below 10 yuan, none at 10 and turns red from 100.
+        TtavDBCurrencyEdit *amount = control<TtavDBCurrencyEdit>(form, QStringLiteral("金额"));
+        QCOMPARE(amount->CurrencySymbol(), QString());
+        QCOMPARE(amount->Color(), QColor(Qt::white));
+        form.header()->fieldByName(QStringLiteral("金额"))->setValue(QStringLiteral("100"));
+        QCOMPARE(amount->Color(), QColor(Qt::red));
+        form.header()->fieldByName(QStringLiteral("金额"))->setValue(QStringLiteral("9.5"));
+        QCOMPARE(amount->CurrencySymbol(), QStringLiteral("\uFFE5"));
+
+        // Choosing a province gives its cities to the city drop-down.
+        QComboBox *province = control<QComboBox>(form, QStringLiteral("付款人省"));
+        province->setCurrentIndex(province->findText(QStringLiteral("广东省")));
+        Q_EMIT province->activated(province->currentIndex());
+        QComboBox *city = control<QComboBox>(form, QStringLiteral("付款人市"));
+        QCOMPARE(city->count(), 6);
+        QVERIFY(city->findText(QStringLiteral("深圳市")) >= 0);
+
+        // Ticks of one field behave as option buttons; a bit-set tick keeps the other bits.
+        QList<QCheckBox *> banks;
+        for (QCheckBox *box : form.page()->findChildren<QCheckBox *>())
+            if (box->property("dbFieldName").toString() == QStringLiteral("收款银行"))
+                banks.append(box);
+        QCOMPARE(banks.size(), 2);
+        QTest::mouseClick(banks.at(0), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(banks.at(1), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(headerText(form, QStringLiteral("收款银行")), banks.at(1)->text());
+        QVERIFY(banks.at(1)->isChecked() && !banks.at(0)->isChecked());
+        form.header()->fieldByName(QStringLiteral("printcount"))->setValue(1);
+        QCheckBox *bit = control<QCheckBox>(form, QStringLiteral("printcount"));
+        QTest::mouseClick(bit, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(headerText(form, QStringLiteral("printcount")), QStringLiteral("5"));
     }
 };
 
