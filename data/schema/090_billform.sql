@@ -4,7 +4,6 @@
 -- Code table of the drop-down lists: kind 省市 pairs a province (一级代码) with one of its
 -- cities (二级代码); kind 银行 names a bank in 一级代码. Shipped rows only; nothing writes it.
 CREATE TABLE dmtable2 (
-  autoid   INTEGER PRIMARY KEY AUTOINCREMENT,
   "类型"   varchar(10) COLLATE NOCASE,
   "一级代码" varchar(50) COLLATE NOCASE,
   "二级代码" varchar(50) COLLATE NOCASE
