@@ -23,7 +23,7 @@ class QScrollArea;
 class TavFieldLink;
 class TtavCurrencyLabel;
 class TtavDBCurrencyEdit;
-struct TemplateField;
+struct EntryField;
 
 // The bill form: one bill of a format filled in over the picture of its paper form. A format
 // (template) gives the picture, the data table and one entry control per placed field; the
@@ -109,17 +109,17 @@ private:
     void RemoveFormAllComponent();
     void releaseDetailGrids();
     void showBackground();
-    void buildControl(const TemplateField &field);
+    void buildControl(const EntryField &field);
     bool isTableColumn(const QString &column) const;
-    void bindOrMarkMissing(QWidget *control, const TemplateField &field, const std::function<void()> &bind);
-    QWidget *createEditor(const TemplateField &field);
-    QWidget *createDropDown(const TemplateField &field);
-    QWidget *createDateEdit(const TemplateField &field);
-    QWidget *createCheckGroup(const TemplateField &field);
-    QWidget *createAmountBox(const TemplateField &field);
-    QWidget *createSpacedString(const TemplateField &field);
-    QWidget *createMultiTick(const TemplateField &field, int tickKind);
-    void createDetailGrid(const TemplateField &field);
+    void bindOrMarkMissing(QWidget *control, const EntryField &field, const std::function<void()> &bind);
+    QWidget *createEditor(const EntryField &field);
+    QWidget *createDropDown(const EntryField &field);
+    QWidget *createDateEdit(const EntryField &field);
+    QWidget *createCheckGroup(const EntryField &field);
+    QWidget *createAmountBox(const EntryField &field);
+    QWidget *createSpacedString(const EntryField &field);
+    QWidget *createMultiTick(const EntryField &field, int tickKind);
+    void createDetailGrid(const EntryField &field);
     void refreshRecordDisplay();
 
     // Field entry (TEditNoteFormEntry.cpp).

@@ -3,7 +3,7 @@
 #include "bills/RegionLists.h"
 #include "bills/SurfaceProperties.h"
 #include "bills/TEditNoteForm.h"
-#include "bills/TemplateField.h"
+#include "bills/EntryField.h"
 
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
@@ -88,7 +88,7 @@ void setBackground(QWidget *control, const QString &colour)
                                .arg(QString::fromLatin1(control->metaObject()->className()), colour));
 }
 
-void applyFont(QWidget *control, const TemplateField &field)
+void applyFont(QWidget *control, const EntryField &field)
 {
     if (const std::optional<QFont> font = DecodeFontInfo(field.fontName))
         control->setFont(*font);
@@ -156,10 +156,10 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
             reopenSavedBills();
     }
 
-    const QList<TemplateField> fields = PlacedTemplateFields(db, m_format.noteName, 0);
+    const QList<EntryField> fields = PlacedEntryFields(db, m_format.noteName, 0);
     progress.SetMax(int(fields.size()));
     m_amountEntryEdit = nullptr;
-    for (const TemplateField &field : fields) {
+    for (const EntryField &field : fields) {
         progress.IncStep(field.dbFieldName);
         if (field.needShow && field.editKind() >= 0)
             buildControl(field);
@@ -266,7 +266,7 @@ bool TEditNoteForm::isTableColumn(const QString &column) const
 
 // Binds the control when its field is a column of the data table; otherwise it stays unbound
 // and red, so the faulty template shows.
-void TEditNoteForm::bindOrMarkMissing(QWidget *control, const TemplateField &field, const std::function<void()> &bind)
+void TEditNoteForm::bindOrMarkMissing(QWidget *control, const EntryField &field, const std::function<void()> &bind)
 {
     if (isTableColumn(field.dbFieldName))
         bind();
@@ -274,7 +274,7 @@ void TEditNoteForm::bindOrMarkMissing(QWidget *control, const TemplateField &fie
         setBackground(control, QStringLiteral("#FF0000"));
 }
 
-void TEditNoteForm::buildControl(const TemplateField &field)
+void TEditNoteForm::buildControl(const EntryField &field)
 {
     QWidget *control = nullptr;
     switch (field.editKind()) {
@@ -354,7 +354,7 @@ void TEditNoteForm::buildControl(const TemplateField &field)
     control->show();
 }
 
-QWidget *TEditNoteForm::createEditor(const TemplateField &field)
+QWidget *TEditNoteForm::createEditor(const EntryField &field)
 {
     if (field.editKind() == ekMemo || field.multiLine) {
         auto *memo = new QPlainTextEdit(pnlPage);
@@ -388,7 +388,7 @@ QWidget *TEditNoteForm::createEditor(const TemplateField &field)
     return edit;
 }
 
-QWidget *TEditNoteForm::createDropDown(const TemplateField &field)
+QWidget *TEditNoteForm::createDropDown(const EntryField &field)
 {
     auto *box = new QComboBox(pnlPage);
     box->setEditable(true);
@@ -404,7 +404,7 @@ QWidget *TEditNoteForm::createDropDown(const TemplateField &field)
     return box;
 }
 
-QWidget *TEditNoteForm::createDateEdit(const TemplateField &field)
+QWidget *TEditNoteForm::createDateEdit(const EntryField &field)
 {
     auto *edit = new NullableDateEdit(pnlPage);
     edit->setCalendarPopup(true);
@@ -415,7 +415,7 @@ QWidget *TEditNoteForm::createDateEdit(const TemplateField &field)
     return edit;
 }
 
-QWidget *TEditNoteForm::createCheckGroup(const TemplateField &field)
+QWidget *TEditNoteForm::createCheckGroup(const EntryField &field)
 {
     auto *frame = new QFrame(pnlPage);
     setBackground(frame, QStringLiteral("#FF8000"));
@@ -437,7 +437,7 @@ QWidget *TEditNoteForm::createCheckGroup(const TemplateField &field)
     return frame;
 }
 
-QWidget *TEditNoteForm::createAmountBox(const TemplateField &field)
+QWidget *TEditNoteForm::createAmountBox(const EntryField &field)
 {
     if (field.dbFieldName.isEmpty())
         return nullptr;
@@ -477,7 +477,7 @@ QWidget *TEditNoteForm::createAmountBox(const TemplateField &field)
     return box;
 }
 
-QWidget *TEditNoteForm::createSpacedString(const TemplateField &field)
+QWidget *TEditNoteForm::createSpacedString(const EntryField &field)
 {
     if (field.dbFieldName.isEmpty())
         return nullptr;
@@ -496,7 +496,7 @@ QWidget *TEditNoteForm::createSpacedString(const TemplateField &field)
     return label;
 }
 
-QWidget *TEditNoteForm::createMultiTick(const TemplateField &field, int tickKind)
+QWidget *TEditNoteForm::createMultiTick(const EntryField &field, int tickKind)
 {
     auto *box = new QCheckBox(field.caption, pnlPage);
     box->setAttribute(Qt::WA_TranslucentBackground);
@@ -511,7 +511,7 @@ QWidget *TEditNoteForm::createMultiTick(const TemplateField &field, int tickKind
     return box;
 }
 
-void TEditNoteForm::createDetailGrid(const TemplateField &field)
+void TEditNoteForm::createDetailGrid(const EntryField &field)
 {
     const QSqlDatabase db = connection();
     DetailGrid grid;
@@ -534,10 +534,10 @@ void TEditNoteForm::createDetailGrid(const TemplateField &field)
     grid.grid->setFrameShape(QFrame::NoFrame);
     grid.grid->verticalHeader()->setDefaultSectionSize(field.height / std::max(field.gridLineNum, 1));
 
-    const QList<TemplateField> columns = PlacedTemplateFields(db, m_format.noteName, field.tag);
+    const QList<EntryField> columns = PlacedEntryFields(db, m_format.noteName, field.tag);
     QStringList sums;
     QStringList shown;
-    for (const TemplateField &column : columns) {
+    for (const EntryField &column : columns) {
         if (!column.sumField.isEmpty())
             sums.append(QStringLiteral("%1:sum").arg(column.dbFieldName));
         if (!column.needShow || !grid.query->findField(column.dbFieldName))
@@ -548,11 +548,11 @@ void TEditNoteForm::createDetailGrid(const TemplateField &field)
     for (DataField *dataField : grid.query->fields())
         dataField->setVisible(shown.contains(dataField->name().toLower()));
     GridLayout layout;
-    for (const TemplateField &column : columns)
+    for (const EntryField &column : columns)
         if (shown.contains(column.dbFieldName.toLower()))
             layout.columns.append({column.dbFieldName, column.width, true});
     grid.grid->applyGridLayout(layout);
-    for (const TemplateField &column : columns) {
+    for (const EntryField &column : columns) {
         const int index = grid.grid->columnOfField(column.dbFieldName);
         if (index >= 0 && column.editType == QStringLiteral("下拉选择"))
             grid.grid->setItemDelegateForColumn(index, new PickListDelegate(baseCodeList(db, column.dropDownName), grid.grid));

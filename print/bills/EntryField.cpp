@@ -1,4 +1,4 @@
-#include "bills/TemplateField.h"
+#include "bills/EntryField.h"
 
 #include "core/db/AdoFunc.h"
 #include "core/template/EditKindIndex.h"
@@ -15,20 +15,20 @@ bool isYes(const QVariant &value)
 
 } // namespace
 
-int TemplateField::editKind() const
+int EntryField::editKind() const
 {
     return GetEditType(editType);
 }
 
-QList<TemplateField> PlacedTemplateFields(const QSqlDatabase &db, const QString &noteName, int parentId)
+QList<EntryField> PlacedEntryFields(const QSqlDatabase &db, const QString &noteName, int parentId)
 {
     QSqlQuery query = RunStatement(db, PlacedFieldsSql(), {noteName, parentId});
-    QList<TemplateField> fields;
+    QList<EntryField> fields;
     while (query.next()) {
         const QSqlRecord row = query.record();
         auto text = [&](const char *name) { return row.value(QLatin1String(name)).toString(); };
         auto number = [&](const char *name) { return row.value(QLatin1String(name)).toInt(); };
-        TemplateField field;
+        EntryField field;
         field.refNo = text("RefNo");
         field.tag = number("Tag");
         field.parentId = number("ParentId");

@@ -6,7 +6,7 @@
 
 // One placed p_NoteCntlList row of a format: a control of the bill form's surface, or a column
 // of one of its grids.
-struct TemplateField
+struct EntryField
 {
     QString refNo;
     int tag = 0;
@@ -41,4 +41,4 @@ struct TemplateField
 
 // The placed fields of the format under one parent (0: the page, else a grid's Tag), ordered
 // by their left edge.
-QList<TemplateField> PlacedTemplateFields(const QSqlDatabase &db, const QString &noteName, int parentId);
+QList<EntryField> PlacedEntryFields(const QSqlDatabase &db, const QString &noteName, int parentId);
