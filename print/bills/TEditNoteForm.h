@@ -76,8 +76,6 @@ public:
 Q_SIGNALS:
     // 套打, 预览, 打印 and the preview window's print request: handled by the print engine.
     void printRequested(TEditNoteForm::PrintAction action);
-    // The button of a picker field: the picker's name and the fields its values go into.
-    void pickerRequested(const QString &pickListName, const QStringList &targetFields);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,6 +1,8 @@
 // What the bill form adds to the bound controls while the user fills a bill in.
 #include "bills/EntryCells.h"
 #include "bills/MultiCheckRules.h"
+#include "bills/PickData.h"
+#include "bills/PickResult.h"
 #include "bills/RegionLists.h"
 #include "bills/SurfaceProperties.h"
 #include "bills/TEditNoteForm.h"
@@ -216,14 +218,24 @@ void TEditNoteForm::refillCities(QComboBox *province)
     city->setEditText(shown);
 }
 
-// The lookup picker itself is the company book's; an audited bill ignores the button.
+// The picker of the field's list; its values go into the fields the template names, in order
+// (names the bill lacks are skipped). An audited bill ignores the button.
 void TEditNoteForm::RzDbEditButtonClick(QLineEdit *edit)
 {
-    const DataField *flag = QueryHea->isActive() ? QueryHea->findField(QStringLiteral("Flag")) : nullptr;
-    if (flag && flag->asInteger() == 1)
+    if (!QueryHea->isActive() || QueryHea->isEmpty()
+        || QueryHea->fieldByName(QStringLiteral("Flag"))->asInteger() == 1)
         return;
-    Q_EMIT pickerRequested(edit->property(kPickListProperty).toString(),
-                           edit->property(kPickFieldsProperty).toString().split(QLatin1Char(',')));
+    const QSqlDatabase db = connection();
+    const int number = int(SelTableIntValue(db, QStringLiteral("select tagid from p_pickList where PickName = ?"),
+                                            {edit->property(kPickListProperty).toString()}));
+    const QString result = GetPickData(db, this, number);
+    if (result.isEmpty() || !headerEdit())
+        return;
+    const QStringList targets = edit->property(kPickFieldsProperty).toString().split(QLatin1Char(','));
+    const QStringList values = SplitPickValues(result);
+    for (int i = 0; i < values.size() && i < targets.size(); ++i)
+        if (DataField *target = QueryHea->findField(targets.at(i).trimmed()))
+            target->setValue(values.at(i).trimmed());
 }
 
 void TEditNoteForm::DtlTableNewRecord(const DetailGrid &grid)

@@ -4,6 +4,8 @@
 #include "TestProgramFolder.h"
 
 #include "bills/TEditNoteForm.h"
+#include "bills/TPickDataForm.h"
+#include "helpers/UserInput.h"
 #include "core/convert/AmountRangeError.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
@@ -21,12 +23,14 @@
 #include <QComboBox>
 #include <QCheckBox>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -138,12 +142,14 @@ private:
         ExecTmpQuery(CurAdo, QStringLiteral("insert into p_NoteList (RefNo, NoteName, NoteNameType, NoteType, DataTablename)"
                                             " values ('3001', '全部控件', '电汇单', '电汇单', '银行转帐单')"));
         const QString field = QStringLiteral("insert into p_NoteCntlList (RefNo, Tag, ParentId, CtlCName, DbFieldName, FieldEditType,"
-                                             " Ctlx, CtlY, CtlW, CtlH, NeedShow, MultiLine, DropDownName, DropRelComp, DigitalCount, FitParam)"
-                                             " values ('3001', ?, 0, ?, ?, ?, ?, ?, 120, 24, ?, ?, ?, ?, ?, ?)");
-        struct Row { QString caption, column, kind; QString show = QStringLiteral("是"); QString multiLine, dropDown, related; QVariant cells, decimals; };
+                                             " Ctlx, CtlY, CtlW, CtlH, NeedShow, MultiLine, DropDownName, DropRelComp, DigitalCount, FitParam,"
+                                             " PickListName, pickSetFields)"
+                                             " values ('3001', ?, 0, ?, ?, ?, ?, ?, 120, 24, ?, ?, ?, ?, ?, ?, ?, ?)");
+        struct Row { QString caption, column, kind; QString show = QStringLiteral("是"); QString multiLine, dropDown, related; QVariant cells, decimals; QString picker, targets; };
         const QList<Row> rows{
             {QStringLiteral("用途"), QStringLiteral("用途"), QStringLiteral("编辑器")},
-            {QStringLiteral("收款人"), QStringLiteral("收款人名称"), QStringLiteral("选择器")},
+            {QStringLiteral("收款人"), QStringLiteral("收款人名称"), QStringLiteral("选择器"), QStringLiteral("是"), {}, {}, {}, {}, {},
+             QStringLiteral("选择产品"), QStringLiteral("用途, 收款人名称,没有的列")},
             {QStringLiteral("省"), QStringLiteral("付款人省"), QStringLiteral("下拉选择"), QStringLiteral("是"), {}, QStringLiteral("省"), QStringLiteral("付款人市")},
             {QStringLiteral("市"), QStringLiteral("付款人市"), QStringLiteral("下拉选择"), QStringLiteral("是"), {}, QStringLiteral("市")},
             {QStringLiteral("日期"), QStringLiteral("付款日期"), QStringLiteral("日期编辑")},
@@ -164,7 +170,7 @@ private:
         for (const Row &row : rows) {
             ExecTmpQuery(CurAdo, field, {tag, row.caption, row.column, row.kind, 10 + (tag - 1000) * 130 % 780,
                                          30 + (tag - 1000) / 6 * 40, row.show, row.multiLine.isEmpty() ? QStringLiteral("否") : row.multiLine,
-                                         row.dropDown, row.related, row.cells, row.decimals});
+                                         row.dropDown, row.related, row.cells, row.decimals, row.picker, row.targets});
             ++tag;
         }
         return 3001;
@@ -471,6 +477,29 @@ private Q_SLOTS:
         QCheckBox *bit = control<QCheckBox>(form, QStringLiteral("printcount"));
         QTest::mouseClick(bit, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(headerText(form, QStringLiteral("printcount")), QStringLiteral("5"));
+
+        // The picker's values go into the fields its row names, in order; missing names are skipped.
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into Bs_ProdList (PartNo, PartName, PartSpec, Unit) values ('P7', '垫圈', 'M8', '包')"));
+        // The module's picker dialog (its class is the module's copy): the first row is chosen.
+        int seen = 0;
+        QTimer chooser;
+        chooser.setInterval(5);
+        connect(&chooser, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || QString::fromLatin1(modal->metaObject()->className()) != QLatin1String("TPickDataForm"))
+                return;
+            chooser.stop();
+            ++seen;
+            DataGrid *rows = static_cast<TPickDataForm *>(modal)->grid();
+            DoubleClickCell(rows, rows->model()->index(0, rows->horizontalHeader()->logicalIndex(0)));
+            if (modal->isVisible())
+                modal->hide();
+        });
+        chooser.start();
+        control<QLineEdit>(form, QStringLiteral("收款人名称"))->actions().first()->trigger();
+        QCOMPARE(seen, 1);
+        QCOMPARE(headerText(form, QStringLiteral("用途")), QStringLiteral("P7"));
+        QCOMPARE(headerText(form, QStringLiteral("收款人名称")), QStringLiteral("垫圈"));
     }
 };
 
