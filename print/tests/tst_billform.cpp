@@ -50,7 +50,7 @@ Control *control(TEditNoteForm &form, const QString &field)
 void click(QPushButton *button)
 {
     QVERIFY2(button->isVisibleTo(button->window()) && button->isEnabled(), qPrintable(button->text()));
-    QTest::mouseClick(button, Qt::LeftButton);
+    button->click();
 }
 
 } // namespace
