@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -65,4 +66,11 @@ void TestProgramFolder::openDatabase()
     if (!db.open())
         qFatal("cannot open the test database");
     CurAdo = db;
+}
+
+void TestProgramFolder::removeShippedFormats()
+{
+    QSqlQuery query(CurAdo);
+    if (!query.exec(QStringLiteral("delete from p_NoteCntlList")) || !query.exec(QStringLiteral("delete from p_NoteList")))
+        qFatal("cannot remove the shipped formats");
 }

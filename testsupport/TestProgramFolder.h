@@ -18,6 +18,9 @@ public:
 
     // Opens CurAdo on the copied database (closing any earlier connection).
     void openDatabase();
+    // Removes the shipped formats (p_NoteList, p_NoteCntlList) from the open database, for tests
+    // that build their own formats from nothing.
+    void removeShippedFormats();
 
 private:
     QTemporaryDir m_dir;

@@ -42,6 +42,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
+        m_folder->removeShippedFormats();
         m_messages = std::make_unique<MessageScript>();
         ExecTmpQuery(CurAdo, "insert into p_NoteList (RefNo, NoteName, NoteNameType, NoteType, DataTablename, \"default\", DefNote) "
                              "values ('5001', '支票默认', '支票类', '支票', '银行转帐单', '是', 1)");

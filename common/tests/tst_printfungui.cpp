@@ -120,6 +120,7 @@ private Q_SLOTS:
     {
         TestProgramFolder folder;
         folder.openDatabase();
+        folder.removeShippedFormats();
         addTemplate(QStringLiteral("单一"), QStringLiteral("独"));
         addTemplate(QStringLiteral("工行"), QStringLiteral("支票"));
         addTemplate(QStringLiteral("农行"), QStringLiteral("支票"));

@@ -108,6 +108,7 @@ private:
         for (const QString &name : shipped.entryList(QDir::Files))
             QVERIFY(QFile::copy(shipped.filePath(name), m_folder->file(QStringLiteral("xml/") + name)));
         m_folder->openDatabase();
+        m_folder->removeShippedFormats();
         sCurUserId = QStringLiteral("tester");
     }
 

@@ -91,6 +91,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
+        m_folder->removeShippedFormats();
     }
     void cleanup() { m_folder.reset(); }
 

@@ -67,6 +67,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
+        m_folder->removeShippedFormats();
         sCurUserId = QStringLiteral("admin");
         // Three formats of one cheque category (the kind's default), one other cheque category,
         // one waybill.

@@ -140,6 +140,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
+        m_folder->removeShippedFormats();
         m_messages = std::make_unique<MessageScript>();
         m_main = std::make_unique<RecordingMainWindow>();
         MainWindowsHand = m_main->Handle();

@@ -1,6 +1,7 @@
 // Entry point of the module Print: registers its form classes when the loader loads the file.
 #include "bills/TCheckForm.h"
 #include "bills/TCompanyForm.h"
+#include "bills/TEditNoteForm.h"
 #include "bills/history/TDbQueryForm.h"
 #include "designer/TEditTableForm.h"
 #include "designer/TPrintTypeEditForm.h"
@@ -18,4 +19,5 @@ extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
     module.registerFormClass<TCheckForm>(QStringLiteral("TCheckForm"), WindowKind::ChildWindow);
     module.registerFormClass<TEditTableForm>(QStringLiteral("TEditTableForm"), WindowKind::ChildWindow);
     module.registerFormClass<TDbQueryForm>(QStringLiteral("TDbQueryForm"), WindowKind::ChildWindow);
+    module.registerFormClass<TEditNoteForm>(QStringLiteral("TEditNoteForm"), WindowKind::ChildWindow);
 }

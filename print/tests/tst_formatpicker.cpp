@@ -42,6 +42,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
+        m_folder->removeShippedFormats();
         addTemplate(QStringLiteral("建行支票"), QStringLiteral("支票"));
         addTemplate(QStringLiteral("农行支票"), QStringLiteral("支票"));
         addTemplate(QStringLiteral("工行支票"), QStringLiteral("支票"));
