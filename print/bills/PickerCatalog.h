@@ -16,7 +16,7 @@ struct PickColumn
 };
 
 // What a picker shows and returns: its caption, table and row condition (our own constant SQL,
-// never user text), the columns as a column spec ("field,field;title,title") and the fields of
+// never user text), the columns as a column list ("field,field;title,title") and the fields of
 // the chosen row that it returns, in order.
 struct Picker
 {
@@ -29,7 +29,7 @@ struct Picker
     bool operator==(const Picker &) const = default;
 };
 
-// The columns of a column spec: field names before the ";", titles after it, paired by position
+// The columns of a column list: field names before the ";", titles after it, paired by position
 // (a field without a title gets an empty one).
 QList<PickColumn> PickColumnsOfSpec(const QString &columnSpec);
 

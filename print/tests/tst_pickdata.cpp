@@ -160,7 +160,7 @@ private Q_SLOTS:
                                   << QStringLiteral("工行");
         QTest::newRow("part number") << 4 << QStringLiteral("选择产品") << 1 << QStringLiteral("P-1") << QStringLiteral("P-1");
         QTest::newRow("part name") << 5 << QStringLiteral("选择产品") << 1 << QStringLiteral("P-1") << QStringLiteral("螺丝");
-        QTest::newRow("part spec") << 6 << QStringLiteral("选择产品") << 1 << QStringLiteral("P-1") << QStringLiteral("M6");
+        QTest::newRow("part size (规格)") << 6 << QStringLiteral("选择产品") << 1 << QStringLiteral("P-1") << QStringLiteral("M6");
         QTest::newRow("accounts by condition") << 7 << QStringLiteral("选择银行账户资料") << 1 << QStringLiteral("本公司")
                                                << QStringLiteral("本公司,1001,工行,广东,深圳,102");
         QTest::newRow("delivery receiver") << 8 << QStringLiteral("选择收货单位") << 1 << QStringLiteral("客户甲")
