@@ -93,6 +93,7 @@ TEditNoteForm::TEditNoteForm(QWidget *owner) : QWidget(owner), MessageReceiver(t
     connect(BtnPrint, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Overlay); });
     connect(PreviewFlatButton, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Preview); });
     connect(FrPrintBtn, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Report); });
+    connect(this, &TEditNoteForm::printRequested, this, &TEditNoteForm::printBill);
     updateBillStates();
 }
 

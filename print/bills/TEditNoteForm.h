@@ -1,5 +1,8 @@
 #pragma once
 
+#include "bills/printing/BillPrintEngine.h"
+
+#include <memory>
 #include "bills/BillFormat.h"
 #include "core/messages/MessageReceiver.h"
 
@@ -138,6 +141,12 @@ private:
     void DtlTableAfterPost(const DetailGrid &grid);
     bool DetailDataUpdate(const DetailGrid &grid);
     bool headerEdit();
+
+    // Printing (TEditNoteFormPrinting.cpp): 套打, 预览, the preview's request and batches.
+    void printBill(PrintAction action);
+    BillData billData() const;
+    BillPrintEngine &printEngine();
+    std::unique_ptr<BillPrintEngine> m_printEngine;
 
     // Record lifecycle (TEditNoteFormLifecycle.cpp).
     void btnNewClick();

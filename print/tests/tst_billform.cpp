@@ -12,7 +12,11 @@
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
+#include "ExternalTool.h"
+#include "core/messages/MessageNames.h"
 #include "core/messages/RefNoParam.h"
+#include "core/messages/WindowHandles.h"
+#include "gui/printfun/CurrentPrinter.h"
 #include "core/messages/WindowMessages.h"
 #include "gui/dataaware/NullableDateEdit.h"
 #include "gui/grid/DataGrid.h"
@@ -31,6 +35,9 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -346,6 +353,44 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("select dis from 银行转帐单")), QStringLiteral("1"));
         QVERIFY(form.DisImage->isVisible());
         QVERIFY(!form.DisButton->isEnabled());
+    }
+
+    void emptyBillIsNotPrinted()
+    {
+        TEditNoteForm &form = openFormat(kChequeRefNo);
+        form.OpenMainTable(-1);
+        m_messages->clear();
+        click(form.BtnPrint);
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("空单据不能打印")});
+    }
+
+    // 预览 shows the values over the picture; the preview's print request puts them on paper
+    // (here a PDF) at the format's positions, never the picture.
+    void previewAndItsPrintRequest()
+    {
+        TEditNoteForm &form = savedCheque(QStringLiteral("1234.5"));
+        QTemporaryDir output;
+        const QString pdf = output.filePath(QStringLiteral("cheque.pdf"));
+        QPrinter &printer = CurrentPrinter();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        m_messages->clear();
+        click(form.PreviewFlatButton);
+        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        bool previewShown = false;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            previewShown |= window->isVisible() && window->windowTitle() == QStringLiteral("PreviewForm");
+        QVERIFY(previewShown);
+
+        SendMessage(HandleOf(&form), RegisterWindowMessage(MsgPreviewPrint), 0, 0);
+        QVERIFY(QFile::exists(pdf));
+        const ToolRun text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QCOMPARE(text.exitCode, 0);
+        QVERIFY2(QString::fromUtf8(text.output).contains(QStringLiteral("华东建材有限公司")), text.output.constData());
+        const ToolRun images = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        QCOMPARE(images.output.count('\n'), 2);  // the header lines only: no picture
+        printer.setOutputFileName(QString());
+        printer.setOutputFormat(QPrinter::NativeFormat);
     }
 
     void deletedBillLeavesTheTable()
