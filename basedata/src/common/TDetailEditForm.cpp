@@ -8,6 +8,7 @@
 #include "core/messages/WindowMessages.h"
 #include "gui/dialogs/MessageBoxes.h"
 #include "gui/grid/SetFormControlStatus.h"
+#include "gui/listedit/ListEditButton.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -15,20 +16,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-struct ButtonText
-{
-    const char16_t *caption;
-    const char16_t *hint;
-    const char *name;
-};
-
-const ButtonText kButtons[] = {
-    {u"新增(&N)", u"新增单据内容", "NewButton"},       {u"修改(&M)", u"修改当前单据内容", "EditButton"},
-    {u"保存(&S)", u"保存当前编辑内容", "SaveButton"}, {u"取消(&C)", u"取消当前编辑内容", "CancelButton"},
-    {u"退出(&X)", u"退出当前窗口", "ExitButton"},
-};
-}
 
 TDetailEditForm::TDetailEditForm(const QSqlDatabase &db, THandle notifyWindow, const QString &message, QWidget *owner)
     : QDialog(owner), m_data(new DataSet(this)), m_source(new DataSource(m_data, this)), m_fields(new QFormLayout),
@@ -44,10 +31,8 @@ TDetailEditForm::TDetailEditForm(const QSqlDatabase &db, THandle notifyWindow, c
     });
 
     auto *buttonBar = new QHBoxLayout;
-    for (const ButtonText &text : kButtons) {
-        auto *button = new QPushButton(QString::fromUtf16(text.caption), this);
-        button->setToolTip(QString::fromUtf16(text.hint));
-        button->setObjectName(QLatin1String(text.name));
+    for (ListEditButtonKind kind : {ListEditButtonKind::New, ListEditButtonKind::Edit, ListEditButtonKind::Save, ListEditButtonKind::Cancel, ListEditButtonKind::Exit}) {
+        QPushButton *button = MakeListEditButton(kind, this);
         button->setAutoDefault(false);
         buttonBar->addWidget(button);
         m_buttons.append(button);

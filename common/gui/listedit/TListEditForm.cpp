@@ -10,6 +10,7 @@
 #include "gui/grid/GridMenu.h"
 #include "gui/grid/GridRoutines.h"
 #include "gui/grid/SetFormControlStatus.h"
+#include "gui/listedit/ListEditButton.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -18,20 +19,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-struct ButtonText
-{
-    const char16_t *caption;
-    const char16_t *hint;
-    const char *name;
-};
-
-const ButtonText kButtons[] = {
-    {u"新增(&N)", u"新增单据内容", "NewButton"},   {u"取消(&C)", u"取消当前编辑内容", "CancelButton"},
-    {u"保存(&S)", u"保存当前编辑内容", "SaveButton"}, {u"修改(&M)", u"修改当前单据内容", "EditButton"},
-    {u"删除(&D)", u"删除当前内容", "DeleteButton"},   {u"退出(&X)", u"退出当前窗口", "ExitButton"},
-};
-}
 
 TListEditForm::TListEditForm(QWidget *parent)
     : QWidget(parent), m_master(new DataSet(this)), m_source(new DataSource(m_master, this)), m_grid(new DataGrid(this)),
@@ -43,10 +30,8 @@ TListEditForm::TListEditForm(QWidget *parent)
     m_master->setBeforePost([this](DataSet &) { return checkRequiredFields(); });
 
     m_buttonBar = new QHBoxLayout;
-    for (const ButtonText &text : kButtons) {
-        auto *button = new QPushButton(QString::fromUtf16(text.caption), this);
-        button->setToolTip(QString::fromUtf16(text.hint));
-        button->setObjectName(QLatin1String(text.name));
+    for (ListEditButtonKind kind : {ListEditButtonKind::New, ListEditButtonKind::Cancel, ListEditButtonKind::Save, ListEditButtonKind::Edit, ListEditButtonKind::Delete, ListEditButtonKind::Exit}) {
+        QPushButton *button = MakeListEditButton(kind, this);
         m_buttonBar->addWidget(button);
         m_buttons.append(button);
     }
