@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 TDetailEditForm::TDetailEditForm(const QSqlDatabase &db, THandle notifyWindow, const QString &message, QWidget *owner)
     : QDialog(owner), m_data(new DataSet(this)), m_source(new DataSource(m_data, this)), m_fields(new QFormLayout),
       m_notify(notifyWindow), m_message(message)

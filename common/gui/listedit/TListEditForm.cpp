@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-
 TListEditForm::TListEditForm(QWidget *parent)
     : QWidget(parent), m_master(new DataSet(this)), m_source(new DataSource(m_master, this)), m_grid(new DataGrid(this)),
       m_closeRefusal(QStringLiteral("编辑状态下不能直接关闭窗口，请先取消操作或保存操作后再关闭"))
