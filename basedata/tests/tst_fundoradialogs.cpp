@@ -1,4 +1,4 @@
-#include "MainPageCloser.h"
+#include "LoaderWindow.h"
 #include "MessageScript.h"
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
@@ -44,10 +44,7 @@ private Q_SLOTS:
         MessageScript messages;
         sCurUserId = QStringLiteral("admin");
         TM1Form window;
-        window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
-        window.show(); // as after a login: the first showing opens the main page first
-        QTRY_COMPARE(window.menuType(), 1);
-        CloseMainPage();
+        ShowLoaderWindow(window); // as after a login: the first showing opens the main page first
         messages.clear();
 
         QString seenClass, seenCaption, seenPath;

@@ -1,3 +1,4 @@
+#include "LoaderWindow.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
@@ -193,9 +194,7 @@ private Q_SLOTS:
         m_messages = std::make_unique<MessageScript>();
         sCurUserId = QStringLiteral("admin");
         m_window = std::make_unique<TM1Form>();
-        m_window->moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
-        m_window->show();
-        QTRY_COMPARE(m_window->menuType(), 1);
+        ShowLoaderWindow(*m_window);
         m_messages->clear();
     }
     void cleanup()

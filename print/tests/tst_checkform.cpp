@@ -3,7 +3,7 @@
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
 #include "helpers/GridTitles.h"
-#include "helpers/LoaderWindow.h"
+#include "LoaderWindow.h"
 #include "helpers/MessageRecorder.h"
 #include "helpers/ModalDialogs.h"
 #include "helpers/UserInput.h"

@@ -1,4 +1,4 @@
-#include "MainPageCloser.h"
+#include "LoaderWindow.h"
 #include "ExternalTool.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
@@ -128,10 +128,7 @@ private Q_SLOTS:
     {
         seedBook();
         TM1Form window;
-        window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
-        window.show();
-        QTRY_COMPARE(window.menuType(), 1);
-        CloseMainPage();
+        ShowLoaderWindow(window);
         m_messages->clear();
 
         window.OpenMenuForm(20095, 0);

@@ -3,7 +3,7 @@
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
-#include "helpers/LoaderWindow.h"
+#include "LoaderWindow.h"
 #include "helpers/MessageRecorder.h"
 #include "helpers/ModalDialogs.h"
 #include "helpers/UserInput.h"

@@ -1,4 +1,4 @@
-#include "MainPageCloser.h"
+#include "LoaderWindow.h"
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
 #include "SqliteShell.h"
@@ -231,10 +231,7 @@ private Q_SLOTS:
         QFETCH(QString, formClass);
         QFETCH(QString, caption);
         TM1Form window;
-        window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
-        window.show();
-        QTRY_COMPARE(window.menuType(), 1);
-        CloseMainPage();
+        ShowLoaderWindow(window);
         m_messages->clear();
 
         // The loader returns only when the dialog has closed: look at it and close it meanwhile.

@@ -1,3 +1,4 @@
+#include "LoaderWindow.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
@@ -81,10 +82,7 @@ private Q_SLOTS:
     void openedThroughTheLoaderAndRefusesBillsWhileEditing()
     {
         TM1Form window;
-        window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
-        window.resize(1200, 800);
-        window.show();
-        QTRY_COMPARE(window.menuType(), 1);
+        ShowLoaderWindow(window);
         m_messages->clear();
 
         window.OpenMenuForm(20075, 0);

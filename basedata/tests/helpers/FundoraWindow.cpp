@@ -1,4 +1,4 @@
-#include "MainPageCloser.h"
+#include "LoaderWindow.h"
 #include "FundoraWindow.h"
 
 #include "SqliteShell.h"
@@ -23,10 +23,7 @@ FundoraWindow::FundoraWindow()
     folder.openDatabase();
     sCurUserId = QStringLiteral("admin");
     m_window = std::make_unique<TM1Form>();
-    m_window->moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
-    m_window->show();
-    QTRY_COMPARE(m_window->menuType(), 1);
-    CloseMainPage();
+    ShowLoaderWindow(*m_window);
     messages.clear();
 }
 

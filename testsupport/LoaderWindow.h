@@ -5,9 +5,9 @@
 
 #include <QtTest>
 
-// Shows the main window with its loader on the built program folder and waits for its first
-// showing; the main page it opens then is closed again, so that only the screens a test opens
-// are listed. Callers check QTest::currentTestFailed() afterwards.
+// For tests that link the program's shell: shows the main window with its loader on the built
+// program folder and waits for its first showing; the main page it opens then is closed again,
+// so that only the screens a test opens are listed. Callers check QTest::currentTestFailed() afterwards.
 inline void ShowLoaderWindow(TM1Form &window)
 {
     window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
