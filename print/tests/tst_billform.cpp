@@ -4,8 +4,8 @@
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
 
-#include "bills/TEditNoteForm.h"
-#include "bills/TPickDataForm.h"
+#include "bills/form/TEditNoteForm.h"
+#include "bills/pickers/TPickDataForm.h"
 #include "helpers/UserInput.h"
 #include "core/convert/AmountRangeError.h"
 #include "core/dataset/DataField.h"

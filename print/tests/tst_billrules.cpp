@@ -1,8 +1,8 @@
 #include "TestProgramFolder.h"
 
-#include "bills/BillButtonStates.h"
-#include "bills/EntryCells.h"
-#include "bills/MultiCheckRules.h"
+#include "bills/form/BillButtonStates.h"
+#include "bills/form/EntryCells.h"
+#include "bills/form/MultiCheckRules.h"
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
 #include "core/picture/Pic.h"

@@ -8,8 +8,8 @@
 #include "helpers/ModalDialogs.h"
 #include "helpers/UserInput.h"
 
-#include "bills/TCheckForm.h"
-#include "bills/TgetBuyCheckForm.h"
+#include "bills/cheques/TCheckForm.h"
+#include "bills/cheques/TgetBuyCheckForm.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"

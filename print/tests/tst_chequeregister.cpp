@@ -2,9 +2,9 @@
 #include "SqliteShell.h"
 #include "TestProgramFolder.h"
 
-#include "bills/ChequeNumbers.h"
-#include "bills/ChequePrintCheck.h"
-#include "bills/ChequeRegister.h"
+#include "bills/cheques/ChequeNumbers.h"
+#include "bills/cheques/ChequePrintCheck.h"
+#include "bills/cheques/ChequeRegister.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
 #include "core/errors/CorvaneError.h"

@@ -8,9 +8,9 @@
 #include "helpers/GridTitles.h"
 #include "helpers/ModalDialogs.h"
 
-#include "bills/CompanyRowDelegate.h"
-#include "bills/TCompShowForm.h"
-#include "bills/TCompanyForm.h"
+#include "bills/company/CompanyRowDelegate.h"
+#include "bills/company/TCompShowForm.h"
+#include "bills/company/TCompanyForm.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"

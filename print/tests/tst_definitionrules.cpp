@@ -6,8 +6,8 @@
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
-#include "designer/PrintTypeListRules.h"
-#include "designer/UiTabListRules.h"
+#include "designer/definitions/PrintTypeListRules.h"
+#include "designer/definitions/UiTabListRules.h"
 
 #include <QtTest>
 

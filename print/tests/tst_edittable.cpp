@@ -8,7 +8,7 @@
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
-#include "designer/TEditTableForm.h"
+#include "designer/definitions/TEditTableForm.h"
 #include "gui/listedit/TListEditForm.h"
 #include "mainwindow/TM1Form.h"
 

@@ -2,8 +2,8 @@
 
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
-#include "designer/ChangeType.h"
-#include "designer/TChangeTypeForm.h"
+#include "designer/definitions/ChangeType.h"
+#include "designer/definitions/TChangeTypeForm.h"
 
 #include <QApplication>
 #include <QComboBox>

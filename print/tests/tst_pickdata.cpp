@@ -5,9 +5,9 @@
 #include "helpers/GridTitles.h"
 #include "helpers/ModalDialogs.h"
 
-#include "bills/PickData.h"
-#include "bills/PickResult.h"
-#include "bills/TPickDataForm.h"
+#include "bills/pickers/PickData.h"
+#include "bills/pickers/PickResult.h"
+#include "bills/pickers/TPickDataForm.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"

@@ -1,7 +1,7 @@
 #include "bills/history/TDbQueryForm.h"
 
-#include "bills/PickData.h"
-#include "bills/PickResult.h"
+#include "bills/pickers/PickData.h"
+#include "bills/pickers/PickResult.h"
 #include "bills/history/HistoryDatePreset.h"
 #include "bills/history/HistoryRowDelegate.h"
 #include "bills/history/HistoryStatement.h"
@@ -18,7 +18,7 @@
 #include "core/messages/RefNoParam.h"
 #include "core/messages/WindowMessages.h"
 #include "core/printfun/NoteLookup.h"
-#include "designer/ChangeType.h"
+#include "designer/definitions/ChangeType.h"
 #include "gui/dataaware/NullableDateEdit.h"
 #include "gui/dialogs/MessageBoxes.h"
 #include "gui/export/DataSetExport.h"

@@ -1,0 +1,77 @@
+#include "bills/form/DataSetTavLink.h"
+
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/dataset/DataSource.h"
+
+::DataSource *DataSetTavLink::source() const
+{
+    return qobject_cast<::DataSource *>(DataSource());
+}
+
+DataSet *DataSetTavLink::dataSet() const
+{
+    ::DataSource *dataSource = source();
+    return dataSource ? dataSource->dataSet() : nullptr;
+}
+
+DataField *DataSetTavLink::field() const
+{
+    DataSet *set = dataSet();
+    return set && set->isActive() ? set->findField(FieldName()) : nullptr;
+}
+
+bool DataSetTavLink::HasActiveField() const
+{
+    return field() != nullptr;
+}
+
+double DataSetTavLink::FieldValue() const
+{
+    const DataField *bound = field();
+    return bound ? bound->asFloat() : 0;
+}
+
+void DataSetTavLink::SetFieldValue(double value)
+{
+    if (DataField *bound = field())
+        bound->setValue(value);
+}
+
+bool DataSetTavLink::FieldCanModify() const
+{
+    const DataField *bound = field();
+    return bound && !bound->isReadOnly() && dataSet()->canModify();
+}
+
+bool DataSetTavLink::DataSetEditing() const
+{
+    const DataSet *set = dataSet();
+    return set && set->isEditing();
+}
+
+void DataSetTavLink::EditDataSet()
+{
+    if (::DataSource *dataSource = source())
+        dataSource->edit();
+}
+
+void DataSetTavLink::Bind()
+{
+    for (const QMetaObject::Connection &connection : std::as_const(m_connections))
+        disconnect(connection);
+    m_connections.clear();
+    ::DataSource *dataSource = source();
+    if (!dataSource)
+        return;
+    m_connections = {
+        connect(dataSource, &::DataSource::dataChanged, this,
+                [this](DataField *changed) {
+                    if (!changed || changed->name().compare(FieldName(), Qt::CaseInsensitive) == 0)
+                        RecordChanged();
+                }),
+        connect(dataSource, &::DataSource::stateChanged, this, [this] { StateChanged(); }),
+        // A row about to be written takes what is typed but not yet handed over.
+        connect(dataSource, &::DataSource::updatingRecord, this, [this] { UpdateRecord(); }),
+    };
+}

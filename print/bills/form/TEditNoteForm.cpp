@@ -1,0 +1,318 @@
+#include "bills/form/TEditNoteForm.h"
+
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/dataset/DataSource.h"
+#include "core/db/AdoFunc.h"
+#include "core/dbfun/BillColumns.h"
+#include "core/globals/PubDm.h"
+#include "core/messages/MessageNames.h"
+#include "core/messages/RefNoParam.h"
+#include "core/messages/WindowMessages.h"
+#include "core/printfun/NoteLookup.h"
+#include "gui/dialogs/MessageBoxes.h"
+#include "gui/grid/DataGrid.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *addButton(QHBoxLayout *bar, const QString &caption, const char *name)
+{
+    auto *button = new QPushButton(caption);
+    button->setObjectName(QLatin1String(name));
+    button->setFocusPolicy(Qt::NoFocus);
+    bar->addWidget(button);
+    return button;
+}
+
+QFrame *marginShape(QWidget *parent, int width, int height)
+{
+    auto *shape = new QFrame(parent);
+    shape->setStyleSheet(QStringLiteral("border: 1px dotted red;"));
+    shape->setGeometry(0, 0, width, height);
+    return shape;
+}
+
+} // namespace
+
+TEditNoteForm::TEditNoteForm(QWidget *owner) : QWidget(owner), MessageReceiver(this)
+{
+    setWindowTitle(QStringLiteral("打印录入界面"));
+    resize(1016, 656);
+    FieldChange = true;
+
+    QueryHea = new DataSet(this);
+    QueryHea->setConnection(CurAdo);
+    Hsrc = new DataSource(QueryHea, this);
+    SelQuery = new DataSet(this);
+    SelQuery->setConnection(CurAdo);
+    SelQuery->setReadOnly(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buttonBar = buildButtonBar());
+    layout->addWidget(TopPanel = buildTopPanel());
+    auto *body = new QHBoxLayout;
+    body->setSpacing(0);
+    body->addWidget(DataListPanel = buildSavedBillsPanel());
+    body->addWidget(centre = buildCentre(), 1);
+    layout->addLayout(body, 1);
+    if (screen() && screen()->geometry().width() < 1025)
+        DataListPanel->hide();
+
+    QueryHea->setBeforeEdit([this](DataSet &) { return QueryHeaBeforeEdit(); });
+    QueryHea->setOnNewRecord([this](DataSet &) { QueryHeaNewRecord(); });
+    Hsrc->setOnUpdateData([this] { return HsrcUpdateData(); });
+    connect(Hsrc, &DataSource::stateChanged, this, [this] { updateBillStates(); });
+    connect(Hsrc, &DataSource::dataChanged, this, &TEditNoteForm::HsrcDataChange);
+    connect(QueryHea, &DataSet::fieldChanged, this, &TEditNoteForm::QueryHeaFieldChanged);
+
+    connect(BtnNew, &QPushButton::clicked, this, &TEditNoteForm::btnNewClick);
+    connect(BtnEdit, &QPushButton::clicked, this, &TEditNoteForm::btnEditClick);
+    connect(BtnSave, &QPushButton::clicked, this, &TEditNoteForm::btnSaveClick);
+    connect(BtnDel, &QPushButton::clicked, this, &TEditNoteForm::btnDelClick);
+    connect(BtnCancel, &QPushButton::clicked, this, &TEditNoteForm::btnCancelClick);
+    connect(btnExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(PostButton, &QPushButton::clicked, this, &TEditNoteForm::PostButtonClick);
+    connect(RecheckButton, &QPushButton::clicked, this, &TEditNoteForm::RecheckButtonClick);
+    connect(DisButton, &QPushButton::clicked, this, &TEditNoteForm::DisButtonClick);
+    connect(BtnPrint, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Overlay); });
+    connect(PreviewFlatButton, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Preview); });
+    connect(FrPrintBtn, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Report); });
+    connect(this, &TEditNoteForm::printRequested, this, &TEditNoteForm::printBill);
+    updateBillStates();
+}
+
+TEditNoteForm::~TEditNoteForm()
+{
+    releaseDetailGrids();
+}
+
+QSqlDatabase TEditNoteForm::connection() const
+{
+    return QueryHea->connection();
+}
+
+QWidget *TEditNoteForm::buildButtonBar()
+{
+    auto *bar = new QWidget;
+    bar->setFixedHeight(36);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 2);
+    BtnNew = addButton(row, QStringLiteral("新增"), "BtnNew");
+    BtnCancel = addButton(row, QStringLiteral("取消"), "BtnCancel");
+    BtnSave = addButton(row, QStringLiteral("保存"), "BtnSave");
+    BtnEdit = addButton(row, QStringLiteral("修改"), "BtnEdit");
+    BtnDel = addButton(row, QStringLiteral("删除"), "BtnDel");
+    CopyButton = addButton(row, QStringLiteral("复制"), "CopyButton");
+    BtnPrint = addButton(row, QStringLiteral("套打"), "BtnPrint");
+    DesignBtn = addButton(row, QStringLiteral("设计"), "DesignBtn");
+    QueryBtn = addButton(row, QStringLiteral("数据"), "QueryBtn");
+    PreviewFlatButton = addButton(row, QStringLiteral("预览"), "PreviewFlatButton");
+    PostButton = addButton(row, QStringLiteral("审核"), "PostButton");
+    RecheckButton = addButton(row, QStringLiteral("复查"), "RecheckButton");
+    FrPrintBtn = addButton(row, QStringLiteral("打印"), "FrPrintBtn");
+    DisButton = addButton(row, QStringLiteral("作废"), "DisButton");
+    ConvertButton = addButton(row, QStringLiteral("转进帐单"), "ConvertButton");
+    CkdFlatButton = addButton(row, QStringLiteral("转快递单"), "CkdFlatButton");
+    btnExit = addButton(row, QStringLiteral("退出"), "btnExit");
+    row->addStretch(1);
+    BtnEdit->setEnabled(false);
+    BtnCancel->setEnabled(false);
+    return bar;
+}
+
+QWidget *TEditNoteForm::buildTopPanel()
+{
+    auto *panel = new QWidget;
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(4, 2, 4, 2);
+    auto shortEdit = [&](const char *name) {
+        auto *edit = new QLineEdit;
+        edit->setObjectName(QLatin1String(name));
+        edit->setFixedWidth(50);
+        return edit;
+    };
+    row->addWidget(new QLabel(QStringLiteral("单据类别")));
+    row->addWidget(NoteTypeComboBox = new QComboBox);
+    NoteTypeComboBox->setMinimumWidth(120);
+    row->addWidget(ChangeCheckBox = new QCheckBox(QStringLiteral("切换单据")));
+    row->addWidget(new QLabel(QStringLiteral("格式")));
+    row->addWidget(NoteListComboBox = new QComboBox);
+    NoteListComboBox->setMinimumWidth(160);
+    row->addWidget(new QLabel(QStringLiteral("横向偏移")));
+    row->addWidget(XShiftEdit = shortEdit("XShiftEdit"));
+    row->addWidget(new QLabel(QStringLiteral("毫米")));
+    row->addWidget(new QLabel(QStringLiteral("纵向偏移")));
+    row->addWidget(YShiftEdit = shortEdit("YShiftEdit"));
+    row->addWidget(new QLabel(QStringLiteral("毫米")));
+    row->addWidget(new QLabel(QStringLiteral("挡板位置")));
+    row->addWidget(XPanelPosEdit = shortEdit("XPanelPosEdit"));
+    row->addStretch(1);
+    connect(NoteListComboBox, &QComboBox::activated, this, [this] { formatPicked(); });
+    connect(NoteTypeComboBox, &QComboBox::activated, this, [this] { categoryPicked(); });
+    connect(ChangeCheckBox, &QCheckBox::clicked, this, [this] { switchBillFormat(); });
+    return panel;
+}
+
+QWidget *TEditNoteForm::buildSavedBillsPanel()
+{
+    auto *panel = new QWidget;
+    panel->setFixedWidth(175);
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    SelDBGrid = new DataGrid(panel);
+    SelDBGrid->setObjectName(QStringLiteral("SelDBGrid"));
+    SelDBGrid->setOptions(DBGridBrowseMode);
+    SelDBGrid->setDataSet(SelQuery);
+    column->addWidget(SelDBGrid);
+    return panel;
+}
+
+QWidget *TEditNoteForm::buildCentre()
+{
+    auto *area = new QWidget;
+    LeftMarginShape = marginShape(area, 50, 3500);
+    TopMarginShape = marginShape(area, 2500, 30);
+    PanelScrollBox = new QScrollArea(area);
+    PanelScrollBox->setObjectName(QStringLiteral("PanelScrollBox"));
+    PanelScrollBox->setWidgetResizable(false);
+    pnlPage = new QWidget;
+    pnlPage->setObjectName(QStringLiteral("pnlPage"));
+    pnlPage->move(0, 0);
+    imgBack = new QLabel(pnlPage);
+    imgBack->setObjectName(QStringLiteral("imgBack"));
+    imgBack->setScaledContents(false);
+    auto stamp = [&](const char *name, const QString &text) {
+        auto *label = new QLabel(text, pnlPage);
+        label->setObjectName(QLatin1String(name));
+        label->setStyleSheet(QStringLiteral("color: #D01010; border: 3px solid #D01010; border-radius: 8px;"
+                                            " font-size: 22pt; font-weight: bold; padding: 2px 10px;"));
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->adjustSize();
+        label->move(pnlPage->width() - label->width() - 20, 10);
+        label->hide();
+        return label;
+    };
+    PostImage = stamp("PostImage", QStringLiteral("已审核"));
+    DisImage = stamp("DisImage", QStringLiteral("作废"));
+    PanelScrollBox->setWidget(pnlPage);
+    PanelScrollBox->move(LeftMarginShape->width(), TopMarginShape->height());
+    return area;
+}
+
+void TEditNoteForm::ChangeEditPosition()
+{
+    // The page with a little room, no wider or higher than the space beside the margins.
+    const int availableWidth = width() - LeftMarginShape->width() - (DataListPanel->isVisible() ? DataListPanel->width() : 0);
+    const int availableHeight =
+        height() - buttonBar->height() - TopPanel->height() - TopMarginShape->height();
+    PanelScrollBox->resize(std::min(pnlPage->width() + 30, std::max(availableWidth, 0)),
+                           std::min(pnlPage->height() + 30, std::max(availableHeight, 0)));
+}
+
+void TEditNoteForm::WndProc(const WindowMessage &message)
+{
+    if (IsMessage(message, MsgOpenRefNo))
+        openRefNo(UnpackRefNoParam(message.LParam).refNo);
+    else if (IsMessage(message, MsgPreviewPrint))
+        Q_EMIT printRequested(PrintAction::PreviewPrint);
+    MessageReceiver::WndProc(message);
+}
+
+void TEditNoteForm::openRefNo(qint64 refNo)
+{
+    const QSqlDatabase db = connection();
+    const QVariantList key{QString::number(refNo)};
+    const QString category = SelTableStringValue(db, QStringLiteral("select NoteNameType from p_NoteList where RefNo = ?"), key);
+    const QString name = SelTableStringValue(db, QStringLiteral("select NoteName from p_NoteList where RefNo = ?"), key);
+    // 1 asks for a batch print only while a batch is waiting; otherwise it is the first bill.
+    const bool batch = iCurOpenAutoid == 1 && !arrBatchPrintid.isEmpty();
+    const qint64 billId = batch ? 0 : iCurOpenAutoid;
+
+    m_pickersActive = false;
+    {
+        const auto activeAgain = qScopeGuard([this] { m_pickersActive = true; });
+        m_baseKind = NoteBaseType(db, name);
+        fillFormatPickers(category, name);
+        if (name.compare(m_format.noteName, Qt::CaseInsensitive) != 0 || m_format.noteName.isEmpty())
+            CreateEditForm(name, true, billId, false, true);
+        else if (billId > 0)
+            OpenMainTable(billId);
+    }
+    if (batch) {
+        OpenMainTable(arrBatchPrintid.first());
+        Q_EMIT printRequested(PrintAction::Batch);
+    }
+}
+
+void TEditNoteForm::fillFormatPickers(const QString &category, const QString &noteName)
+{
+    const QSqlDatabase db = connection();
+    QStringList categories;
+    SqlAddPickList(db, QStringLiteral("select distinct NoteNameType from p_NoteList where NoteType = ?"), categories,
+                   {NoteBaseType(db, noteName)});
+    NoteTypeComboBox->clear();
+    NoteTypeComboBox->addItems(categories);
+    NoteTypeComboBox->setCurrentIndex(NoteTypeComboBox->findText(category));
+    QStringList names;
+    SqlAddPickList(db, QStringLiteral("select NoteName from p_NoteList where NoteNameType = ?"), names, {category});
+    NoteListComboBox->clear();
+    NoteListComboBox->addItems(names);
+    NoteListComboBox->setCurrentIndex(NoteListComboBox->findText(noteName));
+}
+
+void TEditNoteForm::formatPicked()
+{
+    if (m_pickersActive && !NoteListComboBox->currentText().isEmpty())
+        CreateEditForm(NoteListComboBox->currentText(), false, 0, true, true);
+}
+
+void TEditNoteForm::categoryPicked()
+{
+    QStringList names;
+    SqlAddPickList(connection(), QStringLiteral("select NoteName from p_NoteList where NoteNameType = ?"), names,
+                   {NoteTypeComboBox->currentText()});
+    NoteListComboBox->clear();
+    NoteListComboBox->addItems(names);
+    if (names.isEmpty())
+        return;
+    NoteListComboBox->setCurrentIndex(0);
+    const bool moveBill = ChangeCheckBox->isChecked();
+    CreateEditForm(names.first(), !moveBill, 0, moveBill, true);
+}
+
+void TEditNoteForm::switchBillFormat()
+{
+    if (NoteTypeComboBox->currentText() == m_format.noteNameType || !QueryHea->isActive())
+        return;
+    const QString name = NoteListComboBox->currentText();
+    if (!headerEdit())
+        return;
+    QueryHea->fieldByName(QStringLiteral("NoteName"))->setValue(name);
+    QueryHea->fieldByName(QStringLiteral("NoteTypeName"))->setValue(NoteTypeName(connection(), name));
+}
+
+void TEditNoteForm::closeEvent(QCloseEvent *event)
+{
+    if (QueryHea->isEditing()) {
+        ShowMsgHint(QStringLiteral("编辑状态下不能直接关闭窗口，请先取消操作或保存操作后再关闭"));
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}

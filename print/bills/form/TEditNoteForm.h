@@ -1,0 +1,195 @@
+#pragma once
+
+#include "bills/printing/BillPrintEngine.h"
+
+#include <memory>
+#include "bills/form/BillFormat.h"
+#include "core/messages/MessageReceiver.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <functional>
+#include <QPointer>
+#include <QWidget>
+
+class DataField;
+class DataGrid;
+class DataSet;
+class DataSource;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class TavFieldLink;
+class TtavCurrencyLabel;
+class TtavDBCurrencyEdit;
+struct EntryField;
+
+// The bill form: one bill of a format filled in over the picture of its paper form. A format
+// (template) gives the picture, the data table and one entry control per placed field; the
+// bill is a row of the data table (the header) with the rows of its detail grids.
+class TEditNoteForm : public QWidget, public MessageReceiver
+{
+    Q_OBJECT
+
+public:
+    explicit TEditNoteForm(QWidget *owner = nullptr);
+    ~TEditNoteForm() override;
+
+    void WndProc(const WindowMessage &message) override;
+
+    // Opens the format and builds its surface. openNewest: show the newest bill of the format;
+    // billId: then open that bill (0: none); rebind: move the current bill to this format;
+    // refreshList: refill the saved-bills list.
+    void CreateEditForm(const QString &noteName, bool openNewest, qint64 billId, bool rebind, bool refreshList);
+    // The header row with that id; -1: an empty header.
+    void OpenMainTable(qint64 id);
+    // Reopens every detail grid on the current header row.
+    void QueryHeaAfterScroll();
+    // The drop-down of the surface bound to the field (letter case ignored), or nullptr.
+    QComboBox *FindCompByFieldName(const QString &name) const;
+    void SetDropDownCityValue();
+    void SetGridTitleCenter();
+    void ChangeEditPosition();
+
+    DataSet *header() const { return QueryHea; }
+    DataSet *savedBills() const { return SelQuery; }
+    QWidget *page() const { return pnlPage; }
+    const BillFormat &format() const { return m_format; }
+    const QString &baseKind() const { return m_baseKind; }
+    int gridCount() const { return int(m_grids.size()); }
+    DataGrid *detailGrid(int index) const { return m_grids.at(index).grid; }
+    DataSet *detailQuery(int index) const { return m_grids.at(index).query; }
+
+    // The button bar.
+    QPushButton *BtnNew, *BtnCancel, *BtnSave, *BtnEdit, *BtnDel, *CopyButton, *BtnPrint, *DesignBtn, *QueryBtn,
+        *PreviewFlatButton, *PostButton, *RecheckButton, *FrPrintBtn, *DisButton, *ConvertButton, *CkdFlatButton,
+        *btnExit;
+    QComboBox *NoteTypeComboBox, *NoteListComboBox;
+    QCheckBox *ChangeCheckBox;
+    QLineEdit *XShiftEdit, *YShiftEdit, *XPanelPosEdit;
+    QLabel *PostImage, *DisImage;
+
+    enum class PrintAction { Overlay, Preview, Report, PreviewPrint, Batch };
+    Q_ENUM(PrintAction)
+
+Q_SIGNALS:
+    // 套打, 预览, 打印 and the preview window's print request: handled by the print engine.
+    void printRequested(TEditNoteForm::PrintAction action);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct DetailGrid
+    {
+        DataGrid *grid = nullptr;
+        DataSet *query = nullptr;
+        DataSource *source = nullptr;
+        QString table;
+        int tag = 0;
+        QString formula;
+    };
+
+    // Creation and layout (TEditNoteForm.cpp).
+    QWidget *buildButtonBar();
+    QWidget *buildTopPanel();
+    QWidget *buildSavedBillsPanel();
+    QWidget *buildCentre();
+    void openRefNo(qint64 refNo);
+    void fillFormatPickers(const QString &category, const QString &noteName);
+    void formatPicked();
+    void categoryPicked();
+    void switchBillFormat();
+
+    // The surface (TEditNoteFormSurface.cpp).
+    void RemoveFormAllComponent();
+    void releaseDetailGrids();
+    void showBackground();
+    void buildControl(const EntryField &field);
+    bool isTableColumn(const QString &column) const;
+    void bindOrMarkMissing(QWidget *control, const EntryField &field, const std::function<void()> &bind);
+    QWidget *createEditor(const EntryField &field);
+    QWidget *createDropDown(const EntryField &field);
+    QWidget *createDateEdit(const EntryField &field);
+    QWidget *createCheckGroup(const EntryField &field);
+    QWidget *createAmountBox(const EntryField &field);
+    QWidget *createSpacedString(const EntryField &field);
+    QWidget *createMultiTick(const EntryField &field, int tickKind);
+    void createDetailGrid(const EntryField &field);
+    void refreshRecordDisplay();
+
+    // Field entry (TEditNoteFormEntry.cpp).
+    void HsrcDataChange(DataField *field);
+    void QueryHeaFieldChanged(DataField *field);
+    void TavCurrencyChange(DataField *field);
+    void TableStrFieldChange(DataField *field);
+    void fillSpacedString(TtavCurrencyLabel *label, const QString &text);
+    void TavEditEnter(TtavCurrencyLabel *label);
+    void AmountEditClick(QLineEdit *edit);
+    void AmountEditOnExit(QLineEdit *edit);
+    void MultiCheckClick(QCheckBox *box);
+    void MultiCheckClick2(QCheckBox *box);
+    void SetMultiCheckValue();
+    void refillCities(QComboBox *province);
+    void RzDbEditButtonClick(QLineEdit *edit);
+    void DtlTableNewRecord(const DetailGrid &grid);
+    void DtlTableAfterPost(const DetailGrid &grid);
+    bool DetailDataUpdate(const DetailGrid &grid);
+    bool headerEdit();
+
+    // Printing (TEditNoteFormPrinting.cpp): 套打, 预览, the preview's request and batches.
+    void printBill(PrintAction action);
+    BillData billData() const;
+    BillPrintEngine &printEngine();
+    std::unique_ptr<BillPrintEngine> m_printEngine;
+
+    // Record lifecycle (TEditNoteFormLifecycle.cpp).
+    void btnNewClick();
+    void btnEditClick();
+    void btnSaveClick();
+    void btnDelClick();
+    void btnCancelClick();
+    void PostButtonClick();
+    void RecheckButtonClick();
+    void DisButtonClick();
+    void postBill(int sign);
+    void QueryHeaNewRecord();
+    bool QueryHeaBeforeEdit();
+    bool HsrcUpdateData();
+    void RefreshQueryForm();
+    void reopenSavedBills();
+
+    // Button states and stamps (TEditNoteFormStates.cpp).
+    void updateBillStates();
+
+    QSqlDatabase connection() const;
+
+    DataSet *QueryHea;
+    DataSource *Hsrc;
+    DataSet *SelQuery;
+    DataGrid *SelDBGrid;
+    QWidget *DataListPanel;
+    QWidget *buttonBar;
+    QWidget *TopPanel;
+    QWidget *centre;
+    QScrollArea *PanelScrollBox;
+    QWidget *pnlPage;
+    QLabel *imgBack;
+    QFrame *LeftMarginShape;
+    QFrame *TopMarginShape;
+
+    BillFormat m_format;
+    QString m_baseKind;
+    double m_zoomFactor = 1.0;
+    QList<DetailGrid> m_grids;
+    QPointer<QLineEdit> m_amountEntryEdit;
+    int m_amountBoxCounter = 0;
+    bool m_ready = true;
+    bool m_building = false;
+    bool m_pickersActive = true;
+};

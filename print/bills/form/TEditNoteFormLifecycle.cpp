@@ -1,0 +1,168 @@
+// New, edit, save, delete, cancel, audit, re-check and void of the bill shown.
+#include "bills/form/DataValid.h"
+#include "bills/form/StkProc.h"
+#include "bills/form/TEditNoteForm.h"
+
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/db/AdoFunc.h"
+#include "core/db/SqlName.h"
+#include "core/db/Transaction.h"
+#include "core/dbfun/DeleteNoteTable.h"
+#include "core/dbfun/SetDefaultValue.h"
+#include "core/globals/PubDm.h"
+#include "core/messages/MessageNames.h"
+#include "core/messages/WindowMessages.h"
+#include "core/printfun/NoteLookup.h"
+#include "gui/dialogs/MessageBoxes.h"
+#include "gui/dialogs/MessageSeam.h"
+
+#include <QDate>
+
+#include <exception>
+
+namespace {
+
+QMessageBox::StandardButton askWithTitle(const QString &title, const QString &text, QMessageBox::StandardButtons buttons)
+{
+    MessageRequest request;
+    request.icon = buttons == QMessageBox::Ok ? QMessageBox::Information : QMessageBox::Question;
+    request.title = title;
+    request.text = text;
+    request.buttons = buttons;
+    return MessageSeam::ask(request);
+}
+
+qint64 integerOf(const DataSet &set, const QString &name)
+{
+    const DataField *field = set.isActive() ? set.findField(name) : nullptr;
+    return field ? field->asInteger() : 0;
+}
+
+} // namespace
+
+void TEditNoteForm::btnNewClick()
+{
+    if (!QueryHea->isActive())
+        OpenMainTable(-1);
+    if (QueryHea->isActive())
+        QueryHea->append();
+}
+
+void TEditNoteForm::btnEditClick()
+{
+    headerEdit();
+}
+
+void TEditNoteForm::QueryHeaNewRecord()
+{
+    const QSqlDatabase db = connection();
+    QueryHea->fieldByName(QStringLiteral("RefNo"))->setValue(QString::number(GetBillSysNo(db)));
+    QueryHea->fieldByName(QStringLiteral("NoteName"))->setValue(m_format.noteName);
+    QueryHea->fieldByName(QStringLiteral("Flag"))->setValue(-1);
+    QueryHea->fieldByName(QStringLiteral("NoteTypeName"))->setValue(NoteTypeName(db, m_format.noteName));
+    m_baseKind = m_format.noteType;
+    for (DataField *field : QueryHea->fields())
+        if (field->kind() == FieldKind::Date || field->kind() == FieldKind::DateTime)
+            field->setValue(QDate::currentDate());
+    SetDefaultValue(*QueryHea);
+}
+
+bool TEditNoteForm::QueryHeaBeforeEdit()
+{
+    if (integerOf(*QueryHea, QStringLiteral("Flag")) != 1)
+        return true;
+    askWithTitle(QStringLiteral("提示"), QStringLiteral("已审核或者发货的单据不能修改，要先【复查】"), QMessageBox::Ok);
+    return false;
+}
+
+bool TEditNoteForm::HsrcUpdateData()
+{
+    const QString refusal = ProcMasterDataValid(connection(), *QueryHea);
+    if (refusal.isEmpty())
+        return true;
+    ShowMsgHint(refusal);
+    return false;
+}
+
+// Detail rows first, each grid's changes in one batch, then the header. A database error ends
+// the save without a word; what was written stays written.
+void TEditNoteForm::btnSaveClick()
+{
+    try {
+        for (const DetailGrid &grid : std::as_const(m_grids)) {
+            if (grid.query->isEditing() && !grid.query->post())
+                return;
+            grid.query->applyUpdates();
+        }
+        if (QueryHea->isEditing() && !QueryHea->post())
+            return;
+        // Read back by its id: a new bill was made on a header opened on no row.
+        OpenMainTable(integerOf(*QueryHea, QStringLiteral("id")));
+        RefreshQueryForm();
+    } catch (const std::exception &) {
+    }
+}
+
+void TEditNoteForm::btnDelClick()
+{
+    if (!QueryHea->isActive() || QueryHea->isEmpty() || !Confirm(QStringLiteral("是否删除当前记录？")))
+        return;
+    const QSqlDatabase db = connection();
+    const QString refNo = QueryHea->fieldByName(QStringLiteral("RefNo"))->asString();
+    const qint64 id = integerOf(*QueryHea, QStringLiteral("id"));
+    try {
+        Transaction tx(db);
+        DeleteNoteTable(db, m_format.dataTable, refNo, id);
+        ExecTmpQuery(db, QStringLiteral("delete from %1 where id = ?").arg(SqlName(m_format.dataTable)), {id});
+        tx.commit();
+    } catch (const std::exception &) {
+        return;  // rolled back: the bill stays
+    }
+    QueryHea->requery();
+    QueryHeaAfterScroll();
+    RefreshQueryForm();
+}
+
+void TEditNoteForm::btnCancelClick()
+{
+    if (!Confirm(QStringLiteral("是否取消当前的修改?")))
+        return;
+    for (const DetailGrid &grid : std::as_const(m_grids))
+        grid.query->cancel();
+    QueryHea->cancel();
+}
+
+void TEditNoteForm::PostButtonClick()
+{
+    postBill(1);
+}
+
+void TEditNoteForm::RecheckButtonClick()
+{
+    postBill(-1);
+}
+
+void TEditNoteForm::postBill(int sign)
+{
+    const QSqlDatabase db = connection();
+    const QString kind = NoteBaseType(db, QueryHea->fieldByName(QStringLiteral("NoteName"))->asString());
+    if (PostNote(db, kind, QueryHea->fieldByName(QStringLiteral("RefNo"))->asString(), sign))
+        OpenMainTable(integerOf(*QueryHea, QStringLiteral("id")));
+}
+
+void TEditNoteForm::DisButtonClick()
+{
+    if (askWithTitle(QStringLiteral("提示"), QStringLiteral("是否确认将该支票作废？"), QMessageBox::Ok | QMessageBox::Cancel)
+        != QMessageBox::Ok)
+        return;
+    const qint64 id = integerOf(*QueryHea, QStringLiteral("id"));
+    ExecTmpQuery(connection(), QStringLiteral("update %1 set dis = 1 where id = ?").arg(SqlName(m_format.dataTable)), {id});
+    OpenMainTable(id);
+}
+
+void TEditNoteForm::RefreshQueryForm()
+{
+    SendMessage(hDataQueryWindowsHandle, RegisterWindowMessage(MsgRefreshQuery), 0, 0);
+    reopenSavedBills();
+}

@@ -1,0 +1,52 @@
+// Which commands the bill shown allows, and its stamps.
+#include "bills/form/BillButtonStates.h"
+#include "bills/form/TEditNoteForm.h"
+
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "gui/grid/DataGrid.h"
+#include "gui/grid/SetFormControlStatus.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+void TEditNoteForm::updateBillStates()
+{
+    BillStateInput input;
+    input.editing = QueryHea->isEditing();
+    input.hasRow = QueryHea->isActive() && !QueryHea->isEmpty();
+    if (input.hasRow) {
+        const DataField *flag = QueryHea->findField(QStringLiteral("Flag"));
+        const DataField *dis = QueryHea->findField(QStringLiteral("dis"));
+        input.flag = flag ? int(flag->asInteger()) : 0;
+        input.dis = dis ? int(dis->asInteger()) : 0;
+    }
+    input.baseKind = m_baseKind;
+    const BillButtonStates states = BillButtonStatesFor(input);
+
+    for (QPushButton *button : {BtnNew, BtnPrint, DesignBtn, QueryBtn, CopyButton, btnExit})
+        button->setEnabled(states.browseCommands);
+    BtnSave->setEnabled(states.saveCancel);
+    BtnCancel->setEnabled(states.saveCancel);
+    for (QPushButton *button : {BtnEdit, BtnDel, PostButton})
+        button->setEnabled(states.editDeleteAudit);
+    RecheckButton->setEnabled(states.recheck);
+    DisButton->setVisible(states.voidVisible);
+    DisButton->setEnabled(states.voidEnabled);
+    CkdFlatButton->setVisible(states.waybillVisible);
+    FrPrintBtn->setVisible(states.printVisible);
+    FrPrintBtn->setEnabled(states.browseCommands);
+    ConvertButton->setVisible(states.convertVisible);
+    ConvertButton->setEnabled(states.browseCommands);
+
+    PostImage->setVisible(states.auditStamp);
+    DisImage->setVisible(states.voidStamp);
+    for (QLabel *stamp : {PostImage, DisImage}) {
+        stamp->move(std::max(pnlPage->width() - stamp->width() - 20, 0), 10);
+        stamp->raise();
+    }
+    for (const DetailGrid &grid : std::as_const(m_grids))
+        grid.grid->setEditTriggers(states.auditStamp ? QAbstractItemView::NoEditTriggers
+                                                     : QAbstractItemView::AllEditTriggers);
+    SetFormControlStatus(*QueryHea, this);
+}

@@ -1,0 +1,609 @@
+// Opening a format and building its entry surface over the picture.
+#include "bills/form/DataSetTavLink.h"
+#include "bills/pickers/RegionLists.h"
+#include "bills/form/SurfaceProperties.h"
+#include "bills/form/TEditNoteForm.h"
+#include "bills/form/EntryField.h"
+
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/dataset/DataSource.h"
+#include "core/db/AdoFunc.h"
+#include "core/db/SqlName.h"
+#include "core/db/TableCatalog.h"
+#include "core/dbfun/BillColumns.h"
+#include "core/dbfun/TableFieldChange.h"
+#include "core/grid/GridLayout.h"
+#include "core/globals/ProgramFolder.h"
+#include "core/printfun/Alignment.h"
+#include "core/printfun/FontInfo.h"
+#include "core/printfun/NoteLookup.h"
+#include "core/printfun/PrintUnits.h"
+#include "core/template/EditKindIndex.h"
+#include "gui/bfun/GridFieldDataChange.h"
+#include "gui/dataaware/CheckBoxLink.h"
+#include "gui/dataaware/ComboBoxLink.h"
+#include "gui/dataaware/DateEditLink.h"
+#include "gui/dataaware/LabelLink.h"
+#include "gui/dataaware/LineEditLink.h"
+#include "gui/dataaware/NullableDateEdit.h"
+#include "gui/dataaware/PlainTextEditLink.h"
+#include "gui/dataaware/RadioGroupLink.h"
+#include "gui/dbfun/DbGridColumns.h"
+#include "gui/dbfun/PickListDelegate.h"
+#include "gui/grid/DataGrid.h"
+#include "gui/grid/GridRoutines.h"
+#include "gui/picture/ShowEncTxtJpgImage.h"
+#include "gui/progress/TProcStepForm.h"
+#include "tav/TtavCurrencyLabel.h"
+#include "tav/TtavDBCurrencyEdit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
+
+namespace {
+
+Qt::Alignment horizontalAlignment(const QString &word)
+{
+    switch (GetAlignByStr(word)) {
+    case taRightJustify:
+        return Qt::AlignRight;
+    case taCenter:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
+Qt::Alignment verticalAlignment(const QString &word)
+{
+    switch (GetLabelVLayoutByStr(word)) {
+    case tlTop:
+        return Qt::AlignTop;
+    case tlBottom:
+        return Qt::AlignBottom;
+    default:
+        return Qt::AlignVCenter;
+    }
+}
+
+void setBackground(QWidget *control, const QString &colour)
+{
+    control->setStyleSheet(QStringLiteral("%1 { background-color: %2; }")
+                               .arg(QString::fromLatin1(control->metaObject()->className()), colour));
+}
+
+void applyFont(QWidget *control, const EntryField &field)
+{
+    if (const std::optional<QFont> font = DecodeFontInfo(field.fontName))
+        control->setFont(*font);
+}
+
+QStringList baseCodeList(const QSqlDatabase &db, const QString &listName)
+{
+    QStringList items;
+    if (IsTableExists(db, QStringLiteral("p_BaseCode")))
+        SqlAddPickList(db, QStringLiteral("select DmValue from p_BaseCode where DmName = ?"), items, {listName});
+    return items;
+}
+
+} // namespace
+
+void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qint64 billId, bool rebind, bool refreshList)
+{
+    const QSqlDatabase db = connection();
+    m_ready = false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TProcStepForm progress(this);
+    progress.SetMax(10);
+    progress.StartShow();
+    progress.IncStep(QStringLiteral("删除之前界面"));
+
+    releaseDetailGrids();
+    RemoveFormAllComponent();
+    m_format = LoadBillFormat(db, noteName);
+    m_format.noteName = m_format.exists ? m_format.noteName : noteName;
+    m_baseKind = NoteBaseType(db, noteName);
+    m_building = true;
+
+    auto *numberCaption = new QLabel(QStringLiteral("编号:"), pnlPage);
+    numberCaption->setGeometry(0, 0, 34, 16);
+    auto *number = new QLabel(pnlPage);
+    number->setObjectName(QStringLiteral("billNumber"));
+    number->setGeometry(34, 0, 30, 16);
+    new LabelLink(number, Hsrc, QStringLiteral("Id"));
+
+    XShiftEdit->setText(QString::number(m_format.xMove));
+    YShiftEdit->setText(QString::number(m_format.yMove));
+    XPanelPosEdit->setText(QString::number(m_format.xPanelPos));
+    m_zoomFactor = m_format.zoomFactor;
+
+    const QString kind = m_format.noteType;
+    ConvertButton->setText(kind == QStringLiteral("进账单") ? QStringLiteral("转支票") : QStringLiteral("转进账单"));
+    ConvertButton->setProperty("convertKind", kind == QStringLiteral("支票") ? 1 : kind == QStringLiteral("进账单") ? 2 : 0);
+    ConvertButton->setVisible(kind == QStringLiteral("支票") || kind == QStringLiteral("进账单"));
+    FrPrintBtn->setVisible(kind == QStringLiteral("送货单"));
+
+    if (m_format.exists) {
+        progress.IncStep(QStringLiteral("显示背景"));
+        showBackground();
+        if (openNewest)
+            OpenMainTable(SelTableIntValue(db,
+                                           QStringLiteral("select max(id) from %1 where NoteTypeName = ?").arg(SqlName(m_format.dataTable)),
+                                           {m_format.noteName}));
+        if (rebind && QueryHea->isActive() && headerEdit()) {
+            QueryHea->fieldByName(QStringLiteral("NoteName"))->setValue(m_format.noteName);
+            QueryHea->fieldByName(QStringLiteral("NoteTypeName"))->setValue(NoteTypeName(db, m_format.noteName));
+        }
+        if (billId != 0)
+            OpenMainTable(billId);
+        if (refreshList)
+            reopenSavedBills();
+    }
+
+    const QList<EntryField> fields = PlacedEntryFields(db, m_format.noteName, 0);
+    progress.SetMax(int(fields.size()));
+    m_amountEntryEdit = nullptr;
+    for (const EntryField &field : fields) {
+        progress.IncStep(field.dbFieldName);
+        if (field.needShow && field.editKind() >= 0)
+            buildControl(field);
+    }
+    QueryHeaAfterScroll();
+    m_ready = true;
+    progress.EndShow();
+    QApplication::restoreOverrideCursor();
+    m_building = false;
+
+    SetDropDownCityValue();
+    SetGridTitleCenter();
+    refreshRecordDisplay();
+    updateBillStates();
+}
+
+void TEditNoteForm::showBackground()
+{
+    const QString path = QDir(ProgramFolderPath()).filePath(QStringLiteral("images/") + m_format.imgFile);
+    if (!m_format.imgFile.isEmpty() && QFileInfo(path).isFile()) {
+        const QSize size = ShowEncTxtJpgImage(path, imgBack);
+        imgBack->setGeometry(0, 0, size.width(), size.height());
+        pnlPage->resize(size);
+    }
+    PanelScrollBox->move(MarginToPix(m_format.xMove) + LeftMarginShape->width(),
+                         MarginToPix(m_format.yMove) + TopMarginShape->height());
+    ChangeEditPosition();
+}
+
+void TEditNoteForm::OpenMainTable(qint64 id)
+{
+    QueryHea->close();
+    if (m_format.dataTable.isEmpty())
+        return;
+    const QString table = SqlName(m_format.dataTable);
+    if (id == -1)
+        QueryHea->setSql(QStringLiteral("select * from %1 where 1=2").arg(table));
+    else
+        QueryHea->setSql(QStringLiteral("select * from %1 where id = ?").arg(table), {id});
+    QueryHea->open();
+    // The kind of the bill shown; an empty header keeps the format's.
+    const DataField *noteName = QueryHea->findField(QStringLiteral("NoteName"));
+    m_baseKind = QueryHea->isEmpty() || !noteName ? m_format.noteType : NoteBaseType(connection(), noteName->asString());
+    for (const QString &amount : {QStringLiteral("金额"), QStringLiteral("小计"), QStringLiteral("合计金额")})
+        if (DataField *field = QueryHea->findField(amount))
+            field->setDisplayFormat(QStringLiteral("0.00"));
+    QueryHeaAfterScroll();
+    refreshRecordDisplay();
+    updateBillStates();
+}
+
+void TEditNoteForm::reopenSavedBills()
+{
+    SelQuery->close();
+    SelQuery->setSql(QStringLiteral("select a.id, a.RefNo, a.NoteName from %1 a join p_NoteList b on a.NoteName = b.NoteName"
+                                    " where b.NoteType = ? order by a.id desc")
+                         .arg(SqlName(m_format.dataTable)),
+                     {m_baseKind});
+    SelQuery->open();
+    SelQuery->fieldByName(QStringLiteral("id"))->setDisplayLabel(QStringLiteral("编号"));
+    SelQuery->fieldByName(QStringLiteral("NoteName"))->setDisplayLabel(QStringLiteral("单据"));
+    SelQuery->fieldByName(QStringLiteral("RefNo"))->setVisible(false);
+    SelDBGrid->setColumnWidth(SelDBGrid->columnOfField(QStringLiteral("id")), 55);
+    SelDBGrid->setColumnWidth(SelDBGrid->columnOfField(QStringLiteral("NoteName")), 96);
+    SetDbGridTitleCenter(SelDBGrid);
+}
+
+void TEditNoteForm::QueryHeaAfterScroll()
+{
+    const DataField *refNo = QueryHea->isActive() ? QueryHea->findField(QStringLiteral("RefNo")) : nullptr;
+    for (const DetailGrid &grid : std::as_const(m_grids)) {
+        grid.query->close();
+        grid.query->setSql(QStringLiteral("select * from %1 where Refno = ?").arg(SqlName(grid.table)),
+                           {refNo ? refNo->asString() : QString()});
+        grid.query->open();
+    }
+}
+
+void TEditNoteForm::releaseDetailGrids()
+{
+    for (const DetailGrid &grid : std::as_const(m_grids)) {
+        delete grid.grid;
+        delete grid.source;
+        delete grid.query;
+    }
+    m_grids.clear();
+}
+
+void TEditNoteForm::RemoveFormAllComponent()
+{
+    const QList<QWidget *> controls = pnlPage->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (auto it = controls.crbegin(); it != controls.crend(); ++it) {
+        if (*it == imgBack || *it == PostImage || *it == DisImage)
+            continue;
+        delete *it;
+    }
+    imgBack->clear();
+}
+
+bool TEditNoteForm::isTableColumn(const QString &column) const
+{
+    return !column.isEmpty() && GetTableFieldType(connection(), m_format.dataTable, column) != ColumnKind::None;
+}
+
+// Binds the control when its field is a column of the data table; otherwise it stays unbound
+// and red, so the faulty template shows.
+void TEditNoteForm::bindOrMarkMissing(QWidget *control, const EntryField &field, const std::function<void()> &bind)
+{
+    if (isTableColumn(field.dbFieldName))
+        bind();
+    else
+        setBackground(control, QStringLiteral("#FF0000"));
+}
+
+void TEditNoteForm::buildControl(const EntryField &field)
+{
+    QWidget *control = nullptr;
+    switch (field.editKind()) {
+    case ekEditor:
+    case ekMemo:
+        control = createEditor(field);
+        break;
+    case ekPicker: {
+        auto *edit = new QLineEdit(pnlPage);
+        edit->setAlignment(horizontalAlignment(field.xAlign));
+        setBackground(edit, QStringLiteral("#FF80FF"));
+        edit->setProperty(kPickFieldsProperty, field.pickSetFields);
+        edit->setProperty(kPickListProperty, field.pickListName);
+        QAction *pick = edit->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), QLineEdit::TrailingPosition);
+        connect(pick, &QAction::triggered, this, [this, edit] { RzDbEditButtonClick(edit); });
+        bindOrMarkMissing(edit, field, [&] { new LineEditLink(edit, Hsrc, field.dbFieldName); });
+        control = edit;
+        break;
+    }
+    case ekDropDown:
+        control = createDropDown(field);
+        break;
+    case ekDate:
+        control = createDateEdit(field);
+        break;
+    case ekTextDisplay: {
+        auto *label = new QLabel(pnlPage);
+        label->setAlignment(horizontalAlignment(field.xAlign) | Qt::AlignVCenter);
+        label->setAutoFillBackground(true);
+        setBackground(label, QStringLiteral("#F2F2F2"));
+        bindOrMarkMissing(label, field, [&] { new LabelLink(label, Hsrc, field.dbFieldName); });
+        control = label;
+        break;
+    }
+    case ekPlainText: {
+        auto *label = new QLabel(field.caption, pnlPage);
+        label->setAlignment(horizontalAlignment(field.xAlign) | verticalAlignment(field.yAlign));
+        setBackground(label, QStringLiteral("#F2F2F2"));
+        control = label;
+        break;
+    }
+    case ekCheckGroup:
+        control = createCheckGroup(field);
+        break;
+    case ekGrid:
+        createDetailGrid(field);
+        return;
+    case ekTick: {
+        auto *box = new QCheckBox(field.caption, pnlPage);
+        bindOrMarkMissing(box, field, [&] { new CheckBoxLink(box, Hsrc, field.dbFieldName); });
+        control = box;
+        break;
+    }
+    case ekAmount:
+        control = createAmountBox(field);
+        break;
+    case ekSpacedString:
+        control = createSpacedString(field);
+        break;
+    case ekMultiTick:
+        control = createMultiTick(field, 0);
+        break;
+    case ekMultiTick2:
+        control = createMultiTick(field, 1);
+        break;
+    default:
+        return;
+    }
+    if (!control)
+        return;
+    control->setGeometry(field.x, field.y, field.width, field.height);
+    control->setProperty(kFieldProperty, field.dbFieldName);
+    control->setProperty(kKindProperty, field.editKind());
+    control->setObjectName(QStringLiteral("%1_%2").arg(field.editType).arg(field.tag));
+    if (field.editKind() <= ekPlainText || field.editKind() == ekSpacedString)
+        applyFont(control, field);
+    control->show();
+}
+
+QWidget *TEditNoteForm::createEditor(const EntryField &field)
+{
+    if (field.editKind() == ekMemo || field.multiLine) {
+        auto *memo = new QPlainTextEdit(pnlPage);
+        memo->setLineWrapMode(field.editKind() == ekMemo ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        setBackground(memo, QStringLiteral("#FFFBF0"));
+        bindOrMarkMissing(memo, field, [&] { new PlainTextEditLink(memo, Hsrc, field.dbFieldName); });
+        return memo;
+    }
+    auto *edit = new QLineEdit(pnlPage);
+    edit->setAlignment(horizontalAlignment(field.xAlign));
+    edit->setFrame(false);
+    setBackground(edit, QStringLiteral("#FFFBF0"));
+    bindOrMarkMissing(edit, field, [&] { new LineEditLink(edit, Hsrc, field.dbFieldName); });
+    // A capital amount of a table that takes amounts in figures: the edit shows the capitals and
+    // switches to the figures while it is clicked into.
+    const QString capitalSuffix = QStringLiteral("_金额大写");
+    if (field.dbFieldName.contains(capitalSuffix)) {
+        const QString amountField = QString(field.dbFieldName).remove(capitalSuffix);
+        const bool figures = !SqlTableIsEmpty(connection(),
+                                              QStringLiteral("select 1 from p_Tables a join p_TableFields b on a.RefNo = b.RefNo"
+                                                             " where a.bAmtNumInput = 1 and b.flag = 1 and a.TableName = ?"
+                                                             " and b.FieldName = ?"),
+                                              {m_format.dataTable, amountField});
+        if (figures) {
+            edit->setReadOnly(true);
+            edit->setProperty(kAmountFieldProperty, amountField);
+            edit->installEventFilter(this);
+            m_amountEntryEdit = edit;
+        }
+    }
+    return edit;
+}
+
+QWidget *TEditNoteForm::createDropDown(const EntryField &field)
+{
+    auto *box = new QComboBox(pnlPage);
+    box->setEditable(true);
+    setBackground(box, QStringLiteral("#EDF8B7"));
+    const bool province = field.dropDownName == QStringLiteral("省");
+    box->addItems(province ? ProvinceList(connection()) : baseCodeList(connection(), field.dropDownName));
+    box->setInsertPolicy(QComboBox::NoInsert);
+    if (province) {
+        box->setProperty(kCityFieldProperty, field.dropRelComp);
+        connect(box, &QComboBox::activated, this, [this, box] { refillCities(box); });
+    }
+    bindOrMarkMissing(box, field, [&] { new ComboBoxLink(box, Hsrc, field.dbFieldName); });
+    return box;
+}
+
+QWidget *TEditNoteForm::createDateEdit(const EntryField &field)
+{
+    auto *edit = new NullableDateEdit(pnlPage);
+    edit->setCalendarPopup(true);
+    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    edit->setAlignment(horizontalAlignment(field.xAlign));
+    setBackground(edit, QStringLiteral("#80FFFF"));
+    bindOrMarkMissing(edit, field, [&] { new DateEditLink(edit, Hsrc, field.dbFieldName); });
+    return edit;
+}
+
+QWidget *TEditNoteForm::createCheckGroup(const EntryField &field)
+{
+    auto *frame = new QFrame(pnlPage);
+    setBackground(frame, QStringLiteral("#FF8000"));
+    const QStringList items = CheckItemsOf(SelTableStringValue(
+        connection(),
+        QStringLiteral("select b.CheckItems from p_tables a join p_TableFields b on a.RefNo = b.RefNo"
+                       " where a.TableName = ? and b.FieldName = ?"),
+        {m_format.dataTable, field.dbFieldName}));
+    const int columns = field.checkRadioCols > 0 ? field.checkRadioCols : std::max(int(items.size()), 1);
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(2, 0, 2, 0);
+    auto *group = new QButtonGroup(frame);
+    for (int i = 0; i < items.size(); ++i) {
+        auto *button = new QRadioButton(items.at(i), frame);
+        group->addButton(button, i);
+        grid->addWidget(button, i / columns, i % columns);
+    }
+    bindOrMarkMissing(frame, field, [&] { new RadioGroupLink(group, Hsrc, field.dbFieldName); });
+    return frame;
+}
+
+QWidget *TEditNoteForm::createAmountBox(const EntryField &field)
+{
+    if (field.dbFieldName.isEmpty())
+        return nullptr;
+    auto link = std::make_unique<DataSetTavLink>();
+    DataSetTavLink *fieldLink = link.get();
+    auto *box = new TtavDBCurrencyEdit(std::move(link), pnlPage);
+    box->SetCtl3D(false);
+    box->SetBorderStyle(TavBorderStyle::None);
+    box->SetFocusedColor(Qt::white);
+    box->SetDigitalNumber(field.digitalCount > 0 ? field.digitalCount : 10);
+    box->SetDecimalNumber(field.fitParam >= 0 ? field.fitParam : 2);
+    if (const std::optional<QFont> font = DecodeFontInfo(field.fontName))
+        box->setFont(*font);
+    box->setProperty("amountBox", ++m_amountBoxCounter);
+    if (!isTableColumn(field.dbFieldName)) {
+        box->SetColor(Qt::red);
+        return box;
+    }
+    box->SetDataSource(Hsrc);
+    box->SetDataField(field.dbFieldName);
+    // Every typed change is written at once, so the capitals and boxes follow each keystroke;
+    // a change the header refuses (an audited bill) shows the stored value again.
+    connect(box, &TtavCustomCurrencyEdit::OnChange, this, [this, fieldLink] {
+        if (QueryHea->isEditing())
+            fieldLink->UpdateRecord();
+        else
+            fieldLink->Reset();
+    });
+    if (field.multiLine) {
+        auto *places = new TtavCurrencyLabel(pnlPage);
+        places->SetCtl3D(false);
+        places->SetDigitalNumber(box->DigitalNumber());
+        places->SetDecimalNumber(box->DecimalNumber());
+        places->setGeometry(field.x, field.y - field.height + 5, field.width, field.height - 4);
+        places->show();
+    }
+    return box;
+}
+
+QWidget *TEditNoteForm::createSpacedString(const EntryField &field)
+{
+    if (field.dbFieldName.isEmpty())
+        return nullptr;
+    auto *label = new TtavCurrencyLabel(pnlPage);
+    label->SetCtl3D(false);
+    label->SetDigitalNumber(std::max(field.digitalCount, 1));
+    label->SetDecimalNumber(0);
+    label->SetDecimalSeparatorColor(QColor(0xC0, 0xC0, 0xC0));
+    label->SetKilobitSeparatorColor(QColor(0xC0, 0xC0, 0xC0));
+    label->SetDecimalSymbols({});
+    label->SetDigitalSymbols({QString()});
+    if (isTableColumn(field.dbFieldName))
+        label->installEventFilter(this);
+    else
+        label->SetColor(Qt::red);
+    return label;
+}
+
+QWidget *TEditNoteForm::createMultiTick(const EntryField &field, int tickKind)
+{
+    auto *box = new QCheckBox(field.caption, pnlPage);
+    box->setAttribute(Qt::WA_TranslucentBackground);
+    box->setStyleSheet(QStringLiteral("QCheckBox::indicator { background-color: #FFFF00; }"));
+    box->setProperty(kTickKindProperty, tickKind);
+    connect(box, &QCheckBox::clicked, this, [this, box, tickKind] {
+        if (tickKind == 0)
+            MultiCheckClick(box);
+        else
+            MultiCheckClick2(box);
+    });
+    return box;
+}
+
+void TEditNoteForm::createDetailGrid(const EntryField &field)
+{
+    const QSqlDatabase db = connection();
+    DetailGrid grid;
+    grid.table = field.dbFieldName;
+    grid.tag = field.tag;
+    grid.formula = field.gridCal;
+    grid.query = new DataSet(this);
+    grid.query->setObjectName(QStringLiteral("ListQuery_%1").arg(m_grids.size() + 1));
+    grid.query->setConnection(db);
+    grid.query->setCachedUpdates(true);
+    grid.query->setTag(field.tag);
+    grid.query->setSql(QStringLiteral("select * from %1 where 1=2").arg(SqlName(grid.table)));
+    grid.query->open();
+    grid.source = new DataSource(grid.query, this);
+    grid.grid = new DataGrid(pnlPage);
+    grid.grid->setObjectName(QStringLiteral("GRID_%1_%2").arg(field.refNo).arg(field.tag));
+    grid.grid->setGeometry(field.x, field.y - field.gridTitleH, field.width, field.height + field.gridTitleH);
+    grid.grid->setDataSet(grid.query);
+    grid.grid->setTitleHeight(field.gridTitleH);
+    grid.grid->setFrameShape(QFrame::NoFrame);
+    grid.grid->verticalHeader()->setDefaultSectionSize(field.height / std::max(field.gridLineNum, 1));
+
+    const QList<EntryField> columns = PlacedEntryFields(db, m_format.noteName, field.tag);
+    QStringList sums;
+    QStringList shown;
+    for (const EntryField &column : columns) {
+        if (!column.sumField.isEmpty())
+            sums.append(QStringLiteral("%1:sum").arg(column.dbFieldName));
+        if (!column.needShow || !grid.query->findField(column.dbFieldName))
+            continue;
+        shown.append(column.dbFieldName.toLower());
+        grid.query->findField(column.dbFieldName)->setDisplayLabel(column.caption);
+    }
+    for (DataField *dataField : grid.query->fields())
+        dataField->setVisible(shown.contains(dataField->name().toLower()));
+    GridLayout layout;
+    for (const EntryField &column : columns)
+        if (shown.contains(column.dbFieldName.toLower()))
+            layout.columns.append({column.dbFieldName, column.width, true});
+    grid.grid->applyGridLayout(layout);
+    for (const EntryField &column : columns) {
+        const int index = grid.grid->columnOfField(column.dbFieldName);
+        if (index >= 0 && column.editType == QStringLiteral("下拉选择"))
+            grid.grid->setItemDelegateForColumn(index, new PickListDelegate(baseCodeList(db, column.dropDownName), grid.grid));
+    }
+    SetDbGridSumList(grid.grid, sums.join(QLatin1Char(';')));
+
+    grid.query->setOnNewRecord([this, index = m_grids.size()](DataSet &) { DtlTableNewRecord(m_grids.at(index)); });
+    grid.source->setOnUpdateData([this, index = m_grids.size()] { return DetailDataUpdate(m_grids.at(index)); });
+    connect(grid.query, &DataSet::stateChanged, this, [this](DataSet::State state) {
+        if (state == DataSet::State::Edit || state == DataSet::State::Insert)
+            headerEdit();
+    });
+    connect(grid.query, &DataSet::afterPost, this, [this, index = m_grids.size()] { DtlTableAfterPost(m_grids.at(index)); });
+    connect(grid.query, &DataSet::fieldChanged, this, [this, index = m_grids.size()](DataField *changed) {
+        const DetailGrid &detail = m_grids.at(index);
+        if (changed->name() == QStringLiteral("小计"))
+            TableFieldChange(*detail.query, detail.table, changed);
+        if (!detail.formula.isEmpty())
+            GridFieldDataChange(*detail.grid, detail.formula, changed);
+    });
+    grid.grid->show();
+    m_grids.append(grid);
+}
+
+void TEditNoteForm::SetGridTitleCenter()
+{
+    for (const DetailGrid &grid : std::as_const(m_grids))
+        SetDbGridTitleCenter(grid.grid);
+}
+
+QComboBox *TEditNoteForm::FindCompByFieldName(const QString &name) const
+{
+    for (QComboBox *box : pnlPage->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly))
+        if (box->property(kFieldProperty).toString().compare(name, Qt::CaseInsensitive) == 0)
+            return box;
+    return nullptr;
+}
+
+void TEditNoteForm::SetDropDownCityValue()
+{
+    for (QComboBox *box : pnlPage->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly))
+        if (box->property(kCityFieldProperty).isValid())
+            refillCities(box);
+}
+
+// Ticks, amount boxes and spaced strings show the current record (spaced strings only once the
+// surface is built).
+void TEditNoteForm::refreshRecordDisplay()
+{
+    SetMultiCheckValue();
+    TavCurrencyChange(nullptr);
+    if (!m_building)
+        TableStrFieldChange(nullptr);
+}
