@@ -1,3 +1,4 @@
+#include "helpers/PdfWords.h"
 #include "helpers/PrintFixture.h"
 #include "ExternalTool.h"
 #include "MessageScript.h"
@@ -15,36 +16,6 @@ namespace {
 
 constexpr int kPrinterDpi = 300;
 constexpr double kMmPerInch = 25.4;
-constexpr double kPointsPerMm = 72.0 / kMmPerInch;
-
-// One word of a printed page as poppler reads it back, in millimetres from the sheet's corner.
-struct PrintedWord
-{
-    int page = 0;
-    QString text;
-    QRectF mm;
-};
-
-QList<PrintedWord> wordsOf(const QString &pdf)
-{
-    const ToolRun run = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (run.exitCode != 0)
-        qFatal("pdftotext failed: %s", run.errors.constData());
-    QList<PrintedWord> words;
-    int page = 0;
-    static const QRegularExpression tag(QString::fromLatin1(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    for (const QRegularExpressionMatch &m : tag.globalMatch(QString::fromUtf8(run.output))) {
-        if (m.captured(0).startsWith(QLatin1String("<page"))) {
-            ++page;
-            continue;
-        }
-        const QRectF points(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-        words.append({page, m.captured(5), QRectF(points.topLeft() / kPointsPerMm, points.size() / kPointsPerMm)});
-    }
-    return words;
-}
 
 // Millimetres on paper of a picture coordinate: the picture's own dots per inch, plus the
 // calibration offset.
@@ -122,7 +93,7 @@ private:
         BillPrintEngine paper = engine();
         if (!paper.printOnPaper(PrintFixture::kNoteName, m_fixture->bill(billId)))
             qFatal("refused");
-        return wordsOf(m_pdf);
+        return PdfWords(m_pdf);
     }
 
 private Q_SLOTS:
@@ -234,7 +205,7 @@ private Q_SLOTS:
 
         QStringList payees;
         int pages = 0;
-        for (const PrintedWord &word : wordsOf(m_pdf)) {
+        for (const PrintedWord &word : PdfWords(m_pdf)) {
             pages = std::max(pages, word.page);
             // The payee's box: the first line, left of the amount boxes.
             if (word.mm.top() < paperMm(70) && word.mm.left() < paperMm(400))

@@ -90,10 +90,14 @@ TEditNoteForm::TEditNoteForm(QWidget *owner) : QWidget(owner), MessageReceiver(t
     connect(PostButton, &QPushButton::clicked, this, &TEditNoteForm::PostButtonClick);
     connect(RecheckButton, &QPushButton::clicked, this, &TEditNoteForm::RecheckButtonClick);
     connect(DisButton, &QPushButton::clicked, this, &TEditNoteForm::DisButtonClick);
+    connect(ConvertButton, &QPushButton::clicked, this, &TEditNoteForm::ConvertButtonClick);
+    connect(CopyButton, &QPushButton::clicked, this, &TEditNoteForm::CopyButtonClick);
+    connect(CkdFlatButton, &QPushButton::clicked, this, &TEditNoteForm::CkdFlatButtonClick);
     connect(BtnPrint, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Overlay); });
     connect(PreviewFlatButton, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Preview); });
     connect(FrPrintBtn, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Report); });
     connect(this, &TEditNoteForm::printRequested, this, &TEditNoteForm::printBill);
+    setUpPageLayout();
     updateBillStates();
 }
 
@@ -129,6 +133,7 @@ QWidget *TEditNoteForm::buildButtonBar()
     DisButton = addButton(row, QStringLiteral("作废"), "DisButton");
     ConvertButton = addButton(row, QStringLiteral("转进帐单"), "ConvertButton");
     CkdFlatButton = addButton(row, QStringLiteral("转快递单"), "CkdFlatButton");
+    ChequeRegisterButton = addButton(row, QStringLiteral("支票管理"), "ChequeRegisterButton");
     btnExit = addButton(row, QStringLiteral("退出"), "btnExit");
     row->addStretch(1);
     BtnEdit->setEnabled(false);
@@ -180,6 +185,7 @@ QWidget *TEditNoteForm::buildSavedBillsPanel()
     SelDBGrid->setOptions(DBGridBrowseMode);
     SelDBGrid->setDataSet(SelQuery);
     column->addWidget(SelDBGrid);
+    column->addWidget(buildListButtons());
     return panel;
 }
 
@@ -217,12 +223,28 @@ QWidget *TEditNoteForm::buildCentre()
 
 void TEditNoteForm::ChangeEditPosition()
 {
-    // The page with a little room, no wider or higher than the space beside the margins.
-    const int availableWidth = width() - LeftMarginShape->width() - (DataListPanel->isVisible() ? DataListPanel->width() : 0);
-    const int availableHeight =
-        height() - buttonBar->height() - TopPanel->height() - TopMarginShape->height();
+    // The page with a little room, no wider or higher than the page area left of its offset,
+    // so the area follows the window's size.
+    const int availableWidth = centre->width() - PanelScrollBox->x();
+    const int availableHeight = centre->height() - PanelScrollBox->y();
     PanelScrollBox->resize(std::min(pnlPage->width() + 30, std::max(availableWidth, 0)),
                            std::min(pnlPage->height() + 30, std::max(availableHeight, 0)));
+}
+
+int TEditNoteForm::leftMargin() const
+{
+    return LeftMarginShape->width();
+}
+
+int TEditNoteForm::topMargin() const
+{
+    return TopMarginShape->height();
+}
+
+void TEditNoteForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    ChangeEditPosition();
 }
 
 void TEditNoteForm::WndProc(const WindowMessage &message)

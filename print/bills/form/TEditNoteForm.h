@@ -4,6 +4,9 @@
 
 #include <memory>
 #include "bills/form/BillFormat.h"
+#include "bills/form/layout/FormatLayoutStore.h"
+#include "bills/form/layout/PageOffset.h"
+#include "bills/form/layout/PageZoom.h"
 #include "core/messages/MessageReceiver.h"
 
 #include <QList>
@@ -22,10 +25,14 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QMenu;
 class QScrollArea;
+class QToolButton;
+class PageNudgeKeys;
 class TavFieldLink;
 class TtavCurrencyLabel;
 class TtavDBCurrencyEdit;
+struct ConvertedBill;
 struct EntryField;
 
 // The bill form: one bill of a format filled in over the picture of its paper form. A format
@@ -63,11 +70,20 @@ public:
     int gridCount() const { return int(m_grids.size()); }
     DataGrid *detailGrid(int index) const { return m_grids.at(index).grid; }
     DataSet *detailQuery(int index) const { return m_grids.at(index).query; }
+    double zoomFactor() const { return m_zoom.factor(); }
+    QScrollArea *pageScrollBox() const { return PanelScrollBox; }
+    int leftMargin() const;
+    int topMargin() const;
+    PageNudgeKeys *nudgeKeys() const { return m_nudgeKeys; }
+    // The format menu of 套打 and 预览 while it is open.
+    QMenu *formatMenu() const { return PopupMenuPrint; }
 
     // The button bar.
     QPushButton *BtnNew, *BtnCancel, *BtnSave, *BtnEdit, *BtnDel, *CopyButton, *BtnPrint, *DesignBtn, *QueryBtn,
         *PreviewFlatButton, *PostButton, *RecheckButton, *FrPrintBtn, *DisButton, *ConvertButton, *CkdFlatButton,
-        *btnExit;
+        *btnExit, *ChequeRegisterButton;
+    // The saved-bill list's buttons: previous, next, zoom in, zoom out, restore.
+    QToolButton *Image1, *Image2, *Image4, *Image3, *Image5;
     QComboBox *NoteTypeComboBox, *NoteListComboBox;
     QCheckBox *ChangeCheckBox;
     QLineEdit *XShiftEdit, *YShiftEdit, *XPanelPosEdit;
@@ -82,6 +98,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -105,6 +122,45 @@ private:
     void formatPicked();
     void categoryPicked();
     void switchBillFormat();
+
+    // Amounts and focus (TEditNoteFormAmountGuard.cpp).
+    bool amountHasCapitals(const QString &field) const;
+    QString amountFieldOf(const QObject *control) const;
+    bool refusesMinusKey(QObject *watched, QEvent *event) const;
+    void guardAmountBoxes();
+    void focusFirstField();
+
+    // Detail lines (TEditNoteFormDetailLines.cpp).
+    void setUpDetailGrid(int index, const QList<EntryField> &columns);
+    bool detailLinesLocked() const;
+    bool addDetailLine(int index, bool atCursor);
+    void deleteDetailLine(int index);
+    void GridOnEditBtnClick(int index, const EntryField &column);
+    void finishGridEditing(bool commit);
+
+    // Bills made from the bill shown (TEditNoteFormConversions.cpp).
+    bool hasBillRow() const;
+    qint64 currentBillId() const;
+    void showConvertedBill(const ConvertedBill &bill);
+    void ConvertButtonClick();
+    void CopyButtonClick();
+    void CkdFlatButtonClick();
+
+    // Fitting the page (TEditNoteFormLayout.cpp).
+    enum class ZoomStep { In, Out, Restore };
+    QWidget *buildListButtons();
+    void setUpPageLayout();
+    bool offsetEditKeyReleased(QObject *watched, QEvent *event);
+    void offsetTyped(OffsetAxis axis, const QString &text, bool movePage);
+    void nudgePage(NudgeDirection direction);
+    void showFormatLayout();
+    void placePage();
+    void rememberBaseGeometry();
+    void applyZoom();
+    void zoomPage(ZoomStep step);
+    void openSavedBill();
+    void stepSavedBill(int step);
+    void openOnThisFormat(int menuId);
 
     // The surface (TEditNoteFormSurface.cpp).
     void RemoveFormAllComponent();
@@ -144,6 +200,8 @@ private:
 
     // Printing (TEditNoteFormPrinting.cpp): 套打, 预览, the preview's request and batches.
     void printBill(PrintAction action);
+    void showFormatMenu(PrintAction action, const QStringList &formats);
+    void printWithFormat(PrintAction action, const QString &noteName, bool autoSave);
     BillData billData() const;
     BillPrintEngine &printEngine();
     std::unique_ptr<BillPrintEngine> m_printEngine;
@@ -185,7 +243,10 @@ private:
 
     BillFormat m_format;
     QString m_baseKind;
-    double m_zoomFactor = 1.0;
+    PageZoom m_zoom;
+    PageOffset m_offset;
+    PageNudgeKeys *m_nudgeKeys = nullptr;
+    QMenu *PopupMenuPrint = nullptr;
     QList<DetailGrid> m_grids;
     QPointer<QLineEdit> m_amountEntryEdit;
     int m_amountBoxCounter = 0;

@@ -146,6 +146,10 @@ void TEditNoteForm::AmountEditOnExit(QLineEdit *edit)
 
 bool TEditNoteForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (offsetEditKeyReleased(watched, event))
+        return false;
+    if (refusesMinusKey(watched, event))
+        return true;
     if (auto *label = qobject_cast<TtavCurrencyLabel *>(watched); label && event->type() == QEvent::MouseButtonPress) {
         TavEditEnter(label);
         return true;

@@ -43,10 +43,15 @@ qint64 integerOf(const DataSet &set, const QString &name)
 
 void TEditNoteForm::btnNewClick()
 {
+    if (!m_format.exists)
+        return;
     if (!QueryHea->isActive())
         OpenMainTable(-1);
-    if (QueryHea->isActive())
-        QueryHea->append();
+    if (!QueryHea->isActive() || !QueryHea->append())
+        return;
+    // A new bill starts without lines, and the clerk types into its first field.
+    QueryHeaAfterScroll();
+    focusFirstField();
 }
 
 void TEditNoteForm::btnEditClick()
@@ -89,6 +94,7 @@ bool TEditNoteForm::HsrcUpdateData()
 // the save without a word; what was written stays written.
 void TEditNoteForm::btnSaveClick()
 {
+    finishGridEditing(true);
     try {
         for (const DetailGrid &grid : std::as_const(m_grids)) {
             if (grid.query->isEditing() && !grid.query->post())
@@ -128,9 +134,14 @@ void TEditNoteForm::btnCancelClick()
 {
     if (!Confirm(QStringLiteral("是否取消当前的修改?")))
         return;
-    for (const DetailGrid &grid : std::as_const(m_grids))
+    finishGridEditing(false);
+    // Lines typed into the abandoned bill go with it; a later save must not write them.
+    for (const DetailGrid &grid : std::as_const(m_grids)) {
         grid.query->cancel();
+        grid.query->cancelUpdates();
+    }
     QueryHea->cancel();
+    QueryHeaAfterScroll();
 }
 
 void TEditNoteForm::PostButtonClick()

@@ -3,12 +3,16 @@
 
 #include "bills/cheques/ChequePrintCheck.h"
 #include "bills/history/PrinterSetupSeam.h"
+#include "bills/printing/CategoryFormats.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/WindowHandles.h"
 #include "core/printfun/ParaSwitch.h"
 #include "gui/dialogs/MessageSeam.h"
+
+#include <QMenu>
+#include <QPushButton>
 
 BillPrintEngine &TEditNoteForm::printEngine()
 {
@@ -28,11 +32,9 @@ BillData TEditNoteForm::billData() const
 
 void TEditNoteForm::printBill(PrintAction action)
 {
-    const QSqlDatabase db = connection();
-    const QString noteName = m_format.noteName;
     switch (action) {
     case PrintAction::Overlay: {
-        const DataField *refNo = QueryHea->findField(QStringLiteral("RefNo"));
+        const DataField *refNo = QueryHea->isActive() ? QueryHea->findField(QStringLiteral("RefNo")) : nullptr;
         if (!refNo || refNo->asString().trimmed().isEmpty()) {
             MessageRequest request;
             request.icon = QMessageBox::NoIcon;
@@ -40,26 +42,22 @@ void TEditNoteForm::printBill(PrintAction action)
             MessageSeam::ask(request);
             return;
         }
-        if (!PrinterSetupSeam::ask(this))
-            return;
         [[fallthrough]];
     }
     case PrintAction::Preview: {
-        if (!WriteCheckNoStatus(db, noteName, *QueryHea))
-            return;
-        if (ParaSwitchIsOn(db, QStringLiteral("打印时是否自动保存")) && QueryHea->isEditing())
-            btnSaveClick();
-        if (action == PrintAction::Preview)
-            printEngine().preview(noteName, billData());
+        const QStringList formats = CategoryFormats(connection(), m_format.noteName);
+        if (formats.size() > 1)
+            showFormatMenu(action, formats);
         else
-            printEngine().printOnPaper(noteName, billData());
+            printWithFormat(action, m_format.noteName, true);
         return;
     }
     case PrintAction::PreviewPrint:
-        printEngine().printOnPaper(printEngine().lastPrintedFormat(), billData());
+        if (printEngine().followFormatPaper(printEngine().lastPrintedFormat()))
+            printEngine().printOnPaper(printEngine().lastPrintedFormat(), billData());
         return;
     case PrintAction::Batch:
-        printEngine().printBatch(noteName, arrBatchPrintid, [this](qint64 billId) {
+        printEngine().printBatch(m_format.noteName, arrBatchPrintid, [this](qint64 billId) {
             OpenMainTable(billId);
             return billData();
         });
@@ -68,4 +66,36 @@ void TEditNoteForm::printBill(PrintAction action)
         // The report list is not part of this program yet.
         return;
     }
+}
+
+// Every format of the category, the open one included; nothing prints until one is chosen.
+void TEditNoteForm::showFormatMenu(PrintAction action, const QStringList &formats)
+{
+    delete PopupMenuPrint;
+    PopupMenuPrint = new QMenu(this);
+    PopupMenuPrint->setObjectName(QStringLiteral("PopupMenuPrint"));
+    for (const QString &name : formats) {
+        QAction *item = PopupMenuPrint->addAction(name);
+        item->setData(name);
+        connect(item, &QAction::triggered, this, [this, action, name] { printWithFormat(action, name, false); });
+    }
+    QPushButton *button = action == PrintAction::Preview ? PreviewFlatButton : BtnPrint;
+    PopupMenuPrint->popup(button->mapToGlobal(QPoint(5, button->height())));
+}
+
+// The paper follows the format before the printer dialog shows; the cheque number is checked
+// and the bill saved (direct path only, when the switch says so) before anything is drawn.
+void TEditNoteForm::printWithFormat(PrintAction action, const QString &noteName, bool autoSave)
+{
+    const QSqlDatabase db = connection();
+    if (action == PrintAction::Overlay && (!printEngine().followFormatPaper(noteName) || !PrinterSetupSeam::ask(this)))
+        return;
+    if (!WriteCheckNoStatus(db, noteName, *QueryHea))
+        return;
+    if (autoSave && ParaSwitchIsOn(db, QStringLiteral("打印时是否自动保存")) && QueryHea->isEditing())
+        btnSaveClick();
+    if (action == PrintAction::Preview)
+        printEngine().preview(noteName, billData());
+    else
+        printEngine().printOnPaper(noteName, billData());
 }

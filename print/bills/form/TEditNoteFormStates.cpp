@@ -26,6 +26,11 @@ void TEditNoteForm::updateBillStates()
 
     for (QPushButton *button : {BtnNew, BtnPrint, DesignBtn, QueryBtn, CopyButton, btnExit})
         button->setEnabled(states.browseCommands);
+    PreviewFlatButton->setEnabled(true);
+    // Without a format there is no table to write into, nothing to design or print.
+    if (!m_format.exists)
+        for (QPushButton *button : {BtnNew, BtnPrint, DesignBtn, CopyButton, PreviewFlatButton})
+            button->setEnabled(false);
     BtnSave->setEnabled(states.saveCancel);
     BtnCancel->setEnabled(states.saveCancel);
     for (QPushButton *button : {BtnEdit, BtnDel, PostButton})
@@ -41,12 +46,16 @@ void TEditNoteForm::updateBillStates()
 
     PostImage->setVisible(states.auditStamp);
     DisImage->setVisible(states.voidStamp);
-    for (QLabel *stamp : {PostImage, DisImage}) {
-        stamp->move(std::max(pnlPage->width() - stamp->width() - 20, 0), 10);
-        stamp->raise();
-    }
+    // Both stamps in the top right corner, the void stamp below the audit stamp, so both read.
+    PostImage->move(std::max(pnlPage->width() - PostImage->width() - 20, 0), 10);
+    DisImage->move(std::max(pnlPage->width() - DisImage->width() - 20, 0), PostImage->geometry().bottom() + 12);
+    PostImage->raise();
+    DisImage->raise();
+    ChequeRegisterButton->setVisible(m_baseKind == QStringLiteral("支票"));
+    // Moving between cells opens no editor; a click on the current cell, a key or F2 does.
+    constexpr QAbstractItemView::EditTriggers lineEntry = QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                                                        | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed;
     for (const DetailGrid &grid : std::as_const(m_grids))
-        grid.grid->setEditTriggers(states.auditStamp ? QAbstractItemView::NoEditTriggers
-                                                     : QAbstractItemView::AllEditTriggers);
+        grid.grid->setEditTriggers(states.auditStamp ? QAbstractItemView::NoEditTriggers : lineEntry);
     SetFormControlStatus(*QueryHea, this);
 }

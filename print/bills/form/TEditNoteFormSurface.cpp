@@ -22,6 +22,7 @@
 #include "core/template/EditKindIndex.h"
 #include "gui/bfun/GridFieldDataChange.h"
 #include "gui/dataaware/CheckBoxLink.h"
+#include "gui/dialogs/MessageBoxes.h"
 #include "gui/dataaware/ComboBoxLink.h"
 #include "gui/dataaware/DateEditLink.h"
 #include "gui/dataaware/LabelLink.h"
@@ -127,11 +128,11 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
     number->setObjectName(QStringLiteral("billNumber"));
     number->setGeometry(34, 0, 30, 16);
     new LabelLink(number, Hsrc, QStringLiteral("Id"));
+    // Made after the page is shown: they show only when told.
+    numberCaption->show();
+    number->show();
 
-    XShiftEdit->setText(QString::number(m_format.xMove));
-    YShiftEdit->setText(QString::number(m_format.yMove));
-    XPanelPosEdit->setText(QString::number(m_format.xPanelPos));
-    m_zoomFactor = m_format.zoomFactor;
+    showFormatLayout();
 
     const QString kind = m_format.noteType;
     ConvertButton->setText(kind == QStringLiteral("进账单") ? QStringLiteral("转支票") : QStringLiteral("转进账单"));
@@ -154,6 +155,11 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
             OpenMainTable(billId);
         if (refreshList)
             reopenSavedBills();
+    } else {
+        // Nothing of the previous format may stay open: a save would write there.
+        QueryHea->close();
+        SelQuery->close();
+        imgBack->clear();
     }
 
     const QList<EntryField> fields = PlacedEntryFields(db, m_format.noteName, 0);
@@ -164,6 +170,10 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
         if (field.needShow && field.editKind() >= 0)
             buildControl(field);
     }
+    guardAmountBoxes();
+    rememberBaseGeometry();
+    if (!m_zoom.isIdentity())
+        applyZoom();
     QueryHeaAfterScroll();
     m_ready = true;
     progress.EndShow();
@@ -174,6 +184,9 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
     SetGridTitleCenter();
     refreshRecordDisplay();
     updateBillStates();
+    if (!m_format.exists)
+        ShowMsgHint(noteName.trimmed().isEmpty() ? QStringLiteral("这类单据还没有单据格式，请先在【模板设计】中建立格式")
+                                                 : QStringLiteral("单据格式“%1”不存在，请先在【模板设计】中建立格式").arg(noteName));
 }
 
 void TEditNoteForm::showBackground()
@@ -184,9 +197,7 @@ void TEditNoteForm::showBackground()
         imgBack->setGeometry(0, 0, size.width(), size.height());
         pnlPage->resize(size);
     }
-    PanelScrollBox->move(MarginToPix(m_format.xMove) + LeftMarginShape->width(),
-                         MarginToPix(m_format.yMove) + TopMarginShape->height());
-    ChangeEditPosition();
+    placePage();
 }
 
 void TEditNoteForm::OpenMainTable(qint64 id)
@@ -499,8 +510,11 @@ QWidget *TEditNoteForm::createSpacedString(const EntryField &field)
 QWidget *TEditNoteForm::createMultiTick(const EntryField &field, int tickKind)
 {
     auto *box = new QCheckBox(field.caption, pnlPage);
+    // The tick box itself yellow, drawn by the style, so its tick shows.
     box->setAttribute(Qt::WA_TranslucentBackground);
-    box->setStyleSheet(QStringLiteral("QCheckBox::indicator { background-color: #FFFF00; }"));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0x00));
+    box->setPalette(palette);
     box->setProperty(kTickKindProperty, tickKind);
     connect(box, &QCheckBox::clicked, this, [this, box, tickKind] {
         if (tickKind == 0)
@@ -575,6 +589,7 @@ void TEditNoteForm::createDetailGrid(const EntryField &field)
     });
     grid.grid->show();
     m_grids.append(grid);
+    setUpDetailGrid(int(m_grids.size()) - 1, columns);
 }
 
 void TEditNoteForm::SetGridTitleCenter()

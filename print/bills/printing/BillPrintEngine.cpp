@@ -1,8 +1,11 @@
 #include "bills/printing/BillPrintEngine.h"
 
 #include "bills/printing/BillLayout.h"
+#include "bills/printing/FormatPaper.h"
 #include "bills/printing/PaperLayout.h"
 #include "bills/printing/PaperPrintJob.h"
+#include "bills/printing/PaperScale.h"
+#include "bills/printing/PrintRefusal.h"
 #include "bills/printing/PrintTemplate.h"
 #include "bills/printing/TemplatePicture.h"
 #include "bills/printing/TPreviewForm.h"
@@ -50,11 +53,24 @@ bool BillPrintEngine::refusedWith(const std::function<void()> &work)
     }
 }
 
+void BillPrintEngine::requireFit(const PrintTemplate &tpl) const
+{
+    const QString refusal = PaperFitRefusal(tpl.noteName, StoredPaperInches(tpl), printer().pageLayout());
+    if (!refusal.isEmpty())
+        throw PrintRefusal(refusal);
+}
+
+bool BillPrintEngine::followFormatPaper(const QString &noteName)
+{
+    return !refusedWith([&] { ApplyFormatPaper(printer(), StoredPaperInches(LoadPrintTemplate(m_db, noteName))); });
+}
+
 bool BillPrintEngine::printOnPaper(const QString &noteName, const BillData &bill)
 {
     m_lastFormat = noteName;
     return !refusedWith([&] {
         const PrintTemplate tpl = LoadPrintTemplate(m_db, noteName);
+        requireFit(tpl);
         const QList<PrintItem> items = PaperPrintItems(tpl, bill, targetOf(printer(), tpl));
         PaperPrintJob job(printer());
         job.printPage(items);
@@ -92,6 +108,7 @@ bool BillPrintEngine::printBatch(const QString &noteName, const QList<qint64> &b
     progress.StartShow();
     const bool refused = refusedWith([&] {
         const PrintTemplate tpl = LoadPrintTemplate(m_db, noteName);
+        ApplyFormatPaper(printer(), StoredPaperInches(tpl));
         const PaperScale scale = PaperScaleFor(tpl, targetOf(printer(), tpl));
         PaperPrintJob job(printer());
         for (qsizetype i = 0; i < billIds.size(); ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bills/printing/BillData.h"
+#include "bills/printing/PrintTemplate.h"
 #include "bills/printing/TPreviewForm.h"
 #include "core/globals/WindowHandle.h"
 
@@ -28,11 +29,17 @@ public:
     // The printer paper goes to; CurrentPrinter() unless set.
     void setPrinter(QPrinter *printer) { m_printer = printer; }
 
-    // One bill as a document of its own.
+    // Sets the printer's page to the format's paper (its size and orientation, no margins);
+    // before the printer dialog shows. False, with the reason shown, when the format has no
+    // readable paper size.
+    bool followFormatPaper(const QString &noteName);
+    // One bill as a document of its own, on the printer's page as it is; a format that does
+    // not fit on that page is refused rather than printed cut off.
     bool printOnPaper(const QString &noteName, const BillData &bill);
     // One bill in a new preview window, shown at once.
     bool preview(const QString &noteName, const BillData &bill);
-    // The bills one after another, one page each, in one document, with the format given;
+    // The bills one after another, one page each, in one document, with the format given, on
+    // the format's paper;
     // `openBill` makes a bill the current one and gives its data. Serves the batch request:
     // iCurOpenAutoid goes back to 0.
     bool printBatch(const QString &noteName, const QList<qint64> &billIds,
@@ -45,6 +52,7 @@ public:
 
 private:
     QPrinter &printer() const;
+    void requireFit(const PrintTemplate &tpl) const;
     bool refusedWith(const std::function<void()> &work);
 
     QSqlDatabase m_db;

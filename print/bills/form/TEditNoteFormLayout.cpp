@@ -1,0 +1,234 @@
+// Fitting the page to the paper and the screen: calibration offsets, the paper guide, Ctrl+arrow
+// nudges, zoom, the saved-bill list and the links to the designer and the history query.
+#include "bills/form/TEditNoteForm.h"
+
+#include "bills/form/layout/FormatLayoutStore.h"
+#include "bills/form/layout/PageNudgeKeys.h"
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/globals/PubDm.h"
+#include "core/messages/MessageNames.h"
+#include "core/messages/RefNoParam.h"
+#include "core/messages/WindowMessages.h"
+#include "core/printfun/PrintUnits.h"
+#include "gui/grid/DataGrid.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kDesignerMenuId = 20035;
+constexpr int kHistoryMenuId = 20055;
+constexpr int kChequeRegisterMenuId = 20065;
+
+constexpr char kBaseGeometry[] = "baseGeometry";
+constexpr char kBaseFont[] = "baseFont";
+constexpr char kBaseRowHeight[] = "baseRowHeight";
+
+QToolButton *listButton(QHBoxLayout *row, QStyle::StandardPixmap icon, const QString &tip, const char *name)
+{
+    auto *button = new QToolButton;
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(button->style()->standardIcon(icon));
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(button);
+    return button;
+}
+
+QToolButton *textButton(QHBoxLayout *row, const QString &text, const QString &tip, const char *name)
+{
+    QToolButton *button = listButton(row, QStyle::SP_CustomBase, tip, name);
+    button->setIcon(QIcon());
+    button->setText(text);
+    return button;
+}
+
+} // namespace
+
+QWidget *TEditNoteForm::buildListButtons()
+{
+    auto *bar = new QWidget;
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(2);
+    Image1 = listButton(row, QStyle::SP_ArrowUp, QStringLiteral("上一条数据"), "Image1");
+    Image2 = listButton(row, QStyle::SP_ArrowDown, QStringLiteral("下一条数据"), "Image2");
+    Image4 = textButton(row, QStringLiteral("＋"), QStringLiteral("录入界面放大"), "Image4");
+    Image3 = textButton(row, QStringLiteral("－"), QStringLiteral("录入界面缩小"), "Image3");
+    Image5 = textButton(row, QStringLiteral("1:1"), QStringLiteral("录入界面恢复原状"), "Image5");
+    row->addStretch(1);
+    connect(Image1, &QToolButton::clicked, this, [this] { stepSavedBill(-1); });
+    connect(Image2, &QToolButton::clicked, this, [this] { stepSavedBill(1); });
+    connect(Image4, &QToolButton::clicked, this, [this] { zoomPage(ZoomStep::In); });
+    connect(Image3, &QToolButton::clicked, this, [this] { zoomPage(ZoomStep::Out); });
+    connect(Image5, &QToolButton::clicked, this, [this] { zoomPage(ZoomStep::Restore); });
+    return bar;
+}
+
+void TEditNoteForm::setUpPageLayout()
+{
+    XPanelPosEdit->setValidator(new QIntValidator(-99999, 99999, XPanelPosEdit));
+    connect(XShiftEdit, &QLineEdit::textEdited, this, [this](const QString &text) { offsetTyped(OffsetAxis::Horizontal, text, false); });
+    connect(YShiftEdit, &QLineEdit::textEdited, this, [this](const QString &text) { offsetTyped(OffsetAxis::Vertical, text, false); });
+    connect(XPanelPosEdit, &QLineEdit::textEdited, this, [this](const QString &text) {
+        bool ok = false;
+        const int position = text.toInt(&ok);
+        if (ok && !m_building && m_format.exists)
+            StorePaperGuide(connection(), m_format.noteName, position);
+    });
+    XShiftEdit->installEventFilter(this);
+    YShiftEdit->installEventFilter(this);
+
+    m_nudgeKeys = new PageNudgeKeys(this);
+    connect(m_nudgeKeys, &PageNudgeKeys::nudged, this, &TEditNoteForm::nudgePage);
+
+    connect(SelDBGrid, &QAbstractItemView::doubleClicked, this, [this] { openSavedBill(); });
+    connect(DesignBtn, &QPushButton::clicked, this, [this] { openOnThisFormat(kDesignerMenuId); });
+    connect(QueryBtn, &QPushButton::clicked, this, [this] { openOnThisFormat(kHistoryMenuId); });
+    connect(ChequeRegisterButton, &QPushButton::clicked, this,
+            [] { SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), kChequeRegisterMenuId, 0); });
+}
+
+// Key release in an offset edit: store and move the page.
+bool TEditNoteForm::offsetEditKeyReleased(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyRelease || (watched != XShiftEdit && watched != YShiftEdit))
+        return false;
+    auto *edit = static_cast<QLineEdit *>(watched);
+    offsetTyped(edit == XShiftEdit ? OffsetAxis::Horizontal : OffsetAxis::Vertical, edit->text(), true);
+    return true;
+}
+
+void TEditNoteForm::offsetTyped(OffsetAxis axis, const QString &text, bool movePage)
+{
+    const std::optional<double> mm = OffsetFromText(text);
+    if (!mm || m_building || !m_format.exists)
+        return;
+    (axis == OffsetAxis::Horizontal ? m_offset.xMm : m_offset.yMm) = *mm;
+    StoreFormatOffset(connection(), m_format.noteName, axis, *mm);
+    if (movePage)
+        placePage();
+}
+
+void TEditNoteForm::nudgePage(NudgeDirection direction)
+{
+    if (!m_format.exists)
+        return;
+    m_offset = NudgedOffset(m_offset, direction);
+    XShiftEdit->setText(OffsetText(m_offset.xMm));
+    YShiftEdit->setText(OffsetText(m_offset.yMm));
+    StoreFormatOffset(connection(), m_format.noteName, OffsetAxis::Horizontal, m_offset.xMm);
+    StoreFormatOffset(connection(), m_format.noteName, OffsetAxis::Vertical, m_offset.yMm);
+    placePage();
+}
+
+void TEditNoteForm::showFormatLayout()
+{
+    m_offset = {StoredOffset(m_format.xMove), StoredOffset(m_format.yMove)};
+    XShiftEdit->setText(OffsetText(m_offset.xMm));
+    YShiftEdit->setText(OffsetText(m_offset.yMm));
+    XPanelPosEdit->setText(QString::number(m_format.xPanelPos));
+    m_zoom = PageZoom(m_format.zoomFactor);
+}
+
+// One screen pixel of page movement is 0.5 mm.
+void TEditNoteForm::placePage()
+{
+    PanelScrollBox->move(MarginToPix(m_offset.xMm) + LeftMarginShape->width(),
+                         MarginToPix(m_offset.yMm) + TopMarginShape->height());
+    ChangeEditPosition();
+}
+
+// Remembers what every control of a newly built surface looks like at 1.0; zooming always
+// starts from there.
+void TEditNoteForm::rememberBaseGeometry()
+{
+    const QPixmap picture = imgBack->pixmap();
+    pnlPage->setProperty(kBaseGeometry, QRect(QPoint(), picture.isNull() ? pnlPage->size() : picture.size()));
+    for (QWidget *control : pnlPage->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control == PostImage || control == DisImage)
+            continue;
+        control->setProperty(kBaseGeometry, control->geometry());
+        control->setProperty(kBaseFont, control->font());
+        if (auto *grid = qobject_cast<DataGrid *>(control))
+            grid->setProperty(kBaseRowHeight, grid->verticalHeader()->defaultSectionSize());
+    }
+}
+
+void TEditNoteForm::applyZoom()
+{
+    imgBack->setScaledContents(!m_zoom.isIdentity());
+    pnlPage->resize(m_zoom.scaled(pnlPage->property(kBaseGeometry).toRect().size()));
+    for (QWidget *control : pnlPage->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QVariant base = control->property(kBaseGeometry);
+        if (!base.isValid())
+            continue;
+        control->setGeometry(m_zoom.scaled(base.toRect()));
+        control->setFont(m_zoom.scaled(control->property(kBaseFont).value<QFont>()));
+        if (auto *grid = qobject_cast<DataGrid *>(control))
+            grid->verticalHeader()->setDefaultSectionSize(std::max(m_zoom.scaled(grid->property(kBaseRowHeight).toInt()), 1));
+    }
+    updateBillStates();  // the stamps keep their corner
+    ChangeEditPosition();
+}
+
+void TEditNoteForm::zoomPage(ZoomStep step)
+{
+    if (!m_format.exists)
+        return;
+    switch (step) {
+    case ZoomStep::In:
+        m_zoom.zoomIn();
+        break;
+    case ZoomStep::Out:
+        m_zoom.zoomOut();
+        break;
+    case ZoomStep::Restore:
+        m_zoom.restore();
+        break;
+    }
+    applyZoom();
+    StoreZoomFactor(connection(), m_format.noteName, m_zoom.factor());
+}
+
+// A bill of the list: in its own format when that is another one.
+void TEditNoteForm::openSavedBill()
+{
+    if (!SelQuery->isActive() || SelQuery->isEmpty() || QueryHea->isEditing())
+        return;
+    const qint64 id = SelQuery->fieldByName(QStringLiteral("id"))->asInteger();
+    const QString noteName = SelQuery->fieldByName(QStringLiteral("NoteName"))->asString();
+    if (noteName.compare(m_format.noteName, Qt::CaseInsensitive) != 0) {
+        CreateEditForm(noteName, false, id, false, false);
+    } else {
+        OpenMainTable(id);
+    }
+}
+
+void TEditNoteForm::stepSavedBill(int step)
+{
+    if (QueryHea->isEditing() || !SelQuery->isActive() || SelQuery->isEmpty())
+        return;
+    if (step < 0 ? SelQuery->recNo() <= 1 : SelQuery->recNo() >= SelQuery->recordCount())
+        return;
+    SelQuery->moveBy(step);
+    openSavedBill();
+}
+
+void TEditNoteForm::openOnThisFormat(int menuId)
+{
+    if (!m_format.exists)
+        return;
+    SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), menuId, PackRefNoParam(m_format.refNo.toLongLong()));
+}
