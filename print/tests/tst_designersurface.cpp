@@ -87,6 +87,14 @@ private Q_SLOTS:
         QVERIFY(!m_host->properties->isVisible());
         QVERIFY(m_host->templatePanel->isVisible());
         QVERIFY(!surface()->hasUnsavedChanges());
+        // Another picture (an import) keeps the fields.
+        QImage other(300, 200, QImage::Format_RGB32);
+        other.fill(Qt::yellow);
+        QVERIFY(other.save(m_fixture->file(QStringLiteral("images/other.jpg")), "JPEG"));
+        surface()->showPicture(QStringLiteral("other.jpg"));
+        QCOMPARE(surface()->pictureSize(), QSize(300, 200));
+        QCOMPARE(surface()->page()->size(), QSize(300, 200));
+        QCOMPARE(surface()->controls().size(), 14);
         QVERIFY(!surface()->openTemplate(QStringLiteral("999999")));
         QVERIFY(surface()->controls().isEmpty());
     }
