@@ -2,7 +2,7 @@
 #include "bills/form/TEditNoteForm.h"
 
 #include "bills/cheques/ChequePrintCheck.h"
-#include "bills/history/PrinterSetupSeam.h"
+#include "gui/dialogs/PrinterSetupSeam.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/globals/PubDm.h"
