@@ -12,6 +12,7 @@
 #include "core/report/ReportLayout.h"
 #include "core/report/ReportPainter.h"
 #include "core/report/ReportText.h"
+#include "gui/report/ReportDesignSurface.h"
 #include "gui/report/TReportDesignerForm.h"
 
 #include <QPdfWriter>
@@ -355,10 +356,14 @@ private Q_SLOTS:
         const QString path = m_folder->file(QStringLiteral("Reports/新报表.Rep"));
         TReportDesignerForm designer(EmptyReportDefinition(data.aliases()), data, path, m_folder->path());
         designer.insertField(QStringLiteral("出货单明细"), QStringLiteral("金额"));
+        // A field of no data band goes where the user points.
+        designer.surface()->select(ReportBandKind::ReportTitle);
         designer.insertField(QStringLiteral("公司资料"), QStringLiteral("公司名称"));
         QVERIFY(designer.isModified());
         QVERIFY(designer.save());
         const ReportDefinition saved = LoadReportFile(path);
+        QCOMPARE(saved.band(ReportBandKind::DetailData)->items.size(), 1);
+        QCOMPARE(saved.band(ReportBandKind::ReportTitle)->items.size(), 1);
         QCOMPARE(saved.band(ReportBandKind::DetailData)->items.first().text, QStringLiteral("[出货单明细.\"金额\"]"));
         QCOMPARE(saved.band(ReportBandKind::ReportTitle)->items.first().text, QStringLiteral("[公司资料.\"公司名称\"]"));
         QCOMPARE(saved, designer.definition());

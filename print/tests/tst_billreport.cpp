@@ -42,6 +42,9 @@ private:
         ExecTmpQuery(CurAdo, field, {500, 0, QStringLiteral("明细"), QStringLiteral("出货单明细"), QStringLiteral("表格"), 220, 400});
         ExecTmpQuery(CurAdo, field, {1001, 500, QStringLiteral("品名"), QStringLiteral("品名"), QStringLiteral("编辑器"), 0, 100});
         ExecTmpQuery(CurAdo, field, {1002, 500, QStringLiteral("金额"), QStringLiteral("小计"), QStringLiteral("编辑器"), 1, 100});
+        ExecTmpQuery(CurAdo, field, {1003, 500, QStringLiteral("产品编号"), QStringLiteral("产品编号"), QStringLiteral("编辑器"), 2, 100});
+        // Lines must name a known product.
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into Bs_ProdList (PartNo, PartName, PartSpec, Unit) values ('P1', '螺丝', 'M6', '盒')"));
     }
 
     TEditNoteForm &openFormat(qint64 refNo)
@@ -83,6 +86,7 @@ private Q_SLOTS:
         form.header()->fieldByName(QStringLiteral("收货单位"))->setValue(QStringLiteral("上海联华超市"));
         DataSet *lines = form.detailQuery(0);
         QVERIFY(lines->append());
+        lines->fieldByName(QStringLiteral("产品编号"))->setValue(QStringLiteral("P1"));
         lines->fieldByName(QStringLiteral("品名"))->setValue(QStringLiteral("螺丝"));
         lines->fieldByName(QStringLiteral("小计"))->setValue(QStringLiteral("12.5"));
         QVERIFY(lines->post());

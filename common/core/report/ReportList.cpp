@@ -93,7 +93,15 @@ ReportList::ReportList(const QString &reportsFolder, const QString &formName)
 QString ReportList::definitionPath(int index) const
 {
     // A list file edited by hand never reaches outside the folder.
-    return QDir(m_folder).filePath(QFileInfo(m_entries.at(index).repFileName.trimmed()).fileName());
+    const QString name = QFileInfo(m_entries.at(index).repFileName.trimmed()).fileName();
+    const QDir folder(m_folder);
+    if (name.isEmpty() || folder.exists(name))
+        return folder.filePath(name);
+    // Lists made where file names ignore letter case may name an existing file in another case.
+    for (const QString &existing : folder.entryList(QDir::Files))
+        if (sameFileName(existing, name))
+            return folder.filePath(existing);
+    return folder.filePath(name);
 }
 
 QString ReportList::nameFault(const NewReportEntry &entry, const QString &duplicateText) const

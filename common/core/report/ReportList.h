@@ -48,6 +48,8 @@ public:
     const QList<ReportListEntry> &entries() const { return m_entries; }
     const QString &path() const { return m_path; }
     const QString &folder() const { return m_folder; }
+    // The entry's definition file in the folder; an existing file whose name differs only in
+    // letter case is taken for it.
     QString definitionPath(int index) const;
 
     // Each returns the refusal to show, or the empty text when the entry was added.

@@ -33,7 +33,7 @@ TReportDesignerForm::TReportDesignerForm(const ReportDefinition &definition, con
 {
     setWindowTitle(QStringLiteral("报表设计 - %1").arg(QFileInfo(filePath).fileName()));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    resize(1100, 760);
+    resize(1320, 820);
 
     auto *bar = new QHBoxLayout;
     const auto button = [this, bar](const QString &caption, const char *name) {

@@ -26,7 +26,7 @@ TReportPreviewForm::TReportPreviewForm(LaidOutReport report, QWidget *owner)
     : QDialog(owner), m_report(std::move(report)), m_scroll(new QScrollArea(this)), m_pageView(new QLabel)
 {
     setWindowTitle(QStringLiteral("报表预览"));
-    resize(900, 700);
+    resize(1000, 760);
     auto *bar = new QHBoxLayout;
     const auto button = [this, bar](const QString &caption, const char *name) {
         auto *b = new QPushButton(caption, this);
@@ -100,6 +100,8 @@ void TReportPreviewForm::showPage(int index)
 void TReportPreviewForm::setZoom(double zoom)
 {
     m_zoom = zoom;
+    const QSignalBlocker quiet(ZoomBox);
+    ZoomBox->setCurrentIndex(ZoomBox->findData(zoom));
     showPage(m_page);
 }
 
