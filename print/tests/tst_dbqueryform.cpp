@@ -11,7 +11,7 @@
 #include "bills/history/HistoryDatePreset.h"
 #include "bills/history/HistoryFilter.h"
 #include "bills/history/HistoryRowDelegate.h"
-#include "bills/history/PrinterSetupSeam.h"
+#include "gui/dialogs/PrinterSetupSeam.h"
 #include "bills/pickers/TPickDataForm.h"
 #include "bills/history/TDbQueryForm.h"
 #include "designer/definitions/TChangeTypeForm.h"
