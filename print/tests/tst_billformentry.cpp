@@ -1,8 +1,8 @@
 #include "helpers/BillFormWindow.h"
-#include "helpers/PdfWords.h"
+#include "PdfWords.h"
 #include "helpers/UserInput.h"
 
-#include "bills/history/PrinterSetupSeam.h"
+#include "gui/dialogs/PrinterSetupSeam.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
@@ -306,7 +306,7 @@ private Q_SLOTS:
         menu->actions().at(1)->trigger();
         menu->hide();
         QVERIFY2(QFile::exists(pdf), qPrintable(m_bills->shownTexts()));
-        const QList<PrintedWord> words = PdfWords(pdf);
+        const QList<PdfWord> words = PdfWords(pdf);
         QCOMPARE(words.size(), 1);
         QCOMPARE(words.first().text, QStringLiteral("华东建材有限公司"));
         QVERIFY(std::abs(words.first().mm.left() - 25.4) < 0.5);

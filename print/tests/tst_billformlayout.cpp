@@ -1,9 +1,9 @@
 #include "helpers/BillFormWindow.h"
-#include "helpers/PdfWords.h"
+#include "PdfWords.h"
 #include "helpers/UserInput.h"
 
 #include "bills/form/layout/PageNudgeKeys.h"
-#include "bills/history/PrinterSetupSeam.h"
+#include "gui/dialogs/PrinterSetupSeam.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
@@ -106,7 +106,7 @@ private Q_SLOTS:
     void typedOffsetMovesPageAndPrint()
     {
         TEditNoteForm &form = savedCheque();
-        const QList<PrintedWord> before = PdfWords(printWithButton(form, QStringLiteral("before")));
+        const QList<PdfWord> before = PdfWords(printWithButton(form, QStringLiteral("before")));
         QVERIFY2(!before.isEmpty(), qPrintable(m_bills->shownTexts()));
         QCOMPARE(form.pageScrollBox()->pos(), QPoint(form.leftMargin(), form.topMargin()));
 
@@ -117,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(form.pageScrollBox()->x(), form.leftMargin() + MarginToPix(2.5));
         QCOMPARE(MarginToPix(2.5), 5);
 
-        const QList<PrintedWord> after = PdfWords(printWithButton(form, QStringLiteral("after")));
+        const QList<PdfWord> after = PdfWords(printWithButton(form, QStringLiteral("after")));
         QCOMPARE(after.size(), before.size());
         const double dpi = CurrentPrinter().logicalDpiX();
         const double shift = std::nearbyint(2.5 / 25.4 * dpi) * 25.4 / dpi;
@@ -253,10 +253,10 @@ private Q_SLOTS:
         QCOMPARE(pages.size(), 1);
         QVERIFY2(std::abs(pages.first().width() - 900 * 25.4 / 96) < 0.5 && std::abs(pages.first().height() - 320 * 25.4 / 96) < 0.5,
                  qPrintable(QStringLiteral("%1 x %2").arg(pages.first().width()).arg(pages.first().height())));
-        const QList<PrintedWord> words = PdfWords(pdf);
+        const QList<PdfWord> words = PdfWords(pdf);
         QVERIFY(words.size() > 5);
         const QRectF page(QPointF(), pages.first());
-        for (const PrintedWord &word : words)
+        for (const PdfWord &word : words)
             QVERIFY2(page.contains(word.mm), qPrintable(word.text));
     }
 

@@ -2,13 +2,13 @@
 #include "bills/form/TEditNoteForm.h"
 
 #include "bills/cheques/ChequePrintCheck.h"
-#include "bills/history/PrinterSetupSeam.h"
 #include "bills/printing/CategoryFormats.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/WindowHandles.h"
 #include "core/printfun/ParaSwitch.h"
+#include "gui/dialogs/PrinterSetupSeam.h"
 #include "gui/dialogs/MessageSeam.h"
 
 #include <QMenu>
@@ -30,18 +30,24 @@ BillData TEditNoteForm::billData() const
     return bill;
 }
 
+bool TEditNoteForm::refuseEmptyBill()
+{
+    const DataField *refNo = QueryHea->isActive() ? QueryHea->findField(QStringLiteral("RefNo")) : nullptr;
+    if (refNo && !refNo->asString().trimmed().isEmpty())
+        return false;
+    MessageRequest request;
+    request.icon = QMessageBox::NoIcon;
+    request.text = QStringLiteral("空单据不能打印");
+    MessageSeam::ask(request);
+    return true;
+}
+
 void TEditNoteForm::printBill(PrintAction action)
 {
     switch (action) {
     case PrintAction::Overlay: {
-        const DataField *refNo = QueryHea->isActive() ? QueryHea->findField(QStringLiteral("RefNo")) : nullptr;
-        if (!refNo || refNo->asString().trimmed().isEmpty()) {
-            MessageRequest request;
-            request.icon = QMessageBox::NoIcon;
-            request.text = QStringLiteral("空单据不能打印");
-            MessageSeam::ask(request);
+        if (refuseEmptyBill())
             return;
-        }
         [[fallthrough]];
     }
     case PrintAction::Preview: {
@@ -63,7 +69,7 @@ void TEditNoteForm::printBill(PrintAction action)
         });
         return;
     case PrintAction::Report:
-        // The report list is not part of this program yet.
+        FrPrintBtnClick();
         return;
     }
 }

@@ -1,11 +1,10 @@
-#include "helpers/PdfWords.h"
+#include "PdfWords.h"
 
 #include "ExternalTool.h"
 
 #include <QRegularExpression>
 
 namespace {
-
 constexpr double kPointsPerMm = 72.0 / 25.4;
 
 QString bboxText(const QString &pdf)
@@ -15,12 +14,11 @@ QString bboxText(const QString &pdf)
         qFatal("pdftotext failed: %s", run.errors.constData());
     return QString::fromUtf8(run.output);
 }
-
 } // namespace
 
-QList<PrintedWord> PdfWords(const QString &pdf)
+QList<PdfWord> PdfWords(const QString &pdf)
 {
-    QList<PrintedWord> words;
+    QList<PdfWord> words;
     int page = 0;
     static const QRegularExpression tag(QString::fromLatin1(
         R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
@@ -34,6 +32,11 @@ QList<PrintedWord> PdfWords(const QString &pdf)
         words.append({page, m.captured(5), QRectF(points.topLeft() / kPointsPerMm, points.size() / kPointsPerMm)});
     }
     return words;
+}
+
+int PdfPageCount(const QString &pdf)
+{
+    return int(bboxText(pdf).count(QLatin1String("<page ")));
 }
 
 QList<QSizeF> PdfPageSizes(const QString &pdf)
