@@ -131,6 +131,8 @@ private Q_SLOTS:
         DataGrid *grid = form.detailGrid(0);
         QCOMPARE(form.detailQuery(0)->recordCount(), 3);
         QCOMPARE(grid->footer()->textOf(grid->columnOfField(QStringLiteral("小计"))), QStringLiteral("60.50"));
+        // A format without a picture: the page holds its controls.
+        QVERIFY(form.page()->rect().contains(grid->geometry()));
         form.parentWidget()->showMaximized();
         keepScreenshot(&m_bills->window(), QStringLiteral("billform-delivery-lines"));
         QVERIFY(ClickButton(form.BtnSave));

@@ -33,6 +33,7 @@ constexpr int kChequeRegisterMenuId = 20065;
 constexpr char kBaseGeometry[] = "baseGeometry";
 constexpr char kBaseFont[] = "baseFont";
 constexpr char kBaseRowHeight[] = "baseRowHeight";
+constexpr int kPageRoom = 20;
 
 QToolButton *listButton(QHBoxLayout *row, QStyle::StandardPixmap icon, const QString &tip, const char *name)
 {
@@ -154,8 +155,15 @@ void TEditNoteForm::placePage()
 // starts from there.
 void TEditNoteForm::rememberBaseGeometry()
 {
+    // Without a picture the page is as large as its controls need.
+    QRect used;
+    for (QWidget *control : pnlPage->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (control != PostImage && control != DisImage && control != imgBack)
+            used |= control->geometry();
     const QPixmap picture = imgBack->pixmap();
-    pnlPage->setProperty(kBaseGeometry, QRect(QPoint(), picture.isNull() ? pnlPage->size() : picture.size()));
+    const QSize page = picture.isNull() ? QSize(used.right() + kPageRoom, used.bottom() + kPageRoom) : picture.size();
+    pnlPage->resize(page);
+    pnlPage->setProperty(kBaseGeometry, QRect(QPoint(), page));
     for (QWidget *control : pnlPage->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (control == PostImage || control == DisImage)
             continue;
