@@ -15,7 +15,6 @@ bool isPlacedUnder(const TemplateField &field, int parentId)
     return field.placed && field.parentId == parentId;
 }
 
-// A left-aligned, vertically centred 文本显示 on the page, printed and shown, in the default font.
 TemplateField newField(const QString &refNo)
 {
     TemplateField field;
@@ -86,10 +85,8 @@ int TemplateDocument::nextTag(bool grid) const
 
 TemplateField &TemplateDocument::addField(EditKindIndex kind)
 {
-    TemplateField field = newField(note.refNo);
-    field.kind = kind;
+    TemplateField field = NewTemplateField(note.refNo, kind, note.dataTableName);
     field.tag = nextTag(kind == ekGrid);
-    applyKindDefaults(field, note.dataTableName);
     fields.append(field);
     return fields.last();
 }
@@ -99,6 +96,14 @@ void TemplateDocument::forgetStoredIds()
     note.autoid = 0;
     for (TemplateField &field : fields)
         field.autoid = 0;
+}
+
+TemplateField NewTemplateField(const QString &refNo, EditKindIndex kind, const QString &dataTableName)
+{
+    TemplateField field = newField(refNo);
+    field.kind = kind;
+    applyKindDefaults(field, dataTableName);
+    return field;
 }
 
 TemplateDocument NewTemplateDocument(const QSqlDatabase &db, const QString &userId, const QDate &today)

@@ -38,6 +38,11 @@ public:
     void forgetStoredIds();
 };
 
+// A new field of `kind` for the template `refNo` (Tag 0, not placed): a left-aligned,
+// vertically centred field on the page, printed and shown, in the default font, with the
+// defaults the kind brings (some depend on the template's data table).
+TemplateField NewTemplateField(const QString &refNo, EditKindIndex kind, const QString &dataTableName);
+
 // A new template: RefNo from the system counter, maker, day, no paper offset. The caller sets
 // NoteName, NoteNameType, NoteType and DataTablename.
 TemplateDocument NewTemplateDocument(const QSqlDatabase &db, const QString &userId, const QDate &today);
