@@ -87,6 +87,14 @@ private Q_SLOTS:
         QVERIFY(!m_host->properties->isVisible());
         QVERIFY(m_host->templatePanel->isVisible());
         QVERIFY(!surface()->hasUnsavedChanges());
+        // Another picture (an import) keeps the fields.
+        QImage other(300, 200, QImage::Format_RGB32);
+        other.fill(Qt::yellow);
+        QVERIFY(other.save(m_fixture->file(QStringLiteral("images/other.jpg")), "JPEG"));
+        surface()->showPicture(QStringLiteral("other.jpg"));
+        QCOMPARE(surface()->pictureSize(), QSize(300, 200));
+        QCOMPARE(surface()->page()->size(), QSize(300, 200));
+        QCOMPARE(surface()->controls().size(), 14);
         QVERIFY(!surface()->openTemplate(QStringLiteral("999999")));
         QVERIFY(surface()->controls().isEmpty());
     }
@@ -437,6 +445,34 @@ private Q_SLOTS:
         const QString folder = qEnvironmentVariable("QUILLET_SCREENSHOT_DIR");
         if (!folder.isEmpty())
             QVERIFY(m_host->grab().save(folder + QStringLiteral("/designer-surface.png")));
+    }
+
+    void bandReleasedOutsideThePageAdds()
+    {
+        TDesignPage *page = surface()->page();
+        press(1006);
+        QTest::mousePress(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 100));
+        QTest::mouseRelease(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(-20, 50));
+        QCOMPARE(surface()->selectedTags(), (QList<int>{1006, 1002, 1000}));
+
+        // A release without Shift is a click, and the band stays on until a release with Shift.
+        QTest::mousePress(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(470, 85));
+        QTest::mouseRelease(page, Qt::LeftButton, {}, QPoint(500, 100));
+        QVERIFY(page->rubberBandActive());
+        QVERIFY(surface()->selection().isEmpty());
+        QTest::mouseRelease(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(500, 100));
+        QVERIFY(!page->rubberBandActive());
+        QCOMPARE(surface()->selectedTags(), (QList<int>{1003}));
+    }
+
+    void doubleClickTogglesThePageSize()
+    {
+        TDesignPage *page = surface()->page();
+        const QSize box = surface()->scrollBox()->viewport()->size();
+        QTest::mouseDClick(page, Qt::LeftButton, {}, QPoint(790, 390));
+        QCOMPARE(page->size(), box);
+        QTest::mouseDClick(page, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(page->size(), QSize(800, 400));
     }
 
     void wheelScrollsTenPixels()

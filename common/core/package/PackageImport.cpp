@@ -121,6 +121,23 @@ bool noteExists(const QSqlDatabase &db, const QString &noteName)
     return !SqlTableIsEmpty(db, QStringLiteral("select 1 from p_NoteList where NoteName = ?"), {noteName});
 }
 
+// Whether the template's category is its kind's default (DefNote, shared by every format of the
+// category): a replaced template keeps it, a category that is the default stays so, and a kind
+// that has no default category gets this one. Read before the replaced row goes.
+int kindDefaultFlag(const QSqlDatabase &db, const TemplateNote &note, const QString &noteName, bool replacing)
+{
+    const QString kind = note.noteType;
+    const QString category = note.noteNameType;
+    if (replacing && SelTableIntValue(db, QStringLiteral("select DefNote from p_NoteList where NoteName = ?"), {noteName}) == 1)
+        return 1;
+    const bool categoryIsDefault = !SqlTableIsEmpty(
+        db, QStringLiteral("select 1 from p_NoteList where NoteType = ? and NoteNameType = ? and DefNote = 1 and NoteName <> ?"),
+        {kind, category, noteName});
+    const bool kindHasDefault = !SqlTableIsEmpty(
+        db, QStringLiteral("select 1 from p_NoteList where NoteType = ? and DefNote = 1 and NoteName <> ?"), {kind, noteName});
+    return categoryIsDefault || !kindHasDefault ? 1 : 0;
+}
+
 // The number the template keeps: its old one when it replaces a template (whose rows go),
 // else a new one.
 QString templateNumber(const QSqlDatabase &db, const QString &noteName, bool replacing)
@@ -218,9 +235,10 @@ QString ImportPackage(const QSqlDatabase &db, const PackageTemplate &package, co
     const std::unique_ptr<StagedFile> icon = stage(QStringLiteral("icons"), plan.icon, false);
 
     Transaction transaction(db);
-    const QString number = templateNumber(db, plan.noteName, replacing);
     TemplateDocument document = plan.document;
     TemplateNote &note = document.note;
+    note.defNote = kindDefaultFlag(db, note, plan.noteName, replacing);
+    const QString number = templateNumber(db, plan.noteName, replacing);
     note.refNo = number;
     if (plan.picture) {
         note.imgFile = plan.picture->fileName;

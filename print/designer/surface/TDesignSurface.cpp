@@ -70,7 +70,7 @@ bool TDesignSurface::openTemplate(const QString &refNo)
     if (!m_header)
         return false;
     m_rows->open(refNo);
-    loadPicture();
+    loadPicture(m_header->imgFile);
     m_scrollPos = PagePosition(m_header->offsetMm, m_strips);
     layoutScrollBox();
     for (const int tag : m_rows->tags())
@@ -107,11 +107,18 @@ void TDesignSurface::writeFieldBatch()
     m_rows->write();
 }
 
-void TDesignSurface::loadPicture()
+void TDesignSurface::showPicture(const QString &imgFile)
+{
+    if (m_header)
+        m_header->imgFile = imgFile;
+    loadPicture(imgFile);
+}
+
+void TDesignSurface::loadPicture(const QString &imgFile)
 {
     QImage picture;
-    const QString path = ProgramFile(QStringLiteral("images/") + m_header->imgFile);
-    if (!m_header->imgFile.isEmpty() && QFileInfo(path).isFile()) {
+    const QString path = ProgramFile(QStringLiteral("images/") + imgFile);
+    if (!imgFile.isEmpty() && QFileInfo(path).isFile()) {
         try {
             SetJpegImg(path, picture);
         } catch (const CorvaneError &) {

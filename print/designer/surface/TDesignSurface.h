@@ -57,6 +57,10 @@ public:
     void setMarginStrips(const QSize &strips);
     QSize marginStrips() const { return m_strips; }
     QSize pictureSize() const { return m_pictureSize; }
+    // Shows another picture file of the images folder (after an import); the fields stay.
+    void showPicture(const QString &imgFile);
+    // Where the page stands on the surface (strip + offset).
+    QPoint pagePosition() const { return m_scrollPos; }
     TDesignPage *page() const { return m_page; }
     QScrollArea *scrollBox() const { return m_scrollBox; }
 
@@ -125,7 +129,7 @@ private:
     TDesignFieldControl *createControl(int tag);
     void refreshControl(int tag);
     void removeControls();
-    void loadPicture();
+    void loadPicture(const QString &imgFile);
     void layoutScrollBox();
     void setCurrent(int tag);
     void showSelection();
