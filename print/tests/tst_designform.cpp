@@ -356,9 +356,9 @@ private slots:
         form.ImgBrowseButton->click();
         form.IconBrowseButton->click();
         QCOMPARE(filters.size(), 2);
-        for (const QString &pattern : {"*.jpg", "*.JPG", "*.jpeg"})
+        for (const char *pattern : {"*.jpg", "*.JPG", "*.jpeg"})
             QVERIFY2(filters[0].contains(pattern), qPrintable(filters[0]));
-        for (const QString &pattern : {"*.bmp", "*.BMP"})
+        for (const char *pattern : {"*.bmp", "*.BMP"})
             QVERIFY2(filters[1].contains(pattern), qPrintable(filters[1]));
     }
 
