@@ -5,7 +5,7 @@
 #include "bills/history/HistoryDatePreset.h"
 #include "bills/history/HistoryRowDelegate.h"
 #include "bills/history/HistoryStatement.h"
-#include "bills/history/PrinterSetupSeam.h"
+#include "gui/dialogs/PrinterSetupSeam.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"

@@ -1,4 +1,4 @@
-#include "bills/history/PrinterSetupSeam.h"
+#include "gui/dialogs/PrinterSetupSeam.h"
 
 #include "gui/printfun/CurrentPrinter.h"
 
