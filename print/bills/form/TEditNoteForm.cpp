@@ -46,6 +46,13 @@ QFrame *marginShape(QWidget *parent, int width, int height)
     return shape;
 }
 
+// 设计 and 数据 open the designer or the history query on the open format.
+void OpenScreenOnFormat(qint64 menuId, const QString &refNo)
+{
+    if (!refNo.isEmpty())
+        SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), menuId, PackRefNoParam(refNo.toLongLong()));
+}
+
 } // namespace
 
 TEditNoteForm::TEditNoteForm(QWidget *owner) : QWidget(owner), MessageReceiver(this)
@@ -94,6 +101,8 @@ TEditNoteForm::TEditNoteForm(QWidget *owner) : QWidget(owner), MessageReceiver(t
     connect(PreviewFlatButton, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Preview); });
     connect(FrPrintBtn, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Report); });
     connect(this, &TEditNoteForm::printRequested, this, &TEditNoteForm::printBill);
+    connect(DesignBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(20035, m_format.refNo); });
+    connect(QueryBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(20055, m_format.refNo); });
     updateBillStates();
 }
 
