@@ -1,4 +1,4 @@
-#include "PdfWords.h"
+#include "helpers/PdfWords.h"
 #include "helpers/PrintFixture.h"
 #include "ExternalTool.h"
 #include "MessageScript.h"
@@ -9,7 +9,6 @@
 #include "core/template/PictureSize.h"
 
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -39,7 +38,7 @@ struct ExpectedWord
 // Pixel rounding at 300 dpi and the glyphs' side bearings stay well within this.
 constexpr double kTolerance = 0.3;
 
-double anchorOf(const PdfWord &word, Anchor anchor)
+double anchorOf(const PrintedWord &word, Anchor anchor)
 {
     switch (anchor) {
     case Left:
@@ -53,11 +52,11 @@ double anchorOf(const PdfWord &word, Anchor anchor)
 }
 
 // The word of that text nearest to where it is expected (a digit may stand twice).
-const PdfWord *nearest(const QList<PdfWord> &words, const ExpectedWord &want, QPointF mm)
+const PrintedWord *nearest(const QList<PrintedWord> &words, const ExpectedWord &want, QPointF mm)
 {
-    const PdfWord *best = nullptr;
+    const PrintedWord *best = nullptr;
     double bestDistance = 0;
-    for (const PdfWord &word : words) {
+    for (const PrintedWord &word : words) {
         if (word.text != want.text)
             continue;
         const double distance = QLineF(QPointF(anchorOf(word, want.anchor), word.mm.top()), mm).length();
@@ -88,12 +87,12 @@ private:
         return engine;
     }
 
-    QList<PdfWord> printBill(qint64 billId = 1)
+    QList<PrintedWord> printBill(qint64 billId = 1)
     {
         BillPrintEngine paper = engine();
         if (!paper.printOnPaper(PrintFixture::kNoteName, m_fixture->bill(billId)))
             qFatal("refused");
-        return PdfWords(m_pdf);
+        return wordsOf(m_pdf);
     }
 
 private Q_SLOTS:
@@ -119,7 +118,7 @@ private Q_SLOTS:
     {
         const QPointF offset(2.0, 1.0);
         m_fixture->setOffsets(offset.x(), offset.y());
-        const QList<PdfWord> words = printBill();
+        const QList<PrintedWord> words = printBill();
 
         QList<ExpectedWord> expected = {
             {"华东机电公司", Left, 60, 40},
@@ -144,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(words.size(), expected.size());
         for (const ExpectedWord &want : expected) {
             const QPointF mm(paperMm(want.x, offset.x()), paperMm(want.top, offset.y()));
-            const PdfWord *found = nearest(words, want, mm);
+            const PrintedWord *found = nearest(words, want, mm);
             QVERIFY2(found, qPrintable(want.text));
             QVERIFY2(qAbs(anchorOf(*found, want.anchor) - mm.x()) < kTolerance,
                      qPrintable(QStringLiteral("%1 x %2 mm, expected %3").arg(want.text).arg(anchorOf(*found, want.anchor)).arg(mm.x())));
@@ -162,9 +161,9 @@ private Q_SLOTS:
     void calibrationShiftsEveryTextByTheOffset()
     {
         QFETCH(QPointF, offsetMm);
-        const QList<PdfWord> unmoved = printBill();
+        const QList<PrintedWord> unmoved = printBill();
         m_fixture->setOffsets(offsetMm.x(), offsetMm.y());
-        const QList<PdfWord> moved = printBill();
+        const QList<PrintedWord> moved = printBill();
 
         // The offset in whole printer pixels, as millimetres.
         const QPointF shift(std::nearbyint(offsetMm.x() / kMmPerInch * kPrinterDpi) * kMmPerInch / kPrinterDpi,
@@ -205,7 +204,7 @@ private Q_SLOTS:
 
         QStringList payees;
         int pages = 0;
-        for (const PdfWord &word : PdfWords(m_pdf)) {
+        for (const PrintedWord &word : wordsOf(m_pdf)) {
             pages = std::max(pages, word.page);
             // The payee's box: the first line, left of the amount boxes.
             if (word.mm.top() < paperMm(70) && word.mm.left() < paperMm(400))

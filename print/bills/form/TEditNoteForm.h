@@ -3,10 +3,10 @@
 #include "bills/printing/BillPrintEngine.h"
 
 #include <memory>
-#include "bills/form/BillFormat.h"
 #include "bills/form/layout/FormatLayoutStore.h"
 #include "bills/form/layout/PageOffset.h"
 #include "bills/form/layout/PageZoom.h"
+#include "core/template/TemplateDocument.h"
 #include "core/messages/MessageReceiver.h"
 
 #include <QList>
@@ -33,7 +33,6 @@ class TavFieldLink;
 class TtavCurrencyLabel;
 class TtavDBCurrencyEdit;
 struct ConvertedBill;
-struct EntryField;
 
 // The bill form: one bill of a format filled in over the picture of its paper form. A format
 // (template) gives the picture, the data table and one entry control per placed field; the
@@ -65,7 +64,7 @@ public:
     DataSet *header() const { return QueryHea; }
     DataSet *savedBills() const { return SelQuery; }
     QWidget *page() const { return pnlPage; }
-    const BillFormat &format() const { return m_format; }
+    const TemplateNote &format() const { return m_format.note; }
     const QString &baseKind() const { return m_baseKind; }
     int gridCount() const { return int(m_grids.size()); }
     DataGrid *detailGrid(int index) const { return m_grids.at(index).grid; }
@@ -131,11 +130,11 @@ private:
     void focusFirstField();
 
     // Detail lines (TEditNoteFormDetailLines.cpp).
-    void setUpDetailGrid(int index, const QList<EntryField> &columns);
+    void setUpDetailGrid(int index, const QList<TemplateField> &columns);
     bool detailLinesLocked() const;
     bool addDetailLine(int index, bool atCursor);
     void deleteDetailLine(int index);
-    void GridOnEditBtnClick(int index, const EntryField &column);
+    void GridOnEditBtnClick(int index, const TemplateField &column);
     void finishGridEditing(bool commit);
 
     // Bills made from the bill shown (TEditNoteFormConversions.cpp).
@@ -160,23 +159,22 @@ private:
     void zoomPage(ZoomStep step);
     void openSavedBill();
     void stepSavedBill(int step);
-    void openOnThisFormat(int menuId);
 
     // The surface (TEditNoteFormSurface.cpp).
     void RemoveFormAllComponent();
     void releaseDetailGrids();
     void showBackground();
-    void buildControl(const EntryField &field);
+    void buildControl(const TemplateField &field);
     bool isTableColumn(const QString &column) const;
-    void bindOrMarkMissing(QWidget *control, const EntryField &field, const std::function<void()> &bind);
-    QWidget *createEditor(const EntryField &field);
-    QWidget *createDropDown(const EntryField &field);
-    QWidget *createDateEdit(const EntryField &field);
-    QWidget *createCheckGroup(const EntryField &field);
-    QWidget *createAmountBox(const EntryField &field);
-    QWidget *createSpacedString(const EntryField &field);
-    QWidget *createMultiTick(const EntryField &field, int tickKind);
-    void createDetailGrid(const EntryField &field);
+    void bindOrMarkMissing(QWidget *control, const TemplateField &field, const std::function<void()> &bind);
+    QWidget *createEditor(const TemplateField &field);
+    QWidget *createDropDown(const TemplateField &field);
+    QWidget *createDateEdit(const TemplateField &field);
+    QWidget *createCheckGroup(const TemplateField &field);
+    QWidget *createAmountBox(const TemplateField &field);
+    QWidget *createSpacedString(const TemplateField &field);
+    QWidget *createMultiTick(const TemplateField &field, int tickKind);
+    void createDetailGrid(const TemplateField &field);
     void refreshRecordDisplay();
 
     // Field entry (TEditNoteFormEntry.cpp).
@@ -245,7 +243,8 @@ private:
     QFrame *LeftMarginShape;
     QFrame *TopMarginShape;
 
-    BillFormat m_format;
+    TemplateDocument m_format;
+    bool m_formatExists = false;
     QString m_baseKind;
     PageZoom m_zoom;
     PageOffset m_offset;

@@ -40,12 +40,12 @@ qint64 TEditNoteForm::currentBillId() const
 // Shows a bill in its own format; the list of the kind is read again.
 void TEditNoteForm::showConvertedBill(const ConvertedBill &bill)
 {
-    if (bill.noteName.compare(m_format.noteName, Qt::CaseInsensitive) == 0) {
+    if (bill.noteName.compare(m_format.note.noteName, Qt::CaseInsensitive) == 0) {
         OpenMainTable(bill.id);
         reopenSavedBills();
     } else {
         CreateEditForm(bill.noteName, false, bill.id, false, true);
-        fillFormatPickers(m_format.noteNameType, m_format.noteName);
+        fillFormatPickers(m_format.note.noteNameType, m_format.note.noteName);
     }
     RefreshQueryForm();
 }
@@ -62,7 +62,7 @@ void TEditNoteForm::ConvertButtonClick()
         ShowMsgHint(QStringLiteral("没有设定默认的单据格式"));
         return;
     }
-    const ConvertedBill partner = ConvertBankBill(connection(), m_format.dataTable, currentBillId(), target,
+    const ConvertedBill partner = ConvertBankBill(connection(), m_format.note.dataTableName, currentBillId(), target,
                                                   toSlip ? BankConversion::ChequeToSlip : BankConversion::SlipToCheque);
     showConvertedBill(partner);
 }
@@ -78,8 +78,8 @@ void TEditNoteForm::CopyButtonClick()
     for (const DetailGrid &grid : std::as_const(m_grids))
         detailTables.append(grid.table);
     detailTables.removeDuplicates();
-    const qint64 copy = CopyWholeBill(connection(), m_format.dataTable, detailTables, currentBillId());
-    showConvertedBill({copy, m_format.noteName, true});
+    const qint64 copy = CopyWholeBill(connection(), m_format.note.dataTableName, detailTables, currentBillId());
+    showConvertedBill({copy, m_format.note.noteName, true});
     tell(QStringLiteral("提示"), QStringLiteral("复制完成"));
 }
 

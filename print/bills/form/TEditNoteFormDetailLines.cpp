@@ -2,7 +2,6 @@
 // cells of amount and picker columns, and editors that never outlive a save.
 #include "bills/form/TEditNoteForm.h"
 
-#include "bills/form/EntryField.h"
 #include "bills/form/detail/AmountCellDelegate.h"
 #include "bills/form/detail/DetailCellDelegate.h"
 #include "bills/form/detail/DetailLineKeys.h"
@@ -24,18 +23,18 @@ constexpr int kDefaultAmountCells = 10;
 
 } // namespace
 
-void TEditNoteForm::setUpDetailGrid(int index, const QList<EntryField> &columns)
+void TEditNoteForm::setUpDetailGrid(int index, const QList<TemplateField> &columns)
 {
     DataGrid *grid = m_grids.at(index).grid;
     grid->setItemDelegate(new DetailCellDelegate(grid));
-    for (const EntryField &column : columns) {
-        const int at = grid->columnOfField(column.dbFieldName);
+    for (const TemplateField &column : columns) {
+        const int at = grid->columnOfField(column.column());
         if (at < 0)
             continue;
-        if (column.editKind() == ekAmount) {
-            grid->setItemDelegateForColumn(at, new AmountCellDelegate(column.digitalCount > 0 ? column.digitalCount : kDefaultAmountCells,
-                                                                      column.fitParam >= 0 ? column.fitParam : 2, grid));
-        } else if (column.editKind() == ekPicker) {
+        if (column.kind == ekAmount) {
+            const int cells = column.digitalCount.value_or(0) > 0 ? *column.digitalCount : kDefaultAmountCells;
+            grid->setItemDelegateForColumn(at, new AmountCellDelegate(cells, column.fitParam.value_or(2), grid));
+        } else if (column.kind == ekPicker) {
             auto *picker = new PickerCellDelegate(grid);
             connect(picker, &PickerCellDelegate::pickRequested, this,
                     [this, index, column](const QModelIndex &) { GridOnEditBtnClick(index, column); });
@@ -87,7 +86,7 @@ void TEditNoteForm::deleteDetailLine(int index)
 }
 
 // The picker of a grid column: its values go into the line's fields that the column names.
-void TEditNoteForm::GridOnEditBtnClick(int index, const EntryField &column)
+void TEditNoteForm::GridOnEditBtnClick(int index, const TemplateField &column)
 {
     const DetailGrid &grid = m_grids.at(index);
     if (column.pickListName.trimmed().isEmpty() || detailLinesLocked())

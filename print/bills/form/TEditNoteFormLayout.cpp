@@ -26,8 +26,6 @@
 
 namespace {
 
-constexpr int kDesignerMenuId = 20035;
-constexpr int kHistoryMenuId = 20055;
 constexpr int kChequeRegisterMenuId = 20065;
 
 constexpr char kBaseGeometry[] = "baseGeometry";
@@ -85,8 +83,8 @@ void TEditNoteForm::setUpPageLayout()
     connect(XPanelPosEdit, &QLineEdit::textEdited, this, [this](const QString &text) {
         bool ok = false;
         const int position = text.toInt(&ok);
-        if (ok && !m_building && m_format.exists)
-            StorePaperGuide(connection(), m_format.noteName, position);
+        if (ok && !m_building && m_formatExists)
+            StorePaperGuide(connection(), m_format.note.noteName, position);
     });
     XShiftEdit->installEventFilter(this);
     YShiftEdit->installEventFilter(this);
@@ -95,8 +93,6 @@ void TEditNoteForm::setUpPageLayout()
     connect(m_nudgeKeys, &PageNudgeKeys::nudged, this, &TEditNoteForm::nudgePage);
 
     connect(SelDBGrid, &QAbstractItemView::doubleClicked, this, [this] { openSavedBill(); });
-    connect(DesignBtn, &QPushButton::clicked, this, [this] { openOnThisFormat(kDesignerMenuId); });
-    connect(QueryBtn, &QPushButton::clicked, this, [this] { openOnThisFormat(kHistoryMenuId); });
     connect(ChequeRegisterButton, &QPushButton::clicked, this,
             [] { SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), kChequeRegisterMenuId, 0); });
 }
@@ -114,33 +110,33 @@ bool TEditNoteForm::offsetEditKeyReleased(QObject *watched, QEvent *event)
 void TEditNoteForm::offsetTyped(OffsetAxis axis, const QString &text, bool movePage)
 {
     const std::optional<double> mm = OffsetFromText(text);
-    if (!mm || m_building || !m_format.exists)
+    if (!mm || m_building || !m_formatExists)
         return;
     (axis == OffsetAxis::Horizontal ? m_offset.xMm : m_offset.yMm) = *mm;
-    StoreFormatOffset(connection(), m_format.noteName, axis, *mm);
+    StoreFormatOffset(connection(), m_format.note.noteName, axis, *mm);
     if (movePage)
         placePage();
 }
 
 void TEditNoteForm::nudgePage(NudgeDirection direction)
 {
-    if (!m_format.exists)
+    if (!m_formatExists)
         return;
     m_offset = NudgedOffset(m_offset, direction);
     XShiftEdit->setText(OffsetText(m_offset.xMm));
     YShiftEdit->setText(OffsetText(m_offset.yMm));
-    StoreFormatOffset(connection(), m_format.noteName, OffsetAxis::Horizontal, m_offset.xMm);
-    StoreFormatOffset(connection(), m_format.noteName, OffsetAxis::Vertical, m_offset.yMm);
+    StoreFormatOffset(connection(), m_format.note.noteName, OffsetAxis::Horizontal, m_offset.xMm);
+    StoreFormatOffset(connection(), m_format.note.noteName, OffsetAxis::Vertical, m_offset.yMm);
     placePage();
 }
 
 void TEditNoteForm::showFormatLayout()
 {
-    m_offset = {StoredOffset(m_format.xMove), StoredOffset(m_format.yMove)};
+    m_offset = {StoredOffset(m_format.note.xMove.value), StoredOffset(m_format.note.yMove.value)};
     XShiftEdit->setText(OffsetText(m_offset.xMm));
     YShiftEdit->setText(OffsetText(m_offset.yMm));
-    XPanelPosEdit->setText(QString::number(m_format.xPanelPos));
-    m_zoom = PageZoom(m_format.zoomFactor);
+    XPanelPosEdit->setText(QString::number(m_format.note.xPanelPos.value_or(0)));
+    m_zoom = PageZoom(m_format.note.zoom());
 }
 
 // One screen pixel of page movement is 0.5 mm.
@@ -193,7 +189,7 @@ void TEditNoteForm::applyZoom()
 
 void TEditNoteForm::zoomPage(ZoomStep step)
 {
-    if (!m_format.exists)
+    if (!m_formatExists)
         return;
     switch (step) {
     case ZoomStep::In:
@@ -207,7 +203,7 @@ void TEditNoteForm::zoomPage(ZoomStep step)
         break;
     }
     applyZoom();
-    StoreZoomFactor(connection(), m_format.noteName, m_zoom.factor());
+    StoreZoomFactor(connection(), m_format.note.noteName, m_zoom.factor());
 }
 
 // A bill of the list: in its own format when that is another one.
@@ -217,7 +213,7 @@ void TEditNoteForm::openSavedBill()
         return;
     const qint64 id = SelQuery->fieldByName(QStringLiteral("id"))->asInteger();
     const QString noteName = SelQuery->fieldByName(QStringLiteral("NoteName"))->asString();
-    if (noteName.compare(m_format.noteName, Qt::CaseInsensitive) != 0) {
+    if (noteName.compare(m_format.note.noteName, Qt::CaseInsensitive) != 0) {
         CreateEditForm(noteName, false, id, false, false);
     } else {
         OpenMainTable(id);
@@ -232,11 +228,4 @@ void TEditNoteForm::stepSavedBill(int step)
         return;
     SelQuery->moveBy(step);
     openSavedBill();
-}
-
-void TEditNoteForm::openOnThisFormat(int menuId)
-{
-    if (!m_format.exists)
-        return;
-    SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), menuId, PackRefNoParam(m_format.refNo.toLongLong()));
 }

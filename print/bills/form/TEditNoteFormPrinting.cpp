@@ -51,11 +51,11 @@ void TEditNoteForm::printBill(PrintAction action)
         [[fallthrough]];
     }
     case PrintAction::Preview: {
-        const QStringList formats = CategoryFormats(connection(), m_format.noteName);
+        const QStringList formats = CategoryFormats(connection(), m_format.note.noteName);
         if (formats.size() > 1)
             showFormatMenu(action, formats);
         else
-            printWithFormat(action, m_format.noteName, true);
+            printWithFormat(action, m_format.note.noteName, true);
         return;
     }
     case PrintAction::PreviewPrint:
@@ -63,7 +63,7 @@ void TEditNoteForm::printBill(PrintAction action)
             printEngine().printOnPaper(printEngine().lastPrintedFormat(), billData());
         return;
     case PrintAction::Batch:
-        printEngine().printBatch(m_format.noteName, arrBatchPrintid, [this](qint64 billId) {
+        printEngine().printBatch(m_format.note.noteName, arrBatchPrintid, [this](qint64 billId) {
             OpenMainTable(billId);
             return billData();
         });

@@ -28,7 +28,7 @@ void TEditNoteForm::updateBillStates()
         button->setEnabled(states.browseCommands);
     PreviewFlatButton->setEnabled(true);
     // Without a format there is no table to write into, nothing to design or print.
-    if (!m_format.exists)
+    if (!m_formatExists)
         for (QPushButton *button : {BtnNew, BtnPrint, DesignBtn, CopyButton, PreviewFlatButton})
             button->setEnabled(false);
     BtnSave->setEnabled(states.saveCancel);

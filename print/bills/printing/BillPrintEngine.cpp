@@ -21,7 +21,7 @@ namespace {
 
 PaperTarget targetOf(const QPrinter &printer, const PrintTemplate &tpl)
 {
-    return {printer.logicalDpiX(), printer.logicalDpiY(), QPointF(tpl.xMoveMm, tpl.yMoveMm)};
+    return {printer.logicalDpiX(), printer.logicalDpiY(), QPointF(tpl.note().xMove.value, tpl.note().yMove.value)};
 }
 
 // Gives the batch request back whichever way the batch ends.
@@ -55,7 +55,7 @@ bool BillPrintEngine::refusedWith(const std::function<void()> &work)
 
 void BillPrintEngine::requireFit(const PrintTemplate &tpl) const
 {
-    const QString refusal = PaperFitRefusal(tpl.noteName, StoredPaperInches(tpl), printer().pageLayout());
+    const QString refusal = PaperFitRefusal(tpl.note().noteName, StoredPaperInches(tpl), printer().pageLayout());
     if (!refusal.isEmpty())
         throw PrintRefusal(refusal);
 }
