@@ -20,7 +20,7 @@
 #include "gui/TabButton.h"
 #include "gui/TemplateDrag.h"
 #include "gui/TopBarButton.h"
-#include "gui/WebFootPanel.h"
+#include "gui/web/VendorPagePanel.h"
 #include "gui/desktop/DesktopOpener.h"
 #include "gui/dialogs/FileDialogSeam.h"
 
@@ -483,7 +483,7 @@ private Q_SLOTS:
         QVERIFY(page->WebPanel->toPlainText().isEmpty());
 
         IsNetConnected = true;
-        QSignalSpy shown(page->WebPanel, &WebFootPanel::pageShown);
+        QSignalSpy shown(page->WebPanel, &VendorPagePanel::pageShown);
         SendMessage(page->Handle(), RegisterWindowMessage(MsgNetworkUp), 0, 0);
         QVERIFY(shown.wait());
         // Nothing but the page itself is fetched: the picture stays an empty place.

@@ -1,3 +1,4 @@
+#include "TinyHttpServer.h"
 #include "helpers/BillFormWindow.h"
 #include "PdfWords.h"
 #include "helpers/UserInput.h"
@@ -10,6 +11,7 @@
 #include "core/globals/PubDm.h"
 #include "core/printfun/PrintUnits.h"
 #include "gui/printfun/CurrentPrinter.h"
+#include "gui/web/VendorPagePanel.h"
 #include "tav/TtavDBCurrencyEdit.h"
 
 #include <QLineEdit>
@@ -19,6 +21,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -242,6 +246,34 @@ private Q_SLOTS:
         sub->resize(1150, 720);
         QTRY_VERIFY(form.pageScrollBox()->width() > small.width());
         QCOMPARE(form.pageScrollBox()->width(), form.page()->width() + 30);
+    }
+
+    // The vendor's side pages: hidden and never fetched while the network is not up; shown
+    // and fetched from the vendor's host (a setting) at the next tick once it is.
+    void sidePanelsOnlyWhileTheNetworkIsUp()
+    {
+        TinyHttpServer server;
+        server.setReply(200, "<html><body><p>本周新增单据</p></body></html>");
+        qputenv("QUILLET_VENDOR_URL", server.url().toUtf8());
+        const auto unset = qScopeGuard([] {
+            qunsetenv("QUILLET_VENDOR_URL");
+            IsNetConnected = false;
+        });
+        IsNetConnected = false;
+        TEditNoteForm &form = m_bills->openFormat(BillFormWindow::kChequeRefNo);
+        QVERIFY(!form.WebBrowserLeft->isVisibleTo(&form) && !form.WebBrowserBottom->isVisibleTo(&form));
+        auto *tick = form.findChild<QTimer *>(QStringLiteral("Timer2"));
+        QVERIFY(tick);
+        QCOMPARE(tick->interval(), 300000);
+        QTest::qWait(50);
+        QVERIFY(server.request().isEmpty());
+
+        IsNetConnected = true;
+        QSignalSpy shown(form.WebBrowserLeft, &VendorPagePanel::pageShown);
+        tick->setInterval(1);
+        QVERIFY(shown.wait());
+        QVERIFY(form.WebBrowserLeft->isVisibleTo(&form) && form.WebBrowserBottom->isVisibleTo(&form));
+        QVERIFY(form.WebBrowserLeft->toPlainText().contains(QStringLiteral("本周新增单据")));
     }
 
     // A fresh program folder: the page is the cheque's paper, and every text lands on it.

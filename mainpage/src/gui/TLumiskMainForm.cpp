@@ -23,7 +23,7 @@
 #include "gui/TNoteQueryForm.h"
 #include "gui/TabButton.h"
 #include "gui/TopBarButton.h"
-#include "gui/WebFootPanel.h"
+#include "gui/web/VendorPagePanel.h"
 #include "gui/desktop/DesktopOpener.h"
 #include "gui/dialogs/FileDialogs.h"
 #include "gui/dialogs/MessageSeam.h"
@@ -150,7 +150,8 @@ TLumiskMainForm::TLumiskMainForm(QWidget *owner) : QWidget(owner), MessageReceiv
     iconLayout->addWidget(bottomBar);
     m_lowerPanels = new QStackedWidget(m_splitter);
     PicPanel = new PicturePanel(m_lowerPanels);
-    WebPanel = new WebFootPanel(m_lowerPanels);
+    WebPanel = new VendorPagePanel(QStringLiteral("/cs/Uifoot.html?w=%1&h=%2"), m_lowerPanels);
+    WebPanel->setObjectName(QStringLiteral("WebBrowser1"));
     m_lowerPanels->addWidget(PicPanel);
     m_lowerPanels->addWidget(WebPanel);
     m_lowerPanels->setCurrentWidget(WebPanel);

@@ -15,7 +15,7 @@ class QStackedWidget;
 class QToolButton;
 class TabButton;
 class TopBarButton;
-class WebFootPanel;
+class VendorPagePanel;
 struct NoteQuery;
 
 // The main page: the first screen after the login, filling the main window. Bill icons grouped
@@ -52,7 +52,7 @@ public:
     QToolButton *SearchButton;
     QMenu *PopupMenu1;
     PicturePanel *PicPanel;
-    WebFootPanel *WebPanel;
+    VendorPagePanel *WebPanel;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -77,7 +77,9 @@ TEditNoteForm::TEditNoteForm(QWidget *owner) : QWidget(owner), MessageReceiver(t
     body->setSpacing(0);
     body->addWidget(DataListPanel = buildSavedBillsPanel());
     body->addWidget(centre = buildCentre(), 1);
+    body->addWidget(WebBrowserLeft = buildWebPanel("/cs/CLeft.html?w=%1&h=%2", "WebBrowserLeft", QSize(163, 0)));
     layout->addLayout(body, 1);
+    layout->addWidget(WebBrowserBottom = buildWebPanel("/cs/Cfoot.html?w=%1&h=%2", "WebBrowserBottom", QSize(0, 80)));
     if (screen() && screen()->geometry().width() < 1025)
         DataListPanel->hide();
 

@@ -29,6 +29,7 @@ class QMenu;
 class QScrollArea;
 class QToolButton;
 class PageNudgeKeys;
+class VendorPagePanel;
 class TavFieldLink;
 class TtavCurrencyLabel;
 class TtavDBCurrencyEdit;
@@ -81,6 +82,8 @@ public:
     QPushButton *BtnNew, *BtnCancel, *BtnSave, *BtnEdit, *BtnDel, *CopyButton, *BtnPrint, *DesignBtn, *QueryBtn,
         *PreviewFlatButton, *PostButton, *RecheckButton, *FrPrintBtn, *DisButton, *ConvertButton, *CkdFlatButton,
         *btnExit, *ChequeRegisterButton;
+    // The vendor's pages at the right and the bottom; hidden while the network is not up.
+    VendorPagePanel *WebBrowserLeft, *WebBrowserBottom;
     // The saved-bill list's buttons: previous, next, zoom in, zoom out, restore.
     QToolButton *Image1, *Image2, *Image4, *Image3, *Image5;
     QComboBox *NoteTypeComboBox, *NoteListComboBox;
@@ -148,6 +151,8 @@ private:
     // Fitting the page (TEditNoteFormLayout.cpp).
     enum class ZoomStep { In, Out, Restore };
     QWidget *buildListButtons();
+    VendorPagePanel *buildWebPanel(const char *pathPattern, const char *name, QSize fixed);
+    void SetnavPanel();
     void setUpPageLayout();
     bool offsetEditKeyReleased(QObject *watched, QEvent *event);
     void offsetTyped(OffsetAxis axis, const QString &text, bool movePage);

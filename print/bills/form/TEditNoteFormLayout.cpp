@@ -12,6 +12,7 @@
 #include "core/messages/WindowMessages.h"
 #include "core/printfun/PrintUnits.h"
 #include "gui/grid/DataGrid.h"
+#include "gui/web/VendorPagePanel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -75,8 +77,39 @@ QWidget *TEditNoteForm::buildListButtons()
     return bar;
 }
 
+VendorPagePanel *TEditNoteForm::buildWebPanel(const char *pathPattern, const char *name, QSize fixed)
+{
+    auto *panel = new VendorPagePanel(QString::fromLatin1(pathPattern), this);
+    panel->setObjectName(QLatin1String(name));
+    if (fixed.width() > 0)
+        panel->setFixedWidth(fixed.width());
+    if (fixed.height() > 0)
+        panel->setFixedHeight(fixed.height());
+    panel->hide();
+    return panel;
+}
+
+// The side pages show only while the network is reported up; the panels reload themselves.
+void TEditNoteForm::SetnavPanel()
+{
+    for (VendorPagePanel *panel : {WebBrowserLeft, WebBrowserBottom}) {
+        const bool wasShown = panel->isVisibleTo(this);
+        panel->setVisible(IsNetConnected);
+        if (IsNetConnected && !wasShown)
+            panel->reload();
+    }
+    ChangeEditPosition();
+}
+
 void TEditNoteForm::setUpPageLayout()
 {
+    auto *Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(VendorPagePanel::kReloadMs);
+    connect(Timer2, &QTimer::timeout, this, &TEditNoteForm::SetnavPanel);
+    Timer2->start();
+    SetnavPanel();
+
     XPanelPosEdit->setValidator(new QIntValidator(-99999, 99999, XPanelPosEdit));
     connect(XShiftEdit, &QLineEdit::textEdited, this, [this](const QString &text) { offsetTyped(OffsetAxis::Horizontal, text, false); });
     connect(YShiftEdit, &QLineEdit::textEdited, this, [this](const QString &text) { offsetTyped(OffsetAxis::Vertical, text, false); });

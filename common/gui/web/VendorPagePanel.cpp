@@ -1,4 +1,4 @@
-#include "gui/WebFootPanel.h"
+#include "gui/web/VendorPagePanel.h"
 
 #include "core/globals/PubDm.h"
 #include "core/globals/VendorSite.h"
@@ -14,9 +14,9 @@ constexpr qint64 kLargestPage = 512 * 1024;
 constexpr int kTimeoutMs = 15000;
 } // namespace
 
-WebFootPanel::WebFootPanel(QWidget *parent) : QTextBrowser(parent), m_network(new QNetworkAccessManager(this))
+VendorPagePanel::VendorPagePanel(QString pathPattern, QWidget *parent)
+    : QTextBrowser(parent), m_pathPattern(std::move(pathPattern)), m_network(new QNetworkAccessManager(this))
 {
-    setObjectName(QStringLiteral("WebBrowser1"));
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -28,22 +28,22 @@ WebFootPanel::WebFootPanel(QWidget *parent) : QTextBrowser(parent), m_network(ne
     });
     m_timer.setObjectName(QStringLiteral("WebTimer"));
     m_timer.setInterval(kReloadMs);
-    connect(&m_timer, &QTimer::timeout, this, &WebFootPanel::reload);
+    connect(&m_timer, &QTimer::timeout, this, &VendorPagePanel::reload);
     m_timer.start();
 }
 
-QVariant WebFootPanel::loadResource(int, const QUrl &)
+QVariant VendorPagePanel::loadResource(int, const QUrl &)
 {
     return {};
 }
 
-void WebFootPanel::reload()
+void VendorPagePanel::reload()
 {
     if (!IsNetConnected)
         return;
     if (m_reply)
         m_reply->abort();
-    QNetworkRequest request(VendorUrl(QStringLiteral("/cs/Uifoot.html?w=%1&h=%2").arg(width()).arg(height())));
+    QNetworkRequest request(VendorUrl(m_pathPattern.arg(width()).arg(height())));
     request.setTransferTimeout(kTimeoutMs);
     QNetworkReply *reply = m_network->get(request);
     m_reply = reply;
@@ -54,7 +54,7 @@ void WebFootPanel::reload()
     connect(reply, &QNetworkReply::finished, this, [this, reply] { showReply(reply); });
 }
 
-void WebFootPanel::showReply(QNetworkReply *reply)
+void VendorPagePanel::showReply(QNetworkReply *reply)
 {
     reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError
