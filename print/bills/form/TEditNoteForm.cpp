@@ -258,7 +258,7 @@ void TEditNoteForm::openRefNo(qint64 refNo)
         const auto activeAgain = qScopeGuard([this] { m_pickersActive = true; });
         m_baseKind = NoteBaseType(db, name);
         fillFormatPickers(category, name);
-        if (name.compare(m_format.noteName, Qt::CaseInsensitive) != 0 || m_format.noteName.isEmpty())
+        if (name.compare(m_format.note.noteName, Qt::CaseInsensitive) != 0 || m_format.note.noteName.isEmpty())
             CreateEditForm(name, true, billId, false, true);
         else if (billId > 0)
             OpenMainTable(billId);
@@ -307,7 +307,7 @@ void TEditNoteForm::categoryPicked()
 
 void TEditNoteForm::switchBillFormat()
 {
-    if (NoteTypeComboBox->currentText() == m_format.noteNameType || !QueryHea->isActive())
+    if (NoteTypeComboBox->currentText() == m_format.note.noteNameType || !QueryHea->isActive())
         return;
     const QString name = NoteListComboBox->currentText();
     if (!headerEdit())
