@@ -8,6 +8,7 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
+#include "core/globals/MenuIds.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
 #include "core/messages/RefNoParam.h"
@@ -22,7 +23,7 @@
 #include "designer/properties/TAddFieldButtons.h"
 #include "gui/printfun/CurrentPrinter.h"
 #include "helpers/MessageRecorder.h"
-#include "helpers/PdfWords.h"
+#include "PdfWords.h"
 #include "helpers/ModalDialogs.h"
 #include "helpers/TemplateRows.h"
 #include "helpers/UserInput.h"
@@ -79,7 +80,7 @@ private:
 
     TDesignForm &openDesigner(qint64 refNo = 0)
     {
-        m_window->OpenMenuForm(20035, PackRefNoParam(refNo));
+        m_window->OpenMenuForm(MenuId::Designer, PackRefNoParam(refNo));
         QWidget *form = screen("TDesignForm");
         if (!form)
             qFatal("the designer did not open: %s", qPrintable(m_messages->texts().join('\n')));
@@ -502,9 +503,9 @@ private slots:
         });
         bill->PreviewFlatButton->click();
         SendMessage(HandleOf(bill), RegisterWindowMessage(MsgPreviewPrint), 0, 0);
-        const QList<PrintedWord> words = wordsOf(pdf);
+        const QList<PdfWord> words = PdfWords(pdf);
         for (const Placed &field : placed) {
-            const auto word = std::find_if(words.cbegin(), words.cend(), [&](const PrintedWord &w) { return w.text == field.value; });
+            const auto word = std::find_if(words.cbegin(), words.cend(), [&](const PdfWord &w) { return w.text == field.value; });
             QVERIFY2(word != words.cend(), qPrintable(field.value));
             const QRectF box(field.rect.x() * 0.254, field.rect.y() * 0.254, field.rect.width() * 0.254, field.rect.height() * 0.254);
             QVERIFY2(qAbs(word->mm.left() - box.left()) < 1.5, qPrintable(QStringLiteral("%1 at x %2 mm, placed at %3 mm").arg(field.value).arg(word->mm.left()).arg(box.left())));

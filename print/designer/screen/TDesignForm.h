@@ -17,7 +17,7 @@ class TAddFieldButtons;
 class TDesignSurface;
 class TFieldPropertyPanel;
 
-// 模板设计 (menu 20035): makes, names, copies, saves and deletes bill templates, gives them a
+// 模板设计 (MenuId::Designer): makes, names, copies, saves and deletes bill templates, gives them a
 // picture, an icon, a data table and a paper offset, and exchanges them as packages. The page
 // (the editing surface) shows the picture with the template's fields; beside it the template
 // panel edits the p_NoteList row while no field is selected, the property panel the selected
