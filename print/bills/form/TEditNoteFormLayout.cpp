@@ -6,6 +6,7 @@
 #include "bills/form/layout/PageNudgeKeys.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
+#include "core/globals/MenuIds.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
 #include "core/messages/RefNoParam.h"
@@ -28,7 +29,6 @@
 
 namespace {
 
-constexpr int kChequeRegisterMenuId = 20065;
 
 constexpr char kBaseGeometry[] = "baseGeometry";
 constexpr char kBaseFont[] = "baseFont";
@@ -127,7 +127,7 @@ void TEditNoteForm::setUpPageLayout()
 
     connect(SelDBGrid, &QAbstractItemView::doubleClicked, this, [this] { openSavedBill(); });
     connect(ChequeRegisterButton, &QPushButton::clicked, this,
-            [] { SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), kChequeRegisterMenuId, 0); });
+            [] { SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), MenuId::ChequeRegister, 0); });
 }
 
 // Key release in an offset edit: store and move the page.
