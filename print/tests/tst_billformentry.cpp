@@ -6,6 +6,7 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
+#include "core/globals/MenuIds.h"
 #include "core/globals/PubDm.h"
 #include "gui/grid/DataGrid.h"
 #include "gui/grid/GridFooter.h"
@@ -370,7 +371,7 @@ private Q_SLOTS:
     {
         TEditNoteForm &form = savedCheque();
         m_bills->messages().clear();
-        m_bills->window().OpenMenuForm(20045, 0);
+        m_bills->window().OpenMenuForm(MenuId::BillForm, 0);
         QCOMPARE(m_bills->messages().texts().size(), 1);
         QVERIFY(m_bills->messages().lastText().contains(QStringLiteral("单据格式")));
         QVERIFY(!form.header()->isActive());
@@ -408,17 +409,29 @@ private Q_SLOTS:
         QVERIFY(form.page()->rect().contains(form.DisImage->geometry()));
     }
 
-    // The product check refuses a line once.
+    // The product check refuses a line once for each thing the clerk does: moving down to a new
+    // line, clicking another line.
     void unknownProductIsRefusedOnce()
     {
         TEditNoteForm &form = m_bills->openFormat(m_bills->addDeliveryNoteFormat());
         QVERIFY(ClickButton(form.BtnNew));
         DataGrid *grid = form.detailGrid(0);
         focusInto(grid);
-        typeLine(grid, {QStringLiteral("P9"), QStringLiteral("1")});
+        typeLine(grid, {QStringLiteral("P1"), QStringLiteral("1")});
         QTest::keyClick(grid, Qt::Key_Down);
-        QTest::mouseClick(SurfaceControl<QLineEdit>(form, QStringLiteral("收货单位")), Qt::LeftButton);
+        typeLine(grid, {QStringLiteral("P9"), QStringLiteral("1")});
+        QVERIFY(m_bills->messages().shown().isEmpty());
+        QTest::keyClick(grid, Qt::Key_Down);
         QCOMPARE(m_bills->messages().texts(), QStringList{QStringLiteral("产品编号不正确")});
+        QCOMPARE(form.detailQuery(0)->recordCount(), 2);
+
+        m_bills->messages().clear();
+        const QModelIndex first = grid->model()->index(0, grid->columnOfField(QStringLiteral("数量")));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(first).center());
+        QCOMPARE(m_bills->messages().texts(), QStringList{QStringLiteral("产品编号不正确")});
+        QCOMPARE(form.detailQuery(0)->recNo(), 2);
+        QTest::mouseClick(SurfaceControl<QLineEdit>(form, QStringLiteral("收货单位")), Qt::LeftButton);
+        QCOMPARE(m_bills->messages().texts().size(), 1);
     }
 
     void toolbarLinksOpenDesignerAndHistory()

@@ -8,6 +8,7 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
+#include "core/globals/MenuIds.h"
 #include "core/globals/PubDm.h"
 #include "core/printfun/PrintUnits.h"
 #include "gui/printfun/CurrentPrinter.h"
@@ -178,7 +179,7 @@ private Q_SLOTS:
         QCOMPARE(form.pageScrollBox()->y(), form.topMargin() + 1);
 
         // Another screen in front: its keys are its own.
-        m_bills->window().OpenMenuForm(20065, 0);
+        m_bills->window().OpenMenuForm(MenuId::ChequeRegister, 0);
         QMdiSubWindow *register_ = m_bills->window().mdiArea()->activeSubWindow();
         QVERIFY(register_ && register_->widget() != &form);
         QVERIFY(!form.nudgeKeys()->isActive());

@@ -13,6 +13,7 @@
 #include "core/printfun/NoteLookup.h"
 #include "gui/dialogs/MessageBoxes.h"
 #include "gui/grid/DataGrid.h"
+#include "gui/web/VendorPagePanel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -149,6 +149,8 @@ bool TEditNoteForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (offsetEditKeyReleased(watched, event))
         return false;
+    if (watched == centre && event->type() == QEvent::Resize)
+        ChangeEditPosition();
     if (refusesMinusKey(watched, event))
         return true;
     if (auto *label = qobject_cast<TtavCurrencyLabel *>(watched); label && event->type() == QEvent::MouseButtonPress) {

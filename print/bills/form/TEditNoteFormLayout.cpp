@@ -119,6 +119,8 @@ void TEditNoteForm::setUpPageLayout()
         if (ok && !m_building && m_formatExists)
             StorePaperGuide(connection(), m_format.note.noteName, position);
     });
+    // The page area is what the window leaves it.
+    centre->installEventFilter(this);
     XShiftEdit->installEventFilter(this);
     YShiftEdit->installEventFilter(this);
 

@@ -5,6 +5,7 @@
 
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
+#include "core/globals/MenuIds.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/RefNoParam.h"
 
@@ -44,7 +45,7 @@ BillFormWindow::~BillFormWindow()
 TEditNoteForm &BillFormWindow::openFormat(qint64 refNo, qint64 billId)
 {
     iCurOpenAutoid = billId;
-    m_window->OpenMenuForm(20045, PackRefNoParam(refNo));
+    m_window->OpenMenuForm(MenuId::BillForm, PackRefNoParam(refNo));
     for (QMdiSubWindow *sub : m_window->mdiArea()->subWindowList())
         if (QString::fromLatin1(sub->widget()->metaObject()->className()) == QLatin1String("TEditNoteForm"))
             // The module's copy of the class: the same code and layout as the one linked here.
