@@ -3,6 +3,7 @@
 #include "core/errors/CorvaneError.h"
 #include "core/picture/Pic.h"
 #include "core/template/PictureSize.h"
+#include "core/template/TemplateColumns.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,10 +89,16 @@ QVariantMap ImportedPictureColumns(const QString &fileName)
         QImage image;
         size = SetJpegImg(path, image);
     }
-    QVariantMap columns = PictureImportColumns(fileName, resolution, size);
-    if (!columns.contains(QStringLiteral("tWidth"))) {
-        columns.insert(QStringLiteral("tWidth"), QString());
-        columns.insert(QStringLiteral("tHeight"), QString());
+    TemplateNote note;
+    ApplyPictureImport(note, fileName, resolution, size);
+    QVariantMap columns;
+    for (const char *name : {"ImgFile", "xDpi", "yDpi", "DpiUnit", "ImgEnc", "ConvertRate1", "ConvertRate2", "tWidth", "tHeight"}) {
+        const TemplateColumn<TemplateNote> &column = NoteColumn(QLatin1String(name));
+        columns.insert(column.name, column.stored(note));
     }
+    // Without a size the old sizes are cleared.
+    for (const QString &size : {QStringLiteral("tWidth"), QStringLiteral("tHeight")})
+        if (columns.value(size).isNull())
+            columns.insert(size, QString());
     return columns;
 }
