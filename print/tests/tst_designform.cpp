@@ -1,3 +1,4 @@
+#include "ExternalTool.h"
 #include "LoaderWindow.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
@@ -512,6 +513,51 @@ private slots:
             QVERIFY2(word->mm.top() >= box.top() - 0.5 && word->mm.bottom() <= box.bottom() + 0.5,
                      qPrintable(QStringLiteral("%1 at y %2-%3 mm, placed %4-%5 mm").arg(field.value).arg(word->mm.top()).arg(word->mm.bottom()).arg(box.top()).arg(box.bottom())));
         }
+    }
+
+    // 导出 uses the package password; with Shift held, the key of an empty password.
+    void exportPasswords_data()
+    {
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("plain") << false << "tenobarquimel" << "quvrest.zd";
+        QTest::newRow("shift") << true << "quvrest.zd" << "tenobarquimel";
+    }
+    void exportPasswords()
+    {
+        QFETCH(bool, shift);
+        QFETCH(QString, password);
+        QFETCH(QString, other);
+        TDesignForm &form = openDesigner(21);
+        const QString package = QDir(m_home.path()).filePath("out.pnt");
+        m_chosenFiles << package;
+        form.exportPackage(shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(runTool("unzip", {"-P", password, "-t", package}).exitCode, 0);
+        QVERIFY(runTool("unzip", {"-P", other, "-t", package}).exitCode != 0);
+    }
+
+    // Another data table: the property panel's columns come from it at once.
+    void dataTableChangeReachesThePage()
+    {
+        TDesignForm &form = openDesigner(21);
+        QCOMPARE(form.surface()->header()->dataTableName, QStringLiteral("银行转帐单"));
+        const int index = form.DataTableBox->findText("快递单");
+        QVERIFY(index >= 0);
+        form.DataTableBox->setCurrentIndex(index);
+        emit form.DataTableBox->textActivated("快递单");
+        QTRY_COMPARE(form.surface()->header()->dataTableName, QStringLiteral("快递单"));
+        QCOMPARE(rows("select DataTablename from p_NoteList where RefNo = '21'"), QStringList{"快递单"});
+    }
+
+    void templateListOpensTheChosenFormat()
+    {
+        addTemplate("22", "工行支票二", "工商银行支票", "支票", "否");
+        TDesignForm &form = openDesigner(21);
+        QCOMPARE(form.NoteListBox->count(), 2);
+        emit form.NoteListBox->textActivated("工行支票二");
+        QCOMPARE(form.currentNoteName(), QStringLiteral("工行支票二"));
+        QCOMPARE(form.NoteListBox->currentText(), QStringLiteral("工行支票二"));
     }
 
     void exportThenImportIntoAFreshFolder()
