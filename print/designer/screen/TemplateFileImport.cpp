@@ -4,6 +4,7 @@
 #include "core/picture/Pic.h"
 #include "core/template/PictureSize.h"
 #include "core/template/TemplateColumns.h"
+#include "core/template/TemplateNote.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,12 +94,12 @@ QVariantMap ImportedPictureColumns(const QString &fileName)
     ApplyPictureImport(note, fileName, resolution, size);
     QVariantMap columns;
     for (const char *name : {"ImgFile", "xDpi", "yDpi", "DpiUnit", "ImgEnc", "ConvertRate1", "ConvertRate2", "tWidth", "tHeight"}) {
-        const TemplateColumn<TemplateNote> &column = NoteColumn(QLatin1String(name));
-        columns.insert(column.name, column.stored(note));
+        const QString column = QString::fromLatin1(name);
+        columns.insert(column, NoteColumn(column).stored(note));
     }
-    // Without a size the old sizes are cleared.
-    for (const QString &size : {QStringLiteral("tWidth"), QStringLiteral("tHeight")})
-        if (columns.value(size).isNull())
-            columns.insert(size, QString());
+    // Without a size the old picture's paper size must not stay: printing then refuses.
+    for (const char *name : {"tWidth", "tHeight"})
+        if (columns.value(QString::fromLatin1(name)).isNull())
+            columns.insert(QString::fromLatin1(name), QString());
     return columns;
 }

@@ -5,11 +5,11 @@
 #include "core/db/AdoFunc.h"
 #include "core/db/Transaction.h"
 #include "core/errors/CorvaneError.h"
+#include "core/template/TemplateDocument.h"
 #include "core/template/TemplateStore.h"
 #include "designer/screen/TemplateFiles.h"
 
 #include <QFile>
-#include <QSqlRecord>
 
 namespace {
 
@@ -128,20 +128,19 @@ qint64 TemplateOperations::copyNote(const QString &sourceName, const NoteNameCho
         std::optional<TemplateDocument> copy = LoadTemplate(m_db, sourceName);
         if (!copy)
             return 0;
-        TemplateNote &note = copy->note;
-        const QString sourceRefNo = note.refNo;
-        const bool otherCategory = !sameCategory(note.noteNameType, choice.category);
+        const QString sourceRefNo = copy->note.refNo;
+        const bool otherCategory = !sameCategory(copy->note.noteNameType, choice.category);
         const QString refNo = QString::number(GetBillSysNo(m_db));
         // A kind has one default category: the copy joins its category's standing.
         const qint64 defNote = SelTableIntValue(
             m_db, QStringLiteral("select coalesce(max(DefNote), 0) from p_NoteList where NoteNameType = ?"), {choice.category});
         copy->forgetStoredIds();
-        note.refNo = refNo;
-        note.noteName = choice.name;
-        note.noteNameType = choice.category;
-        note.noteType = choice.kind;
-        note.defNote = int(defNote);
-        SaveTemplate(m_db, *copy);
+        copy->note.refNo = refNo;
+        copy->note.noteName = choice.name;
+        copy->note.noteNameType = choice.category;
+        copy->note.noteType = choice.kind;
+        copy->note.defNote = int(defNote);
+        SaveTemplate(m_db, *copy);  // decides the copy's default flag
 
         if (otherCategory) {
             // The source's own tab (not the favourites), else the kind's.
