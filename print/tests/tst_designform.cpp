@@ -431,17 +431,32 @@ private slots:
         QCOMPARE(static_cast<TDesignForm *>(screen("TDesignForm"))->currentNoteName(), QStringLiteral("工行支票"));
     }
 
+    // The page stands at strip + offset (one pixel is 0.5 mm, halves to the even pixel) as the
+    // offset is typed, and the typed value is what 保存 stores.
+    void offsetTypedMovesThePage_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("whole") << "10" << 50 + 20 << "10.0";
+        QTest::newRow("half pixel down to even") << "10.25" << 50 + 20 << "10.25";
+        QTest::newRow("half pixel up to even") << "10.75" << 50 + 22 << "10.75";
+        QTest::newRow("negative") << "-3" << 50 - 6 << "-3.0";
+    }
     void offsetTypedMovesThePage()
     {
+        QFETCH(QString, typed);
+        QFETCH(int, x);
+        QFETCH(QString, stored);
         TDesignForm &form = openDesigner(21);
         QCOMPARE(form.surface()->pagePosition(), QPoint(50, 30));
         form.XmoveEdit->setFocus();
         form.XmoveEdit->selectAll();
-        QTest::keyClicks(form.XmoveEdit, "10");
-        QCOMPARE(form.surface()->pagePosition(), QPoint(50 + 20, 30));
-        QCOMPARE(form.XmoveEdit->text(), QStringLiteral("10"));
+        QTest::keyClicks(form.XmoveEdit, typed);
+        QCOMPARE(form.surface()->pagePosition(), QPoint(x, 30));
+        QCOMPARE(form.XmoveEdit->text(), typed);
         form.BtnSave->click();
-        QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{"10.0|0.0"});
+        QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{stored + "|0.0"});
     }
 
     // A new bill type from nothing: made, given a picture, five fields placed, saved, filled in
