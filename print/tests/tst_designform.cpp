@@ -459,6 +459,22 @@ private slots:
         QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{stored + "|0.0"});
     }
 
+    // Ctrl+arrows with nothing selected move the page; the surface stores the offset at once and
+    // the template panel shows it.
+    void pageMovedByKeysShowsInThePanel()
+    {
+        TDesignForm &form = openDesigner(21);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        form.setFocus();
+        QTest::keyClick(&form, Qt::Key_Left, Qt::ControlModifier);
+        QTest::keyClick(&form, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{"-0.5|0.5"});
+        QCOMPARE(form.XmoveEdit->text(), QStringLiteral("-0.5"));
+        QCOMPARE(form.YmoveEdit->text(), QStringLiteral("0.5"));
+        QVERIFY(!form.header()->isEditing());
+    }
+
     // A new bill type from nothing: made, given a picture, five fields placed, saved, filled in
     // the bill form opened by 录入 and printed; every text stands on paper where it was placed.
     void roundTripFromScratch()
