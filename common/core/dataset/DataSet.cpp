@@ -106,11 +106,10 @@ bool DataSet::canModify() const
 
 DataField *DataSet::findField(const QString &name) const
 {
-    const QString wanted = foldedName(name);
-    for (DataField *field : m_fields)
-        if (field->name().toCaseFolded() == wanted)
-            return field;
-    return nullptr;
+    // Most look-ups spell the name as the statement does: no folding needed for them.
+    if (DataField *field = m_byName.value(name))
+        return field;
+    return m_byFoldedName.value(foldedName(name));
 }
 
 DataField *DataSet::fieldByName(const QString &name) const
@@ -428,6 +427,12 @@ void DataSet::buildFields(const QList<ColumnOrigin> &columns, const QVector<QVec
         if (!kept.contains(old))
             delete old;
     m_fields = kept;
+    m_byName.clear();
+    m_byFoldedName.clear();
+    for (DataField *field : m_fields) {
+        m_byName.insert(field->name(), field);
+        m_byFoldedName.insert(field->name().toCaseFolded(), field);
+    }
 }
 
 void DataSet::findTable(const QList<ColumnOrigin> &columns)

@@ -3,6 +3,7 @@
 #include "core/dataset/Bookmark.h"
 
 #include <QBitArray>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -242,6 +243,8 @@ private:
     int m_tag = 0;
 
     QList<DataField *> m_fields;
+    QHash<QString, DataField *> m_byName;        // as spelled
+    QHash<QString, DataField *> m_byFoldedName;  // case-folded
     QStringList m_resultNames;  // column names as the statement gives them
     QVector<Row> m_rows;
     // Rows not fetched yet and the statement they come from.
