@@ -16,19 +16,21 @@ qint64 RowInserter::insertCurrentRow()
     if (m_set.state() != DataSet::State::Insert || !m_set.canModify())
         throw CorvaneError(QStringLiteral("数据集不在新增状态"));
     const QList<DataField *> fields = m_set.assignedFields();
-    QStringList columns;
+    QList<int> key;
     for (const DataField *field : fields)
-        columns.append(SqlName(field->originColumn()));
-    const QString key = columns.join(u',');
+        key.append(field->index());
     auto statement = m_statements.find(key);
     if (statement == m_statements.end()) {
         QSqlQuery query(m_set.connection());
+        QStringList columns;
         QStringList marks;
-        for (int i = 0; i < columns.size(); ++i)
+        for (const DataField *field : fields) {
+            columns.append(SqlName(field->originColumn()));
             marks.append(QStringLiteral("?"));
+        }
         const QString sql = columns.isEmpty() ? QStringLiteral("insert into %1 default values").arg(SqlName(m_set.tableName()))
                                               : QStringLiteral("insert into %1 (%2) values (%3)")
-                                                    .arg(SqlName(m_set.tableName()), key, marks.join(u','));
+                                                    .arg(SqlName(m_set.tableName()), columns.join(u','), marks.join(u','));
         if (!query.prepare(sql))
             throw DatabaseError(query.lastError().text());
         statement = m_statements.insert(key, query);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QSqlQuery>
 #include <QString>
 
@@ -18,5 +19,5 @@ public:
 
 private:
     DataSet &m_set;
-    QHash<QString, QSqlQuery> m_statements;  // by the list of columns set
+    QHash<QList<int>, QSqlQuery> m_statements;  // by the field indexes set
 };
