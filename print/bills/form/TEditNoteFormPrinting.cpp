@@ -41,7 +41,7 @@ bool TEditNoteForm::refuseEmptyBill()
 void TEditNoteForm::printBill(PrintAction action)
 {
     const QSqlDatabase db = connection();
-    const QString noteName = m_format.noteName;
+    const QString noteName = m_format.note.noteName;
     switch (action) {
     case PrintAction::Overlay: {
         if (refuseEmptyBill() || !PrinterSetupSeam::ask(this))
