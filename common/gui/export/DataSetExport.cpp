@@ -74,8 +74,8 @@ bool ToExcel(const QString &fileName, const DataSet &dataSet, const QString &she
         if (answer != QMessageBox::Yes)
             return false;
     }
-    const SheetWriteResult written = WriteXlsxSheet(chosen, SheetHeaderOfDataSet(dataSet), SheetRowsOfDataSet(dataSet),
-                                                    sheetName.isEmpty() ? QStringLiteral("Sheet1") : sheetName);
+    const SheetWriteResult written = WriteXlsxSheetRows(chosen, SheetHeaderOfDataSet(dataSet), SheetRowSourceOfDataSet(dataSet),
+                                                        sheetName.isEmpty() ? QStringLiteral("Sheet1") : sheetName);
     if (!written) {
         tell(QMessageBox::Warning, QStringLiteral("数据导出失败：%1").arg(written.reason));
         return false;
