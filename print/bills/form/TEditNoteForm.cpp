@@ -101,8 +101,8 @@ TEditNoteForm::TEditNoteForm(QWidget *owner) : QWidget(owner), MessageReceiver(t
     connect(PreviewFlatButton, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Preview); });
     connect(FrPrintBtn, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Report); });
     connect(this, &TEditNoteForm::printRequested, this, &TEditNoteForm::printBill);
-    connect(DesignBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(20035, m_format.refNo); });
-    connect(QueryBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(20055, m_format.refNo); });
+    connect(DesignBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(20035, m_format.note.refNo); });
+    connect(QueryBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(20055, m_format.note.refNo); });
     updateBillStates();
 }
 
