@@ -62,7 +62,10 @@ const TemplateField *DesignFieldRows::field(int tag) const
 
 TemplateField *DesignFieldRows::find(int tag)
 {
-    return const_cast<TemplateField *>(std::as_const(*this).field(tag));
+    // Non-const access detaches the list from the stored copy it shares.
+    const auto it = std::find_if(m_document.fields.begin(), m_document.fields.end(),
+                                 [tag](const TemplateField &field) { return field.tag == tag; });
+    return it == m_document.fields.end() ? nullptr : &*it;
 }
 
 QVariant DesignFieldRows::value(int tag, const QString &column) const
