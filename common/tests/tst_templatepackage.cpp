@@ -302,9 +302,39 @@ private Q_SLOTS:
         QCOMPARE(QJsonDocument::fromJson(run.output).object().value("NoteName").toString(), QStringLiteral("无密码"));
         QCOMPARE(EmptyPasswordKey().size(), 10);
 
-        // Imports try the package password only.
+        // What the bulk export writes imports again.
         freshFolder();
-        QVERIFY_THROWS_EXCEPTION(PackageFormatError, importFile(package));
+        QCOMPARE(importFile(package), QStringLiteral("无密码"));
+        QCOMPARE(shell(QStringLiteral("select count(*) from p_NoteCntlList")), QStringLiteral("4"));
+    }
+
+    // DefNote marks the kind's default category: a re-import over a format keeps it, an import
+    // into a kind without a default makes it the default, and one into a kind that has another
+    // default leaves that alone.
+    void importKeepsTheKindsDefault()
+    {
+        const QString package = exportedPackage(QStringLiteral("乙"), QStringLiteral("d.pnt"));
+        const QString kind = shell(QStringLiteral("select NoteType from p_NoteList where NoteName = '乙'"));
+        const auto defNote = [this] { return shell(QStringLiteral("select \"default\", DefNote from p_NoteList where NoteName = '乙'")); };
+
+        freshFolder();
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where NoteType = ?"), {kind});
+        QCOMPARE(importFile(package), QStringLiteral("乙"));
+        QCOMPARE(defNote(), QStringLiteral("是|1"));
+        QCOMPARE(importFile(package), QStringLiteral("乙"));
+        QCOMPARE(defNote(), QStringLiteral("是|1"));
+
+        freshFolder();
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where NoteType = ?"), {kind});
+        QVariantMap other = NewTemplateRow(CurAdo, QStringLiteral("x"), QDate(2024, 1, 1));
+        other.insert(QStringLiteral("NoteName"), QStringLiteral("丁"));
+        other.insert(QStringLiteral("NoteNameType"), QStringLiteral("别的分类"));
+        other.insert(QStringLiteral("NoteType"), kind);
+        other.insert(QStringLiteral("DefNote"), 1);
+        InsertTemplateRow(CurAdo, other);
+        QCOMPARE(importFile(package), QStringLiteral("乙"));
+        QCOMPARE(defNote(), QStringLiteral("是|0"));
+        QCOMPARE(shell(QStringLiteral("select DefNote from p_NoteList where NoteName = '丁'")), QStringLiteral("1"));
     }
 
     void exportReplacesAnOldFileWhole()

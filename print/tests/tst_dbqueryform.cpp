@@ -221,6 +221,18 @@ private Q_SLOTS:
         QCOMPARE(grid->footer()->textOf(grid->columnOfField(QStringLiteral("NoteTypeName"))), QString::number(amounts.size()));
     }
 
+    // Deleting a category on the main page takes its formats: their bills stay listed.
+    void billsOfADeletedFormatStayListed()
+    {
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo = ?"), {QString::number(kChequeRefNo)});
+        auto form = shownForm();
+        form->findChild<QPushButton *>(QStringLiteral("KindButton0"))->click();
+        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        QStringList payees = listed(form->dataSet(), QStringLiteral("收款人名称"));
+        payees.sort();
+        QCOMPARE(payees, (QStringList{QStringLiteral("O'Brien商行"), QStringLiteral("华东机电"), QStringLiteral("华东机电")}));
+    }
+
     void deliveryDetailsByPartName()
     {
         addFormat(70003, QStringLiteral("测试送货单"), QStringLiteral("测试送货单类"), QStringLiteral("送货单"), QStringLiteral("出货单"));

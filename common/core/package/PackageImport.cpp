@@ -141,6 +141,23 @@ bool noteExists(const QSqlDatabase &db, const QString &noteName)
     return !SqlTableIsEmpty(db, QStringLiteral("select 1 from p_NoteList where NoteName = ?"), {noteName});
 }
 
+// Whether the template's category is its kind's default (DefNote, shared by every format of the
+// category): a replaced template keeps it, a category that is the default stays so, and a kind
+// that has no default category gets this one. Read before the replaced row goes.
+int kindDefaultFlag(const QSqlDatabase &db, const QVariantMap &note, const QString &noteName, bool replacing)
+{
+    const QString kind = note.value(QStringLiteral("NoteType")).toString();
+    const QString category = note.value(QStringLiteral("NoteNameType")).toString();
+    if (replacing && SelTableIntValue(db, QStringLiteral("select DefNote from p_NoteList where NoteName = ?"), {noteName}) == 1)
+        return 1;
+    const bool categoryIsDefault = !SqlTableIsEmpty(
+        db, QStringLiteral("select 1 from p_NoteList where NoteType = ? and NoteNameType = ? and DefNote = 1 and NoteName <> ?"),
+        {kind, category, noteName});
+    const bool kindHasDefault = !SqlTableIsEmpty(
+        db, QStringLiteral("select 1 from p_NoteList where NoteType = ? and DefNote = 1 and NoteName <> ?"), {kind, noteName});
+    return categoryIsDefault || !kindHasDefault ? 1 : 0;
+}
+
 // The number the template keeps: its old one when it replaces a template (whose rows go),
 // else a new one.
 QString templateNumber(const QSqlDatabase &db, const QString &noteName, bool replacing)
@@ -238,8 +255,9 @@ QString ImportPackage(const QSqlDatabase &db, const PackageTemplate &package, co
     const std::unique_ptr<StagedFile> icon = stage(QStringLiteral("icons"), plan.icon, false);
 
     Transaction transaction(db);
-    const QString number = templateNumber(db, plan.noteName, replacing);
     QVariantMap note = plan.note;
+    note.insert(QStringLiteral("DefNote"), kindDefaultFlag(db, note, plan.noteName, replacing));
+    const QString number = templateNumber(db, plan.noteName, replacing);
     note.insert(QStringLiteral("RefNo"), number);
     if (plan.picture) {
         note.insert(QStringLiteral("ImgFile"), plan.picture->fileName);

@@ -541,7 +541,8 @@ void TLumiskMainForm::ChangeIcon()
 void TLumiskMainForm::DeleteIcon()
 {
     const UiIcon *selected = selectedIcon();
-    if (!selected || !confirmWithTitle(QStringLiteral("确认删除"), QStringLiteral("确认删除单据？")))
+    if (!selected
+        || !confirmWithTitle(QStringLiteral("确认删除"), DeleteIconQuestion(CurAdo, m_currentTab, selected->modId)))
         return;
     const UiIcon icon = *selected;
     delete ListView1->takeItem(ListView1->row(ListView1->selectedItems().constFirst()));

@@ -329,6 +329,8 @@ void TM1Form::showScreen(const OpenScreen &screen, qint64 param)
         screen.subWindow->raise();
         SendMessage(screen.handle, RegisterWindowMessage(MsgOpenRefNo), 0, param);
     } else if (!screen.form->isVisible()) {
+        // A dialog opens over the main window, not wherever the window system puts it.
+        screen.form->move(frameGeometry().center() - screen.form->rect().center());
         if (auto *dialog = qobject_cast<QDialog *>(screen.form.data()))
             dialog->exec();
         else
