@@ -29,7 +29,7 @@ BillData TEditNoteForm::billData() const
 void TEditNoteForm::printBill(PrintAction action)
 {
     const QSqlDatabase db = connection();
-    const QString noteName = m_format.noteName;
+    const QString noteName = m_format.note.noteName;
     switch (action) {
     case PrintAction::Overlay: {
         const DataField *refNo = QueryHea->findField(QStringLiteral("RefNo"));

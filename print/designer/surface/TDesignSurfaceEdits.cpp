@@ -2,7 +2,8 @@
 
 #include "core/globals/PubDm.h"
 #include "core/printfun/MoveZone.h"
-#include "core/template/TemplateRecord.h"
+#include "core/template/TemplateColumns.h"
+#include "core/template/TemplateDocument.h"
 #include "designer/model/DesignFieldRows.h"
 #include "designer/model/DesignTags.h"
 #include "designer/model/KindChange.h"
@@ -25,6 +26,19 @@ const QStringList &copiedColumns()
     return columns;
 }
 
+// A new field's row as the design rows take it: every column the template document gives it.
+QVariantMap newFieldRow(const QString &refNo, EditKindIndex kind, const QString &dataTableName)
+{
+    const TemplateField field = NewTemplateField(refNo, kind, dataTableName);
+    QVariantMap row;
+    for (const TemplateColumn<TemplateField> &column : FieldColumns()) {
+        const QVariant value = column.stored(field);
+        if (!value.isNull())
+            row.insert(column.name, value);
+    }
+    return row;
+}
+
 bool isGridKind(const QString &kind)
 {
     return kind.trimmed() == EditKindName(ekGrid);
@@ -35,10 +49,8 @@ int TDesignSurface::addField(EditKindIndex kind, const QRect &rect, const QStrin
 {
     if (!m_header)
         return -1;
-    const QString &kindName = EditKindName(kind);
     const int tag = NextDesignTag(m_rows->tags(), kind == ekGrid);
-    QVariantMap row = NewTemplateFieldRow(m_header->refNo);
-    ApplyNewFieldKind(row, kindName, m_header->dataTableName);
+    QVariantMap row = newFieldRow(m_header->refNo, kind, m_header->dataTableName);
     if (kind == ekSpacedString)
         row.insert(QStringLiteral("DigitalCount"), SpacedStringCells(row.value(QStringLiteral("DigitalCount")).toInt()));
     row.insert(QStringLiteral("Tag"), tag);
@@ -104,7 +116,7 @@ int TDesignSurface::copyField(TDesignFieldControl *source, const QRect &rect)
     for (const TDesignFieldControl *control : controls())
         taken.append(control->tag());
     const int tag = NextDesignTag(taken, grid);
-    QVariantMap row = NewTemplateFieldRow(m_header->refNo);
+    QVariantMap row = newFieldRow(m_header->refNo, ekTextDisplay, m_header->dataTableName);
     for (const QString &column : copiedColumns())
         row.insert(column, sourceRow.value(column));
     row.insert(QStringLiteral("Tag"), tag);
