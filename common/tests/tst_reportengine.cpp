@@ -1,5 +1,5 @@
 #include "ExternalTool.h"
-#include "PdfWords.h"
+#include "PdfReadBack.h"
 #include "TestProgramFolder.h"
 #include "helpers/DeliveryNoteFixture.h"
 

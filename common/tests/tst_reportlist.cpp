@@ -1,6 +1,6 @@
 #include "ExternalTool.h"
 #include "MessageScript.h"
-#include "PdfWords.h"
+#include "PdfReadBack.h"
 #include "TestProgramFolder.h"
 
 #include "core/dataset/DataSet.h"

@@ -1,16 +1,11 @@
 #pragma once
 
-#include <QList>
-#include <QRectF>
-#include <QString>
+#include "PdfReadBack.h"
 
-// One word of a printed page as poppler (pdftotext -bbox) reads it back, in millimetres from
-// the sheet's corner.
-struct PrintedWord
+// The printing tests' names for the words poppler reads back (testsupport's PdfWords).
+using PrintedWord = PdfWord;
+
+inline QList<PrintedWord> wordsOf(const QString &pdf)
 {
-    int page = 0;
-    QString text;
-    QRectF mm;
-};
-
-QList<PrintedWord> wordsOf(const QString &pdf);
+    return PdfWords(pdf);
+}

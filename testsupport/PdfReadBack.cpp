@@ -1,4 +1,4 @@
-#include "PdfWords.h"
+#include "PdfReadBack.h"
 
 #include "ExternalTool.h"
 
