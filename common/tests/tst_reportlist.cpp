@@ -282,6 +282,8 @@ private Q_SLOTS:
         // 打印 asks for the printer, then previews; the preview prints the pages as one document.
         int previews = 0;
         const QString pdf = m_folder->file(QStringLiteral("tmp/list.pdf"));
+        const QPageLayout billPaper = CurrentPrinter().pageLayout();
+        const bool billFullPage = CurrentPrinter().fullPage();
         onNextModal<TReportPreviewForm>([&previews, &pdf](TReportPreviewForm *preview) {
             ++previews;
             QCOMPARE(preview->pageCount(), 1);
@@ -294,6 +296,9 @@ private Q_SLOTS:
         form.printReport();
         QVERIFY(asked);
         QCOMPARE(previews, 1);
+        // Bill printing shares the printer: it gets its paper back.
+        QVERIFY(CurrentPrinter().pageLayout().isEquivalentTo(billPaper));
+        QCOMPARE(CurrentPrinter().fullPage(), billFullPage);
         QCOMPARE(PdfPageCount(pdf), 1);
         const QList<PdfWord> words = PdfWords(pdf);
         QCOMPARE(words.size(), 1);
