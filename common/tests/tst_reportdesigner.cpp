@@ -3,6 +3,7 @@
 #include "helpers/DeliveryNoteFixture.h"
 
 #include "core/report/ReportFile.h"
+#include "core/report/ReportLayout.h"
 #include "gui/report/ReportBandView.h"
 #include "gui/report/ReportDesignSurface.h"
 #include "gui/report/ReportItemView.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -104,6 +106,11 @@ private Q_SLOTS:
         form->insertVariable(QStringLiteral("页码"));
         form->surface()->select(ReportBandKind::ReportTitle);
         form->insertField(QStringLiteral("公司资料"), QStringLiteral("公司名称"));
+        // 合计 sums the field chosen in the list into the summary.
+        QTreeWidgetItem *amount = form->fieldTree()->findItems(QStringLiteral("金额"), Qt::MatchExactly | Qt::MatchRecursive).value(0);
+        QVERIFY(amount);
+        form->fieldTree()->setCurrentItem(amount);
+        form->SumButton->click();
         QVERIFY(form->isModified());
         QVERIFY(form->save());
         QVERIFY(!form->isModified());
@@ -113,6 +120,12 @@ private Q_SLOTS:
         QCOMPARE(saved.band(ReportBandKind::DetailData)->items.first().text, QStringLiteral("[出货单明细.\"金额\"]"));
         QCOMPARE(saved.band(ReportBandKind::PageFooter)->items.first().text, QStringLiteral("[页码]"));
         QCOMPARE(saved.band(ReportBandKind::ReportTitle)->items.first().text, QStringLiteral("[公司资料.\"公司名称\"]"));
+        QCOMPARE(saved.band(ReportBandKind::Summary)->items.first().text, QStringLiteral("[SUM(出货单明细.\"金额\")]"));
+        const LaidOutReport laid = LayOutReport(saved, m_note->data());
+        QStringList texts;
+        for (const PlacedReportItem &placed : laid.pages.first().items)
+            texts.append(placed.item.text);
+        QVERIFY2(texts.contains(QStringLiteral("30.75")), qPrintable(texts.join(u'|')));  // 10.25 + 20.50
     }
 
     void dragMovesAndResizes_data()
