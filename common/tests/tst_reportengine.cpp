@@ -1,5 +1,5 @@
 #include "ExternalTool.h"
-#include "PdfReadBack.h"
+#include "PdfWords.h"
 #include "TestProgramFolder.h"
 #include "helpers/DeliveryNoteFixture.h"
 

@@ -1,6 +1,6 @@
 #include "ExternalTool.h"
 #include "MessageScript.h"
-#include "PdfReadBack.h"
+#include "PdfWords.h"
 #include "TestProgramFolder.h"
 
 #include "core/dataset/DataSet.h"

@@ -1,4 +1,4 @@
-#include "PdfReadBack.h"
+#include "PdfWords.h"
 
 #include "ExternalTool.h"
 
