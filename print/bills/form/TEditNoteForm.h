@@ -144,6 +144,7 @@ private:
     // Printing (TEditNoteFormPrinting.cpp): 套打, 预览, the preview's request and batches.
     void printBill(PrintAction action);
     BillData billData() const;
+    void printBatch(const QString &noteName);
     BillPrintEngine &printEngine();
     std::unique_ptr<BillPrintEngine> m_printEngine;
     // 打印 (TEditNoteFormReport.cpp): the bill handed to the report list.
