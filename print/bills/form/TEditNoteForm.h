@@ -4,11 +4,13 @@
 
 #include <memory>
 #include "core/template/TemplateDocument.h"
+#include "core/dbfun/BillFieldFill.h"
 #include "core/messages/MessageReceiver.h"
 
 #include <QList>
 #include <QSqlDatabase>
 #include <functional>
+#include <map>
 #include <QPointer>
 #include <QWidget>
 
@@ -193,6 +195,11 @@ private:
     QPointer<QLineEdit> m_amountEntryEdit;
     int m_amountBoxCounter = 0;
     bool m_ready = true;
+    // The derived-column rules of each data table, read once per showing of the form (a
+    // designer saved meanwhile is read again when the form comes back), not at every key.
+    std::map<QString, BillFieldFill> m_fills;
+    const BillFieldFill &fillOf(const QString &table);
+    void fillDerivedColumns(DataSet &dataSet, const QString &table, DataField *changed);
     bool m_building = false;
     bool m_pickersActive = true;
 };
