@@ -205,14 +205,13 @@ private:
 
     // Printing (TEditNoteFormPrinting.cpp): 套打, 预览, the preview's request and batches.
     void printBill(PrintAction action);
+    bool refuseEmptyBill();
     void showFormatMenu(PrintAction action, const QStringList &formats);
     void printWithFormat(PrintAction action, const QString &noteName, bool autoSave);
     BillData billData() const;
     void printBatch(const QString &noteName);
     BillPrintEngine &printEngine();
     std::unique_ptr<BillPrintEngine> m_printEngine;
-    // "空单据不能打印" for a bill without RefNo; true when refused.
-    bool refuseEmptyBill();
     // 打印 (TEditNoteFormReport.cpp): the bill handed to the report list.
     void FrPrintBtnClick();
 
