@@ -121,7 +121,9 @@ private Q_SLOTS:
             const QString name = QStringList{"tWidth", "tHeight", "xDpi", "yDpi", "DpiUnit", "ImgEnc"}.at(i);
             QCOMPARE(row.value(i).toString(), columns.value(name).toString());
         }
-        QCOMPARE(StoredPictureInches(row.value(0).toString(), QStringLiteral("cheque.jpg")), 900.0 / 96);
+        // 240 mm of cheque paper at 96 dots per inch.
+        QCOMPARE(GetJpgSize(picture), std::optional<QSize>(QSize(907, 302)));
+        QCOMPARE(StoredPictureInches(row.value(0).toString(), QStringLiteral("cheque.jpg")), 9.447917);
     }
 };
 
