@@ -75,3 +75,11 @@ void TestProgramFolder::removeShippedFormats()
         || !query.exec(QStringLiteral("delete from s_ui")))
         qFatal("cannot remove the shipped formats");
 }
+
+void TestProgramFolder::copyShippedFiles(const QString &folder)
+{
+    const QDir shipped(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QLatin1Char('/') + folder);
+    for (const QString &name : shipped.entryList(QDir::Files))
+        if (!QFile::copy(shipped.filePath(name), file(folder + QLatin1Char('/') + name)))
+            qFatal("cannot copy %s", qPrintable(shipped.filePath(name)));
+}

@@ -21,9 +21,9 @@ QString yesNo(bool value)
     return text(value ? QStringLiteral("是") : QStringLiteral("否"));
 }
 
-QString number(const QVariant &value)
+QString number(const std::optional<int> &value)
 {
-    return value.isValid() ? value.toString() : QStringLiteral("NULL");
+    return value ? QString::number(*value) : QStringLiteral("NULL");
 }
 
 // Grids take tags from 500, every other field (grid columns too) from 1000, in sheet order.
@@ -74,7 +74,7 @@ QString fieldRow(const FormSheet &sheet, const SheetField &field, int tag, int p
 
 } // namespace
 
-QString FormatSql(const QList<FormSheet> &sheets, const QList<QVariantMap> &pictureColumns)
+QString FormatSql(const QList<FormSheet> &sheets, const QList<TemplateNote> &pictureColumns)
 {
     QString sql = QStringLiteral(
         "-- Made at build time by the form generator (data/forms): do not edit, change the generator.\n"
@@ -82,18 +82,18 @@ QString FormatSql(const QList<FormSheet> &sheets, const QList<QVariantMap> &pict
         "-- its icon on the kind's tab and on 常用单据.\n");
     for (int i = 0; i < sheets.size(); ++i) {
         const FormSheet &sheet = sheets.at(i);
-        const QVariantMap &picture = pictureColumns.at(i);
+        const TemplateNote &picture = pictureColumns.at(i);
         sql += QStringLiteral(
                    "\nINSERT INTO p_NoteList (RefNo, NoteName, NoteNameType, NoteType, DataTablename, DetailTableName,"
                    " \"default\", DefNote, Xmove, Ymove, xDpi, yDpi, DpiUnit, ImgFile, ImgEnc, tWidth, tHeight, ConvertRate1,"
                    " ConvertRate2, smallpic, ZoomFactor, xPanelPos, ReviseBy, ReviseDate, ShowInUi, ShowInMenu) VALUES\n  (")
             + QStringList{text(sheet.refNo), text(sheet.kind), text(sheet.kind), text(sheet.kind), text(sheet.dataTable),
                           text(sheet.detailTable), text(QStringLiteral("是")), QStringLiteral("1"), QStringLiteral("0"),
-                          QStringLiteral("0"), number(picture.value(QStringLiteral("xDpi"))),
-                          number(picture.value(QStringLiteral("yDpi"))), number(picture.value(QStringLiteral("DpiUnit"))),
-                          text(sheet.imageFile), number(picture.value(QStringLiteral("ImgEnc"))),
-                          text(picture.value(QStringLiteral("tWidth")).toString()),
-                          text(picture.value(QStringLiteral("tHeight")).toString()), text(QString()), text(QString()),
+                          QStringLiteral("0"), number(picture.xDpi),
+                          number(picture.yDpi), number(picture.dpiUnit),
+                          text(sheet.imageFile), number(picture.imgEnc),
+                          text(picture.tWidth),
+                          text(picture.tHeight), text(QString()), text(QString()),
                           text(sheet.iconFile), QStringLiteral("1"), QStringLiteral("0"), text(QStringLiteral("admin")),
                           text(QStringLiteral("2024-01-01")), text(QStringLiteral("是")), text(QStringLiteral("是"))}
                   .join(QStringLiteral(", "))

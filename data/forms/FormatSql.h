@@ -4,8 +4,8 @@
 
 #include <QList>
 #include <QString>
-#include <QVariantMap>
+#include "core/template/TemplateNote.h"
 
 // The shipped rows of the formats: p_NoteList (with the picture's columns as its import
-// writes them), p_NoteCntlList, and the main-page icons on the kind's tab and on 常用单据.
-QString FormatSql(const QList<FormSheet> &sheets, const QList<QVariantMap> &pictureColumns);
+// writes them, taken from `pictureColumns`), p_NoteCntlList, and the main-page icons on the kind's tab and on 常用单据.
+QString FormatSql(const QList<FormSheet> &sheets, const QList<TemplateNote> &pictureColumns);

@@ -48,7 +48,7 @@ int main(int argc, char **argv)
         return fail(QStringLiteral("cannot make the picture folders"));
 
     QList<FormSheet> sheets = ShippedSheets();
-    QList<QVariantMap> pictureColumns;
+    QList<TemplateNote> pictureColumns;
     for (FormSheet &sheet : sheets) {
         QImage picture(sheet.widthPx(), sheet.heightPx(), QImage::Format_RGB32);
         picture.fill(QColor(0xfe, 0xfd, 0xf8));
@@ -69,7 +69,9 @@ int main(int argc, char **argv)
         const JpegResolution resolution = GetJPEGRes(picturePath);
         if (resolution.xDensity != sheet.dpi || resolution.yDensity != sheet.dpi)
             return fail(QStringLiteral("no density of %1 dpi in ").arg(sheet.dpi) + picturePath);
-        pictureColumns.append(PictureImportColumns(sheet.imageFile, resolution, GetJpgSize(picturePath)));
+        TemplateNote note;
+        ApplyPictureImport(note, sheet.imageFile, resolution, GetJpgSize(picturePath));
+        pictureColumns.append(note);
 
         const QString iconPath = folder.filePath(QStringLiteral("icons/") + sheet.iconFile);
         if (!saveImage(DrawKindIcon(sheet.ink, sheet.iconGlyph), iconPath, "BMP"))

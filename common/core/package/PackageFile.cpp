@@ -29,14 +29,19 @@ QByteArray readAll(const QString &path)
 }
 
 // The package XML: the first file of the archive, or the file itself when it is no archive the
-// package password opens.
+// package password opens. Packages written without a password of their own (the bulk export)
+// carry the empty-password key.
 QByteArray packageXml(const QString &fileName)
 {
     QTemporaryDir work = workFolder();
     if (!work.isValid())
         throw PackageFormatError();
-    const ArchiveResult unzipped = UnZipFiles(fileName, work.path(), PackagePassword());
-    return readAll(unzipped ? QDir(work.path()).filePath(unzipped.names.first()) : fileName);
+    for (const QString &password : {PackagePassword(), EmptyPasswordKey()}) {
+        const ArchiveResult unzipped = UnZipFiles(fileName, work.path(), password);
+        if (unzipped)
+            return readAll(QDir(work.path()).filePath(unzipped.names.first()));
+    }
+    return readAll(fileName);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "core/dataset/DataSource.h"
 #include "core/db/AdoFunc.h"
 #include "core/dbfun/BillColumns.h"
+#include "core/globals/MenuIds.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
 #include "core/messages/RefNoParam.h"
@@ -44,6 +45,13 @@ QFrame *marginShape(QWidget *parent, int width, int height)
     shape->setStyleSheet(QStringLiteral("border: 1px dotted red;"));
     shape->setGeometry(0, 0, width, height);
     return shape;
+}
+
+// 设计 and 数据 open the designer or the history query on the open format.
+void OpenScreenOnFormat(qint64 menuId, const QString &refNo)
+{
+    if (!refNo.isEmpty())
+        SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), menuId, PackRefNoParam(refNo.toLongLong()));
 }
 
 } // namespace
@@ -94,6 +102,8 @@ TEditNoteForm::TEditNoteForm(QWidget *owner) : QWidget(owner), MessageReceiver(t
     connect(PreviewFlatButton, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Preview); });
     connect(FrPrintBtn, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Report); });
     connect(this, &TEditNoteForm::printRequested, this, &TEditNoteForm::printBill);
+    connect(DesignBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(MenuId::Designer, m_format.note.refNo); });
+    connect(QueryBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(MenuId::HistoryQuery, m_format.note.refNo); });
     updateBillStates();
 }
 
@@ -249,7 +259,7 @@ void TEditNoteForm::openRefNo(qint64 refNo)
         const auto activeAgain = qScopeGuard([this] { m_pickersActive = true; });
         m_baseKind = NoteBaseType(db, name);
         fillFormatPickers(category, name);
-        if (name.compare(m_format.noteName, Qt::CaseInsensitive) != 0 || m_format.noteName.isEmpty())
+        if (name.compare(m_format.note.noteName, Qt::CaseInsensitive) != 0 || m_format.note.noteName.isEmpty())
             CreateEditForm(name, true, billId, false, true);
         else if (billId > 0)
             OpenMainTable(billId);
@@ -298,7 +308,7 @@ void TEditNoteForm::categoryPicked()
 
 void TEditNoteForm::switchBillFormat()
 {
-    if (NoteTypeComboBox->currentText() == m_format.noteNameType || !QueryHea->isActive())
+    if (NoteTypeComboBox->currentText() == m_format.note.noteNameType || !QueryHea->isActive())
         return;
     const QString name = NoteListComboBox->currentText();
     if (!headerEdit())
