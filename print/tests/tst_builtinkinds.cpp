@@ -415,7 +415,7 @@ private Q_SLOTS:
         QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
         QCOMPARE(form.baseKind(), kind);
         const QString refNo = stored(QStringLiteral("select RefNo from p_NoteList where NoteType = '%1' and DefNote = 1").arg(kind));
-        const QString table = form.format().dataTable;
+        const QString table = form.format().dataTableName;
         const QString picture = m_folder->file(QStringLiteral("images/") + stored(QStringLiteral("select ImgFile from p_NoteList where RefNo = '%1'").arg(refNo)));
         const QImage image(picture);
         QVERIFY(!image.isNull());
