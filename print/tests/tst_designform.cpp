@@ -22,6 +22,7 @@
 #include "gui/desktop/DesktopOpener.h"
 #include "gui/dialogs/FileDialogSeam.h"
 #include "designer/properties/TAddFieldButtons.h"
+#include "designer/properties/TFieldPropertyPanel.h"
 #include "gui/printfun/CurrentPrinter.h"
 #include "helpers/MessageRecorder.h"
 #include "PdfWords.h"
@@ -302,6 +303,23 @@ private slots:
         QCOMPARE(rows("select Ctlx from p_NoteCntlList where Tag = 1000"), QStringList{stored});
     }
 
+    // A save that the database refuses keeps the screen open with its changes, and nothing of
+    // the template is written.
+    void exitKeepsTheScreenWhenSavingFails()
+    {
+        TDesignForm &form = openDesigner(21);
+        form.surface()->applyToField(1000, {{"Ctlx", 300}});
+        ExecTmpQuery(CurAdo, "create trigger refuse before update on p_NoteCntlList begin select raise(abort, 'refused'); end");
+        m_messages->answer(QMessageBox::Yes);
+        form.btnExit->click();
+        QVERIFY2(m_messages->lastText().contains("refused"), qPrintable(m_messages->texts().join('\n')));
+        QVERIFY(screen("TDesignForm"));
+        QVERIFY(form.surface()->hasUnsavedChanges());
+        QCOMPARE(rows("select Ctlx from p_NoteCntlList where Tag = 1000"), QStringList{"100"});
+        QCOMPARE(rows("select count(*) from s_ui"), QStringList{"0"});
+        ExecTmpQuery(CurAdo, "drop trigger refuse");
+    }
+
     void exitWithoutChangesAsksNothing()
     {
         TDesignForm &form = openDesigner(21);
@@ -431,17 +449,64 @@ private slots:
         QCOMPARE(static_cast<TDesignForm *>(screen("TDesignForm"))->currentNoteName(), QStringLiteral("工行支票"));
     }
 
+    // The page stands at strip + offset (one pixel is 0.5 mm, halves to the even pixel) as the
+    // offset is typed, and the typed value is what 保存 stores.
+    void offsetTypedMovesThePage_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("whole") << "10" << 50 + 20 << "10.0";
+        QTest::newRow("half pixel down to even") << "10.25" << 50 + 20 << "10.25";
+        QTest::newRow("half pixel up to even") << "10.75" << 50 + 22 << "10.75";
+        QTest::newRow("negative") << "-3" << 50 - 6 << "-3.0";
+    }
     void offsetTypedMovesThePage()
     {
+        QFETCH(QString, typed);
+        QFETCH(int, x);
+        QFETCH(QString, stored);
         TDesignForm &form = openDesigner(21);
         QCOMPARE(form.surface()->pagePosition(), QPoint(50, 30));
         form.XmoveEdit->setFocus();
         form.XmoveEdit->selectAll();
-        QTest::keyClicks(form.XmoveEdit, "10");
-        QCOMPARE(form.surface()->pagePosition(), QPoint(50 + 20, 30));
-        QCOMPARE(form.XmoveEdit->text(), QStringLiteral("10"));
+        QTest::keyClicks(form.XmoveEdit, typed);
+        QCOMPARE(form.surface()->pagePosition(), QPoint(x, 30));
+        QCOMPARE(form.XmoveEdit->text(), typed);
         form.BtnSave->click();
-        QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{"10.0|0.0"});
+        QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{stored + "|0.0"});
+    }
+
+    // The template panel shows while no field is selected, the property panel while one is.
+    void panelFollowsTheSelection()
+    {
+        TDesignForm &form = openDesigner(21);
+        QVERIFY(form.pnlMain->isVisibleTo(&form));
+        QVERIFY(!form.pnlDetail->isVisibleTo(&form));
+        QWidget *control = fieldControlAt(form, QRect(100, 50, 120, 22));
+        QVERIFY(control);
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(60, 11));
+        QVERIFY(!form.pnlMain->isVisibleTo(&form));
+        QVERIFY(form.pnlDetail->isVisibleTo(&form));
+        form.BtnRefresh->click();
+        QVERIFY(form.pnlMain->isVisibleTo(&form));
+        QVERIFY(!form.pnlDetail->isVisibleTo(&form));
+    }
+
+    // Ctrl+arrows with nothing selected move the page; the surface stores the offset at once and
+    // the template panel shows it.
+    void pageMovedByKeysShowsInThePanel()
+    {
+        TDesignForm &form = openDesigner(21);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        form.setFocus();
+        QTest::keyClick(&form, Qt::Key_Left, Qt::ControlModifier);
+        QTest::keyClick(&form, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{"-0.5|0.5"});
+        QCOMPARE(form.XmoveEdit->text(), QStringLiteral("-0.5"));
+        QCOMPARE(form.YmoveEdit->text(), QStringLiteral("0.5"));
+        QVERIFY(!form.header()->isEditing());
     }
 
     // A new bill type from nothing: made, given a picture, five fields placed, saved, filled in

@@ -1,5 +1,6 @@
 #include "core/db/AdoFunc.h"
 
+#include "core/db/OpenReads.h"
 #include "core/db/SqlName.h"
 #include "core/db/StoredValue.h"
 #include "core/errors/CorvaneError.h"
@@ -17,6 +18,13 @@ QVariant firstValue(const QSqlDatabase &db, const QString &sql, const QVariantLi
     return query.value(0);
 }
 
+// DROP and ALTER wait for no open read on the connection: SQLite would refuse them.
+bool changesSchema(const QString &sql)
+{
+    const QString word = sql.trimmed().section(u' ', 0, 0);
+    return word.compare(QLatin1String("drop"), Qt::CaseInsensitive) == 0 || word.compare(QLatin1String("alter"), Qt::CaseInsensitive) == 0;
+}
+
 bool returnsRow(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
 {
     QSqlQuery query = RunStatement(db, sql, params);
@@ -29,6 +37,8 @@ QSqlQuery RunStatement(const QSqlDatabase &db, const QString &sql, const QVarian
 {
     if (!db.isValid() || !db.isOpen())
         throw DatabaseError(QStringLiteral("数据库连接未打开"));
+    if (changesSchema(sql))
+        OpenReads::releaseAll(db.connectionName());
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
@@ -102,13 +112,20 @@ void ExecTmpQuery(const QSqlDatabase &db, const QString &sql, const QVariantList
 
 qint64 GetBillSysNo(const QSqlDatabase &db)
 {
-    QSqlQuery query = RunStatement(db, QStringLiteral("update Bs_SysSet set SysNoteId = SysNoteId + 1 returning SysNoteId"), {});
+    return GetBillSysNoBlock(db, 1);
+}
+
+qint64 GetBillSysNoBlock(const QSqlDatabase &db, qint64 count)
+{
+    if (count < 1)
+        throw DatabaseError(QStringLiteral("取得的编号个数必须大于0"));
+    QSqlQuery query = RunStatement(db, QStringLiteral("update Bs_SysSet set SysNoteId = SysNoteId + ? returning SysNoteId"), {count});
     if (!query.next())
         throw DatabaseError(QStringLiteral("系统编号表 Bs_SysSet 没有记录，无法取得新编号"));
-    const qint64 number = query.value(0).toLongLong();
+    const qint64 last = query.value(0).toLongLong();
     while (query.next()) {
     }
-    return number;
+    return last - count + 1;
 }
 
 qint64 GetTableMaxInteger(const QSqlDatabase &db, const QString &table, const QString &column)
