@@ -20,6 +20,9 @@ BillFormWindow::BillFormWindow()
     m_folder->openDatabase();
     QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/images/cheque.jpg"),
                 m_folder->file(QStringLiteral("images/cheque.jpg")));
+    // Only the shipped cheque: the tests seed the other formats they need.
+    ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteCntlList where RefNo <> '1001'"));
+    ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo <> '1001'"));
     m_messages = std::make_unique<MessageScript>();
     sCurUserId = QStringLiteral("admin");
     m_window = std::make_unique<TM1Form>();
