@@ -1,5 +1,7 @@
 #include "core/db/AdoFunc.h"
 
+#include "core/db/DatabaseFailure.h"
+
 #include "core/db/SqlName.h"
 #include "core/db/StoredValue.h"
 #include "core/errors/CorvaneError.h"
@@ -32,11 +34,11 @@ QSqlQuery RunStatement(const QSqlDatabase &db, const QString &sql, const QVarian
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw DatabaseError(query.lastError().text());
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
     for (const QVariant &value : params)
         query.addBindValue(value);
     if (!query.exec())
-        throw DatabaseError(query.lastError().text());
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
     return query;
 }
 
@@ -106,8 +108,15 @@ qint64 GetBillSysNo(const QSqlDatabase &db)
     if (!query.next())
         throw DatabaseError(QStringLiteral("系统编号表 Bs_SysSet 没有记录，无法取得新编号"));
     const qint64 number = query.value(0).toLongLong();
+    // The update is kept only when the statement runs to its end: a failure there (disk full,
+    // I/O error) would hand the same number out again.
     while (query.next()) {
     }
+    if (query.lastError().isValid())
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
+    query.finish();
+    if (query.lastError().isValid())
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
     return number;
 }
 
