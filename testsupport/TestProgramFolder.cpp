@@ -74,3 +74,11 @@ void TestProgramFolder::removeShippedFormats()
     if (!query.exec(QStringLiteral("delete from p_NoteCntlList")) || !query.exec(QStringLiteral("delete from p_NoteList")))
         qFatal("cannot remove the shipped formats");
 }
+
+void TestProgramFolder::copyShippedFiles(const QString &folder)
+{
+    const QDir shipped(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QLatin1Char('/') + folder);
+    for (const QString &name : shipped.entryList(QDir::Files))
+        if (!QFile::copy(shipped.filePath(name), file(folder + QLatin1Char('/') + name)))
+            qFatal("cannot copy %s", qPrintable(shipped.filePath(name)));
+}

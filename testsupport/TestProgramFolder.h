@@ -21,6 +21,9 @@ public:
     // Removes the shipped formats (p_NoteList, p_NoteCntlList) from the open database, for tests
     // that build their own formats from nothing.
     void removeShippedFormats();
+    // Copies the files of a folder of the built program folder (e.g. "xml", the package text
+    // templates) into this one.
+    void copyShippedFiles(const QString &folder);
 
 private:
     QTemporaryDir m_dir;

@@ -247,6 +247,49 @@ private Q_SLOTS:
         QCOMPARE(stored("select count(*) from Bs_ProdList"), QStringLiteral("2"));
     }
 
+    // What a clerk types for a price is stored as that number, or refused with the focus in
+    // the box: never a different number.
+    void priceEntry_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");   // empty: refused, nothing stored
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("thousands separator") << "1,234.50" << "1234.5" << "";
+        QTest::newRow("blanks around") << " 12 " << "12" << "";
+        QTest::newRow("blank inside a group") << "1 234" << "1234" << "";
+        QTest::newRow("letters") << "abc" << "" << "“abc”不是正确的数字，请重新输入！";
+        QTest::newRow("misplaced separator") << "1,23" << "" << "“1,23”不是正确的数字，请重新输入！";
+        QTest::newRow("exponent") << "1e3" << "" << "“1e3”不是正确的数字，请重新输入！";
+        QTest::newRow("negative") << "-1" << "" << "价格不能为负数，请修改后再保存！";
+    }
+    void priceEntry()
+    {
+        QFETCH(QString, typed);
+        TListEditForm *list = openList(20135, kGoods);
+        QStringList shown;
+        bool focusInPrice = false;
+        ModalScript script([&](QDialog &editor) {
+            typeInto(editor, "edtPartNo", QStringLiteral("P9"));
+            typeInto(editor, "edtPartName", QStringLiteral("垫圈"));
+            typeInto(editor, "cbbUnit", QStringLiteral("个"));
+            typeInto(editor, "edtPrice", typed);
+            clickNamed(editor, "SaveButton");
+            shown = m_main->messages.texts();
+            focusInPrice = editor.focusWidget() == editor.findChild<QLineEdit *>(QStringLiteral("edtPrice"));
+            if (enabled(editor, "CancelButton"))
+                clickNamed(editor, "CancelButton");
+            clickNamed(editor, "ExitButton");
+        });
+        clickNamed(*list, "NewButton");
+        QVERIFY(script.ran());
+        QFETCH(QString, stored);
+        QFETCH(QString, refusal);
+        QCOMPARE(this->stored("select Price from Bs_ProdList where PartNo = 'P9'"), stored);
+        QCOMPARE(shown, refusal.isEmpty() ? QStringList() : QStringList{refusal});
+        if (refusal.startsWith(u'“'))
+            QVERIFY(focusInPrice);
+    }
+
     void deleteAsksFirst()
     {
         TListEditForm *list = openList(20135, kGoods);

@@ -3,7 +3,6 @@
 
 #include "core/globals/PubDm.h"
 #include "core/printfun/ProgramSubDir.h"
-#include "core/template/TemplateRecord.h"
 #include "core/template/TemplateStore.h"
 #include "gui/desktop/DesktopOpener.h"
 #include "gui/printfun/CurrentPrinter.h"
@@ -26,10 +25,10 @@ class TestPrintfunGui : public QObject
 private:
     void addTemplate(const QString &name, const QString &category)
     {
-        QVariantMap row = NewTemplateRow(CurAdo, QStringLiteral("admin"), QDate(2024, 1, 2));
-        row.insert(QStringLiteral("NoteName"), name);
-        row.insert(QStringLiteral("NoteNameType"), category);
-        InsertTemplateRow(CurAdo, row);
+        TemplateDocument document = NewTemplateDocument(CurAdo, QStringLiteral("admin"), QDate(2024, 1, 2));
+        document.note.noteName = name;
+        document.note.noteNameType = category;
+        SaveTemplate(CurAdo, document);
     }
 
     // Runs `answer` on the dialog that the next modal loop shows.

@@ -12,7 +12,6 @@
 #include "core/package/PackageFile.h"
 #include "core/package/PackageFormatError.h"
 #include "core/package/StagedFile.h"
-#include "core/template/TemplateRecord.h"
 #include "core/template/TemplateStore.h"
 #include "core/text/GbkCodec.h"
 #include "gui/desktop/DesktopOpener.h"
@@ -125,20 +124,25 @@ private:
         QCOMPARE(int(BuildBillTable(CurAdo, table, false).outcome), int(BillTableOutcome::Done));
     }
 
-    QVariantMap field(const QString &refNo, int tag, const QString &kind, const QString &column)
+    static TemplateField &field(TemplateDocument &document, int tag, const QString &kind, const QString &column)
     {
-        QVariantMap row = NewTemplateFieldRow(refNo);
-        ApplyNewFieldKind(row, kind, kMainTable);
-        row.insert(QStringLiteral("Tag"), tag);
-        row.insert(QStringLiteral("CtlCName"), column + QStringLiteral(" & <标题>"));
-        row.insert(QStringLiteral("DbFieldName"), column);
-        row.insert(QStringLiteral("Ctlx"), 10 + tag % 100);
-        row.insert(QStringLiteral("CtlY"), 20);
-        row.insert(QStringLiteral("CtlW"), 120);
-        row.insert(QStringLiteral("CtlH"), 24);
-        for (const char *count : {"CheckRaidioCols", "DigitalCount", "FitParam", "GridTitleH", "GridLineNum"})
-            row.insert(QLatin1String(count), row.value(QLatin1String(count), 0));
+        TemplateField &row = document.addField(EditKindIndex(GetEditType(kind)));
+        row.tag = tag;
+        row.caption = column + QStringLiteral(" & <标题>");
+        row.dbFieldName = column;
+        row.placed = true;
+        row.rect = PictureRect::fromRect(QRect(10 + tag % 100, 20, 120, 24));
+        for (std::optional<int> *count : {&row.checkRadioCols, &row.digitalCount, &row.fitParam, &row.gridTitleH, &row.gridLineNum})
+            *count = count->value_or(0);
         return row;
+    }
+
+    static void addTemplate(const QString &name, const QString &category)
+    {
+        TemplateDocument document = NewTemplateDocument(CurAdo, QStringLiteral("x"), QDate(2024, 1, 1));
+        document.note.noteName = name;
+        document.note.noteNameType = category;
+        SaveTemplate(CurAdo, document);
     }
 
     // A template with two data tables, a picture, an icon and fields of several kinds.
@@ -159,39 +163,36 @@ private:
         writeFile(m_folder->file(QStringLiteral("images/") + kPicture + QStringLiteral(".jpg")), JfifJpeg(64, 40, 200, 100));
         writeFile(m_folder->file(QStringLiteral("icons/") + kIcon + QStringLiteral(".bmp")), bitmap());
 
-        QVariantMap note = NewTemplateRow(CurAdo, QStringLiteral("maker"), QDate(2024, 3, 9));
-        note.insert(QStringLiteral("NoteName"), name);
-        note.insert(QStringLiteral("NoteNameType"), kCategory);
-        note.insert(QStringLiteral("NoteType"), QStringLiteral("支票"));
-        note.insert(QStringLiteral("DataTablename"), kMainTable);
-        note.insert(QStringLiteral("DetailTableName"), kDetailTable);
-        note.insert(QStringLiteral("Xmove"), 1.5);
-        note.insert(QStringLiteral("Ymove"), -2.25);
-        note.insert(QStringLiteral("ImgFile"), kPicture + QStringLiteral(".jpg"));
-        note.insert(QStringLiteral("ImgEnc"), 0);
-        note.insert(QStringLiteral("tWidth"), QStringLiteral("a1b2c3"));
-        note.insert(QStringLiteral("tHeight"), QStringLiteral("d4e5f6"));
-        note.insert(QStringLiteral("smallpic"), kIcon + QStringLiteral(".bmp"));
-        note.insert(QStringLiteral("Area"), QStringLiteral("广东"));
-        note.insert(QStringLiteral("BankName"), QStringLiteral("工商银行"));
-        InsertTemplateRow(CurAdo, note);
-        const QString refNo = note.value(QStringLiteral("RefNo")).toString();
+        TemplateDocument document = NewTemplateDocument(CurAdo, QStringLiteral("maker"), QDate(2024, 3, 9));
+        TemplateNote &note = document.note;
+        note.noteName = name;
+        note.noteNameType = kCategory;
+        note.noteType = QStringLiteral("支票");
+        note.dataTableName = kMainTable;
+        note.detailTableName = kDetailTable;
+        note.xMove = Millimetres(1.5);
+        note.yMove = Millimetres(-2.25);
+        note.imgFile = kPicture + QStringLiteral(".jpg");
+        note.imgEnc = 0;
+        note.tWidth = QStringLiteral("a1b2c3");
+        note.tHeight = QStringLiteral("d4e5f6");
+        note.smallpic = kIcon + QStringLiteral(".bmp");
+        note.area = QStringLiteral("广东");
+        note.bankName = QStringLiteral("工商银行");
 
-        InsertTemplateFieldRow(CurAdo, field(refNo, 1000, QStringLiteral("小写金额"), QStringLiteral("金额")));
-        QVariantMap grid = field(refNo, 500, QStringLiteral("表格"), kDetailTable);
-        grid.insert(QStringLiteral("GridLineNum"), 3);
-        grid.insert(QStringLiteral("GridTitleH"), 18);
-        grid.insert(QStringLiteral("GridCal"), QStringLiteral("金额 =单价 *数量\r\n\t<下一行>"));
-        InsertTemplateFieldRow(CurAdo, grid);
-        QVariantMap column = field(refNo, 1001, QStringLiteral("编辑器"), QStringLiteral("数量"));
-        column.insert(QStringLiteral("ParentId"), 500);
-        column.insert(QStringLiteral("SumField"), QStringLiteral("是"));
-        InsertTemplateFieldRow(CurAdo, column);
-        QVariantMap unplaced = field(refNo, 1002, QStringLiteral("等距字符串"), QStringLiteral("名称&<x>"));
-        unplaced.insert(QStringLiteral("Ctlx"), QString());
-        unplaced.insert(QStringLiteral("CtlType"), QStringLiteral("  %s  "));
-        unplaced.insert(QStringLiteral("readOnly"), 1);
-        InsertTemplateFieldRow(CurAdo, unplaced);
+        field(document, 1000, QStringLiteral("小写金额"), QStringLiteral("金额"));
+        TemplateField &grid = field(document, 500, QStringLiteral("表格"), kDetailTable);
+        grid.gridLineNum = 3;
+        grid.gridTitleH = 18;
+        grid.gridCal = QStringLiteral("金额 =单价 *数量\r\n\t<下一行>");
+        TemplateField &column = field(document, 1001, QStringLiteral("编辑器"), QStringLiteral("数量"));
+        column.parentId = 500;
+        column.sumField = QStringLiteral("是");
+        TemplateField &unplaced = field(document, 1002, QStringLiteral("等距字符串"), QStringLiteral("名称&<x>"));
+        unplaced.placed = false;
+        unplaced.textForm = QStringLiteral("  %s  ");
+        unplaced.readOnly = 1;
+        SaveTemplate(CurAdo, document);
     }
 
     QString fieldRows(const QString &name) const
@@ -302,9 +303,39 @@ private Q_SLOTS:
         QCOMPARE(QJsonDocument::fromJson(run.output).object().value("NoteName").toString(), QStringLiteral("无密码"));
         QCOMPARE(EmptyPasswordKey().size(), 10);
 
-        // Imports try the package password only.
+        // What the bulk export writes imports again.
         freshFolder();
-        QVERIFY_THROWS_EXCEPTION(PackageFormatError, importFile(package));
+        QCOMPARE(importFile(package), QStringLiteral("无密码"));
+        QCOMPARE(shell(QStringLiteral("select count(*) from p_NoteCntlList")), QStringLiteral("4"));
+    }
+
+    // DefNote marks the kind's default category: a re-import over a format keeps it, an import
+    // into a kind without a default makes it the default, and one into a kind that has another
+    // default leaves that alone.
+    void importKeepsTheKindsDefault()
+    {
+        const QString package = exportedPackage(QStringLiteral("乙"), QStringLiteral("d.pnt"));
+        const QString kind = shell(QStringLiteral("select NoteType from p_NoteList where NoteName = '乙'"));
+        const auto defNote = [this] { return shell(QStringLiteral("select \"default\", DefNote from p_NoteList where NoteName = '乙'")); };
+
+        freshFolder();
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where NoteType = ?"), {kind});
+        QCOMPARE(importFile(package), QStringLiteral("乙"));
+        QCOMPARE(defNote(), QStringLiteral("是|1"));
+        QCOMPARE(importFile(package), QStringLiteral("乙"));
+        QCOMPARE(defNote(), QStringLiteral("是|1"));
+
+        freshFolder();
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where NoteType = ?"), {kind});
+        TemplateDocument other = NewTemplateDocument(CurAdo, QStringLiteral("x"), QDate(2024, 1, 1));
+        other.note.noteName = QStringLiteral("丁");
+        other.note.noteNameType = QStringLiteral("别的分类");
+        other.note.noteType = kind;
+        other.note.defNote = 1;
+        SaveTemplate(CurAdo, other);
+        QCOMPARE(importFile(package), QStringLiteral("乙"));
+        QCOMPARE(defNote(), QStringLiteral("是|0"));
+        QCOMPARE(shell(QStringLiteral("select DefNote from p_NoteList where NoteName = '丁'")), QStringLiteral("1"));
     }
 
     void exportReplacesAnOldFileWhole()
@@ -367,10 +398,7 @@ private Q_SLOTS:
         const QString package = exportedPackage(QStringLiteral("乙"), QStringLiteral("b.pnt"));
         freshFolder();
         // Another default format of the category is already here.
-        QVariantMap other = NewTemplateRow(CurAdo, QStringLiteral("x"), QDate(2024, 1, 1));
-        other.insert(QStringLiteral("NoteName"), QStringLiteral("丙"));
-        other.insert(QStringLiteral("NoteNameType"), kCategory);
-        InsertTemplateRow(CurAdo, other);
+        addTemplate(QStringLiteral("丙"), kCategory);
 
         MessageScript script;
         QCOMPARE(GetPrintNoteFromFile(CurAdo, package), QStringLiteral("乙"));
@@ -517,10 +545,7 @@ private Q_SLOTS:
     void bundleOfPackages()
     {
         exportedPackage(QStringLiteral("己"), QStringLiteral("unused.pnt"));
-        QVariantMap second = NewTemplateRow(CurAdo, QStringLiteral("x"), QDate(2024, 1, 1));
-        second.insert(QStringLiteral("NoteName"), QStringLiteral("庚"));
-        second.insert(QStringLiteral("NoteNameType"), QStringLiteral("其他"));
-        InsertTemplateRow(CurAdo, second);
+        addTemplate(QStringLiteral("庚"), QStringLiteral("其他"));
         const QString first = ExportPrintNoteStyle(CurAdo, nullptr, QStringLiteral("己"), PackagePassword(), true);
         const QString other = ExportPrintNoteStyle(CurAdo, nullptr, QStringLiteral("庚"), PackagePassword(), true);
         QCOMPARE(first, m_folder->file(QStringLiteral("upload/己.pnt")));

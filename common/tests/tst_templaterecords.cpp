@@ -8,9 +8,8 @@
 #include "core/printfun/NoteLookup.h"
 #include "core/printfun/ParaSwitch.h"
 #include "core/template/EditKindIndex.h"
-#include "core/template/FieldTag.h"
 #include "core/template/PictureSize.h"
-#include "core/template/TemplateRecord.h"
+#include "core/template/TemplateColumns.h"
 #include "core/template/TemplateStore.h"
 
 #include <QSqlQuery>
@@ -18,10 +17,18 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(QList<FieldTagRow>)
+namespace {
+// A field of a template for the Tag tables: its Tag and its stored kind.
+struct TagRow
+{
+    int tag = 0;
+    QString storedKind;
+};
+}
+Q_DECLARE_METATYPE(QList<TagRow>)
 
-// Template rows: defaults, numbering, the one default format per category, unplaced fields,
-// and the look-ups and switches read from the shipped tables.
+// Template documents: loading and writing, defaults, numbering, the one default format per
+// category, unplaced fields, and the look-ups and switches read from the shipped tables.
 class TestTemplateRecords : public QObject
 {
     Q_OBJECT
@@ -55,30 +62,47 @@ private:
         return QString::fromLatin1(run.output.toHex());
     }
 
-    qint64 addTemplate(const QString &name, const QString &category, const QString &kind = QStringLiteral("支票"))
+    TemplateDocument newTemplate(const QString &name, const QString &category, const QString &kind = QStringLiteral("支票"))
     {
-        QVariantMap row = NewTemplateRow(CurAdo, QStringLiteral("admin"), QDate(2024, 5, 6));
-        row.insert(QStringLiteral("NoteName"), name);
-        row.insert(QStringLiteral("NoteNameType"), category);
-        row.insert(QStringLiteral("NoteType"), kind);
-        row.insert(QStringLiteral("DataTablename"), QStringLiteral("银行转帐单"));
-        return InsertTemplateRow(CurAdo, row);
+        TemplateDocument document = NewTemplateDocument(CurAdo, QStringLiteral("admin"), QDate(2024, 5, 6));
+        document.note.noteName = name;
+        document.note.noteNameType = category;
+        document.note.noteType = kind;
+        document.note.dataTableName = QStringLiteral("银行转帐单");
+        return document;
     }
 
-    // Captions of the rows a field statement returns for a template and a parent.
-    QStringList captionsOf(const QString &sql, const QString &noteName, int parentId)
+    qint64 addTemplate(const QString &name, const QString &category, const QString &kind = QStringLiteral("支票"))
     {
-        QSqlQuery query(CurAdo);
-        if (!query.prepare(sql))
-            qFatal("cannot prepare the field statement");
-        query.addBindValue(noteName);
-        query.addBindValue(parentId);
-        if (!query.exec())
-            qFatal("cannot run the field statement");
+        TemplateDocument document = newTemplate(name, category, kind);
+        SaveTemplate(CurAdo, document);
+        return document.note.autoid;
+    }
+
+    TemplateDocument loaded(const QString &name)
+    {
+        const std::optional<TemplateDocument> document = LoadTemplate(CurAdo, name);
+        if (!document)
+            qFatal("no template %s", qPrintable(name));
+        return *document;
+    }
+
+    static QStringList captionsOf(const QList<TemplateField> &fields)
+    {
         QStringList captions;
-        while (query.next())
-            captions << query.value(QStringLiteral("CtlCName")).toString();
+        for (const TemplateField &field : fields)
+            captions << field.caption;
         return captions;
+    }
+
+    // Every column of every row of the table as the sqlite3 shell quotes it (NULL, text and
+    // numbers told apart), in autoid order.
+    QString quotedRows(const QString &table)
+    {
+        QStringList columns;
+        for (const QString &column : SqliteShellColumns(m_folder->databasePath(), table))
+            columns << QStringLiteral("quote(\"%1\")").arg(column.section(QLatin1Char(' '), 0, 0));
+        return shell(QStringLiteral("select %1 from %2 order by autoid").arg(columns.join(QLatin1Char(',')), table));
     }
 
     QString refNoOf(const QString &name)
@@ -169,59 +193,114 @@ private Q_SLOTS:
 
     void unplacedFieldIsStoredAsNullAndNeverRead()
     {
-        addTemplate(QStringLiteral("工行支票"), QStringLiteral("支票"));
-        const QString refNo = refNoOf(QStringLiteral("工行支票"));
-        auto field = [&](const QString &caption, const QVariant &x, int parent = 0) {
-            QVariantMap row = NewTemplateFieldRow(refNo);
-            row.insert(QStringLiteral("CtlCName"), caption);
-            row.insert(QStringLiteral("DbFieldName"), caption);
-            row.insert(QStringLiteral("Ctlx"), x);
-            row.insert(QStringLiteral("ParentId"), parent);
-            return InsertTemplateFieldRow(CurAdo, row);
+        TemplateDocument document = newTemplate(QStringLiteral("工行支票"), QStringLiteral("支票"));
+        auto field = [&](const QString &caption, std::optional<int> x, int parent = 0) {
+            TemplateField &added = document.addField(ekEditor);
+            added.caption = caption;
+            added.dbFieldName = caption;
+            added.placed = x.has_value();
+            added.rect.x = PicturePixels(x.value_or(0));
+            added.parentId = parent;
         };
         field(QStringLiteral("金额"), 300);
-        field(QStringLiteral("用途"), QString());
+        field(QStringLiteral("用途"), std::nullopt);
         field(QStringLiteral("日期"), 20);
-        const qint64 moved = field(QStringLiteral("收款人"), 40);
-        field(QStringLiteral("空白"), QStringLiteral("  "));
+        field(QStringLiteral("收款人"), 40);
         field(QStringLiteral("数量"), 10, 500);
-        ExecTmpQuery(CurAdo, QStringLiteral("update p_NoteCntlList set Ctlx = '' where autoid = ?"), {moved});
+        SaveTemplate(CurAdo, document);
+        // Older writers left blank positions; the table stores them as NULL.
+        ExecTmpQuery(CurAdo, QStringLiteral("update p_NoteCntlList set Ctlx = '' where CtlCName = ?"), {QStringLiteral("收款人")});
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into p_NoteCntlList (RefNo, Tag, CtlCName, Ctlx, ParentId) values (?, 1009, ?, '  ', 0)"),
+                     {document.note.refNo, QStringLiteral("空白")});
 
         QCOMPARE(shell(QStringLiteral("select CtlCName || ':' || typeof(Ctlx) from p_NoteCntlList order by autoid")),
-                 QStringLiteral("金额:integer\n用途:null\n日期:integer\n收款人:null\n空白:null\n数量:integer"));
+                 QStringLiteral("金额:integer\n用途:null\n日期:integer\n收款人:null\n数量:integer\n空白:null"));
 
-        QCOMPARE(captionsOf(PlacedFieldsSql(), QStringLiteral("工行支票"), 0),
-                 (QStringList{QStringLiteral("日期"), QStringLiteral("金额")}));
+        const TemplateDocument read = loaded(QStringLiteral("工行支票"));
+        QCOMPARE(captionsOf(read.placedFields(0)), (QStringList{QStringLiteral("日期"), QStringLiteral("金额")}));
+        QCOMPARE(captionsOf(read.placedFields(500)), QStringList{QStringLiteral("数量")});
     }
 
     void printedGridColumns()
     {
-        addTemplate(QStringLiteral("送货单"), QStringLiteral("送货"));
-        const QString refNo = refNoOf(QStringLiteral("送货单"));
-        const QList<std::tuple<QString, QVariant, QString>> columns = {
-            {QStringLiteral("品名"), 200, QStringLiteral("是")},
-            {QStringLiteral("规格"), 100, QStringLiteral("否")},
-            {QStringLiteral("数量"), QString(), QStringLiteral("是")},
-            {QStringLiteral("单价"), 50, QStringLiteral("是")},
+        TemplateDocument document = newTemplate(QStringLiteral("送货单"), QStringLiteral("送货"));
+        const QList<std::tuple<QString, std::optional<int>, bool>> columns = {
+            {QStringLiteral("品名"), 200, true},
+            {QStringLiteral("规格"), 100, false},
+            {QStringLiteral("数量"), std::nullopt, true},
+            {QStringLiteral("单价"), 50, true},
         };
         for (const auto &[caption, x, printed] : columns) {
-            QVariantMap row = NewTemplateFieldRow(refNo);
-            row.insert(QStringLiteral("CtlCName"), caption);
-            row.insert(QStringLiteral("Ctlx"), x);
-            row.insert(QStringLiteral("NeedPrint"), printed);
-            row.insert(QStringLiteral("ParentId"), 500);
-            InsertTemplateFieldRow(CurAdo, row);
+            TemplateField &column = document.addField(ekEditor);
+            column.caption = caption;
+            column.placed = x.has_value();
+            column.rect.x = PicturePixels(x.value_or(0));
+            column.needPrint = printed;
+            column.parentId = 500;
         }
-        QCOMPARE(captionsOf(PrintedGridColumnsSql(), QStringLiteral("送货单"), 500),
+        SaveTemplate(CurAdo, document);
+        QCOMPARE(captionsOf(loaded(QStringLiteral("送货单")).printedColumns(500)),
                  (QStringList{QStringLiteral("品名"), QStringLiteral("单价")}));
     }
 
+    // Column names come from the document's own tables, never from callers' text.
     void unknownColumnIsRefused()
     {
-        QVariantMap row = NewTemplateFieldRow(QStringLiteral("1"));
-        row.insert(QStringLiteral("Ctlx) values (1); drop table p_NoteList; --"), 1);
-        QVERIFY_THROWS_EXCEPTION(CorvaneError, InsertTemplateFieldRow(CurAdo, row));
-        QCOMPARE(shell(QStringLiteral("select count(*) from p_NoteCntlList")), QStringLiteral("0"));
+        QVERIFY_THROWS_EXCEPTION(CorvaneError, FieldColumn(QStringLiteral("Ctlx) values (1); drop table p_NoteList; --")));
+        QVERIFY_THROWS_EXCEPTION(CorvaneError, NoteColumn(QStringLiteral("autoid")));
+        QCOMPARE(FieldColumn(QStringLiteral("ctlx")).name, QStringLiteral("Ctlx"));
+        TemplateDocument document = newTemplate(QStringLiteral("x'); drop table p_NoteCntlList; --"), QStringLiteral("\"甲\""));
+        document.addField(ekEditor).caption = QStringLiteral("a\"); drop table p_NoteList; --");
+        SaveTemplate(CurAdo, document);
+        QCOMPARE(shell(QStringLiteral("select a.NoteName || '|' || a.NoteNameType || '|' || b.CtlCName from p_NoteList a "
+                                      "join p_NoteCntlList b on a.RefNo = b.RefNo")),
+                 QStringLiteral("x'); drop table p_NoteCntlList; --|\"甲\"|a\"); drop table p_NoteList; --"));
+    }
+
+    // The shipped cheque read into a document and written back, in place and as the only
+    // template, gives every column of every row exactly as it was.
+    void shippedChequeRoundTrip()
+    {
+        m_folder.reset();
+        m_folder = std::make_unique<TestProgramFolder>();
+        m_folder->openDatabase();
+        const QString notes = quotedRows(QStringLiteral("p_NoteList"));
+        const QString fields = quotedRows(QStringLiteral("p_NoteCntlList"));
+        QVERIFY(notes.contains(QStringLiteral("'支票'")));
+        QCOMPARE(fields.count(QLatin1Char('\n')), 14);
+
+        TemplateDocument cheque = loaded(QStringLiteral("支票"));
+        QCOMPARE(cheque.fields.size(), 15);
+        QCOMPARE(cheque.fields.at(12).kind, ekAmount);
+        QCOMPARE(cheque.fields.at(12).rect, (PictureRect{PicturePixels(641), PicturePixels(141), PicturePixels(249), PicturePixels(33)}));
+        QCOMPARE(cheque.fields.at(12).font->pointSize, 12);
+        QCOMPARE(cheque.fields.at(0).fitParam, std::nullopt);
+        QCOMPARE(cheque.note.xMove, Millimetres(0));
+        SaveTemplate(CurAdo, cheque);
+        QCOMPARE(quotedRows(QStringLiteral("p_NoteList")), notes);
+        QCOMPARE(quotedRows(QStringLiteral("p_NoteCntlList")), fields);
+
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteCntlList"));
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList"));
+        SaveTemplate(CurAdo, cheque);
+        QCOMPARE(quotedRows(QStringLiteral("p_NoteList")), notes);
+        QCOMPARE(quotedRows(QStringLiteral("p_NoteCntlList")), fields);
+        QCOMPARE(loaded(QStringLiteral("支票")), cheque);
+    }
+
+    void writerDecidesTheDefault()
+    {
+        addTemplate(QStringLiteral("A1"), QStringLiteral("甲"));
+        TemplateDocument second = newTemplate(QStringLiteral("A2"), QStringLiteral("甲"));
+        QVERIFY(second.note.isDefault);
+        SaveTemplate(CurAdo, second);
+        QVERIFY(!second.note.isDefault);
+        // Moved into a category of its own, it becomes that category's default.
+        second.note.noteNameType = QStringLiteral("乙");
+        SaveTemplate(CurAdo, second);
+        QCOMPARE(shell(QStringLiteral("select NoteName || '=' || \"default\" from p_NoteList order by NoteName")),
+                 QStringLiteral("A1=是\nA2=是"));
+        QCOMPARE(shell(QStringLiteral("select count(*) from p_NoteList")), QStringLiteral("2"));
     }
 
     void newFieldDefaults_data()
@@ -245,10 +324,10 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QFETCH(QString, dataTable);
         QFETCH(QString, expected);
-        QVariantMap row = NewTemplateFieldRow(QStringLiteral("10001"));
-        ApplyNewFieldKind(row, kind, dataTable);
-        row.insert(QStringLiteral("Tag"), 1000);
-        InsertTemplateFieldRow(CurAdo, row);
+        TemplateDocument document = newTemplate(QStringLiteral("新格式"), QStringLiteral("新"));
+        document.note.dataTableName = dataTable;
+        QCOMPARE(document.addField(EditKindIndex(GetEditType(kind))).tag, 1000);
+        SaveTemplate(CurAdo, document);
         QCOMPARE(shell(QStringLiteral("select FieldEditType, xAlign, yAlign, NeedPrint, NeedShow, DropDownLevel, "
                                       "InitType, CtlFontName, MultiLine, ParentId, DbFieldName, DigitalCount, FitParam "
                                       "from p_NoteCntlList")),
@@ -269,33 +348,45 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(QString, column);
         QFETCH(QVariant, value);
-        QVariantMap row = NewTemplateFieldRow(QStringLiteral("1"));
-        ApplyFieldKindChange(row, EditKindName(EditKindIndex(kind)));
-        QCOMPARE(row.value(QStringLiteral("FieldEditType")).toString(), EditKindName(EditKindIndex(kind)));
-        QCOMPARE(row.value(column), value);
+        TemplateDocument document = newTemplate(QStringLiteral("新格式"), QStringLiteral("新"));
+        TemplateField &field = document.addField(ekTextDisplay);
+        field.changeKind(EditKindIndex(kind));
+        QCOMPARE(FieldColumn(QStringLiteral("FieldEditType")).stored(field).toString(), EditKindName(EditKindIndex(kind)));
+        QCOMPARE(FieldColumn(column).stored(field), value);
     }
 
     void tags_data()
     {
-        QTest::addColumn<QList<FieldTagRow>>("rows");
+        QTest::addColumn<QList<TagRow>>("rows");
         QTest::addColumn<int>("field");
         QTest::addColumn<int>("grid");
         const QString grid = EditKindName(ekGrid);
         const QString edit = EditKindName(ekEditor);
-        QTest::newRow("empty template") << QList<FieldTagRow>{} << 1000 << 500;
-        QTest::newRow("fields only") << QList<FieldTagRow>{{1000, edit}, {1003, edit}, {1001, edit}} << 1004 << 500;
+        QTest::newRow("empty template") << QList<TagRow>{} << 1000 << 500;
+        QTest::newRow("fields only") << QList<TagRow>{{1000, edit}, {1003, edit}, {1001, edit}} << 1004 << 500;
         QTest::newRow("first grid; its columns continue the field numbers")
-            << QList<FieldTagRow>{{1000, edit}, {500, grid}, {1001, edit}} << 1002 << 501;
-        QTest::newRow("grids only") << QList<FieldTagRow>{{500, grid}, {502, grid}} << 1000 << 503;
-        QTest::newRow("kind with blanks still a grid") << QList<FieldTagRow>{{510, grid + ' '}} << 1000 << 511;
+            << QList<TagRow>{{1000, edit}, {500, grid}, {1001, edit}} << 1002 << 501;
+        QTest::newRow("grids only") << QList<TagRow>{{500, grid}, {502, grid}} << 1000 << 503;
+        QTest::newRow("kind with blanks still a grid") << QList<TagRow>{{510, grid + ' '}} << 1000 << 511;
     }
+    // Tags through the document as stored and loaded again: the next free number of each
+    // group, and the numbers new fields take.
     void tags()
     {
-        QFETCH(QList<FieldTagRow>, rows);
+        QFETCH(QList<TagRow>, rows);
         QFETCH(int, field);
         QFETCH(int, grid);
-        QCOMPARE(NextFieldTag(rows, false), field);
-        QCOMPARE(NextFieldTag(rows, true), grid);
+        TemplateDocument document = newTemplate(QStringLiteral("工行支票"), QStringLiteral("支票"));
+        SaveTemplate(CurAdo, document);
+        for (const TagRow &row : rows)
+            ExecTmpQuery(CurAdo, QStringLiteral("insert into p_NoteCntlList (RefNo, Tag, FieldEditType) values (?, ?, ?)"),
+                         {document.note.refNo, row.tag, row.storedKind});
+        document = loaded(QStringLiteral("工行支票"));
+        QCOMPARE(document.nextTag(false), field);
+        QCOMPARE(document.nextTag(true), grid);
+        QCOMPARE(document.addField(ekAmount).tag, field);
+        QCOMPARE(document.addField(ekGrid).tag, grid);
+        QCOMPARE(document.addField(ekEditor).tag, field + 1);
     }
 
     void editKinds()
@@ -305,6 +396,13 @@ private Q_SLOTS:
         QCOMPARE(GetEditType(QStringLiteral("多项勾选2")), 13);
         QCOMPARE(GetEditType(QStringLiteral("表格 ")), -1);
         QCOMPARE(GetEditType(QStringLiteral("多项勾选_多个")), -1);
+        QCOMPARE(EditKindOfStored(QStringLiteral(" 表格 ")), ekGrid);
+        QCOMPARE(EditKindOfStored(QStringLiteral("多项勾选_多个")), ekMultiTick2);
+        QCOMPARE(EditKindOfStored(QStringLiteral("按钮")), ekNone);
+        // A kind that names none is kept as it was stored.
+        TemplateField field;
+        FieldColumn(QStringLiteral("FieldEditType")).load(field, QStringLiteral("按钮 "));
+        QCOMPARE(field.kindText(), QStringLiteral("按钮 "));
     }
 
     void pictureInches_data()
@@ -365,21 +463,25 @@ private Q_SLOTS:
         resolution.xDensity = xDensity;
         resolution.yDensity = yDensity;
         resolution.form = 1;
-        const QVariantMap columns = PictureImportColumns(imgFile, resolution, size);
-        QCOMPARE(columns.value(QStringLiteral("ImgFile")).toString(), imgFile);
-        QCOMPARE(columns.value(QStringLiteral("xDpi")).toInt(), xDensity);
-        QCOMPARE(columns.value(QStringLiteral("yDpi")).toInt(), yDensity);
-        QCOMPARE(columns.value(QStringLiteral("DpiUnit")).toInt(), units);
-        QCOMPARE(columns.value(QStringLiteral("ImgEnc")).toInt(), 1);
-        QVERIFY(columns.contains(QStringLiteral("ConvertRate1")));
-        QCOMPARE(columns.value(QStringLiteral("ConvertRate2")).toString(), QString());
+        TemplateNote note;
+        note.convertRate1 = QStringLiteral("1.5");
+        note.tWidth = QStringLiteral("before");
+        note.tHeight = QStringLiteral("before");
+        ApplyPictureImport(note, imgFile, resolution, size);
+        QCOMPARE(note.imgFile, imgFile);
+        QCOMPARE(note.xDpi, xDensity);
+        QCOMPARE(note.yDpi, yDensity);
+        QCOMPARE(note.dpiUnit, units);
+        QCOMPARE(note.imgEnc, 1);
+        QVERIFY(note.convertRate1.isNull());
+        QVERIFY(note.convertRate2.isNull());
         if (width.isEmpty()) {
-            QVERIFY(!columns.contains(QStringLiteral("tWidth")));
-            QVERIFY(!columns.contains(QStringLiteral("tHeight")));
+            QCOMPARE(note.tWidth, QStringLiteral("before"));
+            QCOMPARE(note.tHeight, QStringLiteral("before"));
             return;
         }
-        const QString tWidth = columns.value(QStringLiteral("tWidth")).toString();
-        const QString tHeight = columns.value(QStringLiteral("tHeight")).toString();
+        const QString tWidth = note.tWidth;
+        const QString tHeight = note.tHeight;
         QCOMPARE(tWidth, opensslCipherHex(width, imgFile));
         QCOMPARE(tHeight, opensslCipherHex(height, imgFile));
         QCOMPARE(InchesText(StoredPictureInches(tWidth, imgFile)), width);

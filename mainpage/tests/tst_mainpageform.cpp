@@ -233,7 +233,8 @@ private Q_SLOTS:
         page->preparePopupMenu();
         trigger(page->PopupMenu1, QStringLiteral("导入单据格式"));
         QCOMPARE(stored(QStringLiteral("select NoteName from p_NoteList where NoteType = '快递单'")), QStringLiteral("顺丰速运"));
-        QCOMPARE(iconCaptions(*page), QStringList{QStringLiteral("顺丰快递单")});
+        // The kind had no default left: the imported format becomes it.
+        QCOMPARE(iconCaptions(*page), QStringList{QStringLiteral("顺丰快递单\n(默认单据)")});
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -342,15 +343,21 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("select TabNo, ModId, Caption from s_ui where TabNo = 0")), QStringLiteral("0|70001|顺丰快递单"));
     }
 
+    // The question names the category's formats and the bills made with them, which stay.
     void deleteAsksFirst()
     {
+        ExecTmpQuery(CurAdo, QStringLiteral("update p_NoteList set DataTablename = '银行转帐单' where NoteType = '支票'"));
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into 银行转帐单 (NoteName, RefNo) values ('工行转账支票', 'A'), ('工行现金支票', 'B'),"
+                                            " ('工行现金支票', 'C'), ('别的支票', 'D')"));
         auto page = openPage();
         page->selectIcon(kChequeA);
         page->preparePopupMenu();
         m_messages->answer(QMessageBox::No);
         trigger(page->PopupMenu1, QStringLiteral("删除(&D)"));
         QCOMPARE(m_messages->shown().constFirst().title, QStringLiteral("确认删除"));
-        QCOMPARE(m_messages->lastText(), QStringLiteral("确认删除单据？"));
+        QCOMPARE(m_messages->lastText(),
+                 QStringLiteral("确认删除单据“工行支票”？\n\n将同时删除它的2个单据格式（工行转账支票、工行现金支票）及其字段和底图。"
+                                "\n用这些格式填写的3张单据不会删除，仍可在数据查询中查看。"));
         QCOMPARE(page->ListView1->count(), 1);
         QCOMPARE(stored(QStringLiteral("select count(*) from p_NoteList")), QStringLiteral("3"));
 
@@ -359,6 +366,22 @@ private Q_SLOTS:
         QCOMPARE(page->ListView1->count(), 0);
         QCOMPARE(stored(QStringLiteral("select RefNo from p_NoteList")), QStringLiteral("70001"));
         QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("images/gh.jpg"))));
+        QCOMPARE(stored(QStringLiteral("select count(*) from 银行转帐单")), QStringLiteral("4"));
+    }
+
+    // On the favourites tab only the icon goes: the plain question.
+    void deleteOnFavouritesAsksPlainly()
+    {
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into s_ui (UserId, TabNo, ModId, Caption) values ('admin', 0, ?, '工行支票')"),
+                     {kChequeA});
+        ExecTmpQuery(CurAdo, QStringLiteral("update Bs_User set LastTab = 0"));
+        auto page = openPage();
+        QCOMPARE(page->currentTab(), 0);
+        page->selectIcon(kChequeA);
+        page->preparePopupMenu();
+        m_messages->answer(QMessageBox::No);
+        trigger(page->PopupMenu1, QStringLiteral("删除(&D)"));
+        QCOMPARE(m_messages->lastText(), QStringLiteral("确认删除单据？"));
     }
 
     void iconChange()

@@ -7,6 +7,7 @@
 #include "designer/definitions/TPrintTypeEditForm.h"
 #include "designer/definitions/TSysSetForm.h"
 #include "designer/definitions/TUiEditForm.h"
+#include "designer/screen/TDesignForm.h"
 #include "gui/modules/ModuleEntry.h"
 #include "gui/modules/ModulePackage.h"
 
@@ -20,4 +21,5 @@ extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
     module.registerFormClass<TEditTableForm>(QStringLiteral("TEditTableForm"), WindowKind::ChildWindow);
     module.registerFormClass<TDbQueryForm>(QStringLiteral("TDbQueryForm"), WindowKind::ChildWindow);
     module.registerFormClass<TEditNoteForm>(QStringLiteral("TEditNoteForm"), WindowKind::ChildWindow);
+    module.registerFormClass<TDesignForm>(QStringLiteral("TDesignForm"), WindowKind::ChildWindow);
 }

@@ -215,7 +215,7 @@ private Q_SLOTS:
         TEditNoteForm &form = openFormat(kChequeRefNo);
         QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
         QCOMPARE(form.format().noteName, QStringLiteral("支票"));
-        QCOMPARE(form.format().dataTable, QStringLiteral("银行转帐单"));
+        QCOMPARE(form.format().dataTableName, QStringLiteral("银行转帐单"));
         QCOMPARE(form.baseKind(), QStringLiteral("支票"));
         QCOMPARE(form.page()->size(), QSize(900, 320));
         QCOMPARE(form.NoteTypeComboBox->currentText(), QStringLiteral("支票"));

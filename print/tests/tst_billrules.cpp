@@ -113,14 +113,15 @@ private Q_SLOTS:
         const JpegResolution resolution = GetJPEGRes(picture);
         QCOMPARE(resolution.xDensity, 96);
         QCOMPARE(resolution.units, 1);
-        const QVariantMap columns = PictureImportColumns(QStringLiteral("cheque.jpg"), resolution, GetJpgSize(picture));
+        TemplateNote note;
+        ApplyPictureImport(note, QStringLiteral("cheque.jpg"), resolution, GetJpgSize(picture));
+        const QStringList columns = {note.tWidth, note.tHeight, QString::number(*note.xDpi), QString::number(*note.yDpi),
+                                     QString::number(*note.dpiUnit), QString::number(*note.imgEnc)};
         QSqlQuery row = RunStatement(CurAdo, QStringLiteral("select tWidth, tHeight, xDpi, yDpi, DpiUnit, ImgEnc from p_NoteList"
                                                             " where NoteName = '支票' and \"default\" = '是' and DefNote = 1"));
         QVERIFY(row.next());
-        for (int i = 0; i < 6; ++i) {
-            const QString name = QStringList{"tWidth", "tHeight", "xDpi", "yDpi", "DpiUnit", "ImgEnc"}.at(i);
-            QCOMPARE(row.value(i).toString(), columns.value(name).toString());
-        }
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(row.value(i).toString(), columns.at(i));
         QCOMPARE(StoredPictureInches(row.value(0).toString(), QStringLiteral("cheque.jpg")), 900.0 / 96);
     }
 };

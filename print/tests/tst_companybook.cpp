@@ -16,6 +16,7 @@
 #include "core/db/AdoFunc.h"
 #include "core/dbfun/SetDefaultValue.h"
 #include "core/globals/PubDm.h"
+#include "gui/desktop/DesktopOpener.h"
 #include "gui/dialogs/FileDialogSeam.h"
 #include "gui/grid/DataGrid.h"
 #include "mainwindow/TM1Form.h"
@@ -467,6 +468,71 @@ private Q_SLOTS:
         QCOMPARE(form.master()->fieldByName(QStringLiteral("compname"))->asString(), QStringLiteral("导入乙"));
         QCOMPARE(stored(QStringLiteral("select bSelf, compname, coalesce(province, '-') from bs_complist where autoid > 3")),
                  QStringLiteral("0|导入甲|广东\n1|导入乙|-"));
+    }
+
+    // The book's export re-imports into a fresh program folder: the sheet's header carries the
+    // list's titles and the other columns' names, and the import reads both back.
+    void exportReimportsIntoAFreshFolder()
+    {
+        seedBook();
+        QTemporaryDir outside;
+        const QString exported = QDir(outside.path()).filePath(QStringLiteral("单位资料.xlsx"));
+        const QString columns = QStringLiteral("bSelf, compname, identifier, compaddr, phone, contact, telephone, province, "
+                                               "city, area, mailNO, compbankname, compbankcount, isDefault, kdDefault");
+        const QString before = stored(QStringLiteral("select %1 from bs_complist order by autoid").arg(columns));
+        FileDialogSeam::setHandler([&](const FileDialogRequest &) { return exported; });
+        DesktopOpener::setHandler([](const QUrl &) { return true; });
+        const auto restoreOpener = qScopeGuard([] { DesktopOpener::setHandler({}); });
+        {
+            TCompanyForm form(nullptr);
+            form.show();
+            click(form.exportButton());
+        }
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("数据导出完毕！")});
+        const ToolRun header = runPython(QStringLiteral("import openpyxl, sys\n"
+                                                        "sheet = openpyxl.load_workbook(sys.argv[1]).active\n"
+                                                        "print('|'.join(str(c.value) for c in sheet[1]))\n"),
+                                         {exported});
+        QVERIFY2(header.exitCode == 0, header.errors.constData());
+        const QStringList titles = QString::fromUtf8(header.output).trimmed().split(u'|');
+        QVERIFY(titles.contains(QStringLiteral("公司名称")));
+        QVERIFY(titles.contains(QStringLiteral("帐号")));
+        QVERIFY(titles.contains(QStringLiteral("bSelf")));
+        QVERIFY(!titles.contains(QStringLiteral("None")) && !titles.contains(QString()));
+
+        m_messages.reset();
+        m_folder = std::make_unique<TestProgramFolder>();
+        m_folder->openDatabase();
+        m_messages = std::make_unique<MessageScript>();
+        TCompanyForm form(nullptr);
+        form.show();
+        click(form.importButton());
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("导入完成")});
+        QCOMPARE(stored(QStringLiteral("select %1 from bs_complist order by autoid").arg(columns)), before);
+        QCOMPARE(form.master()->recordCount(), 3);
+    }
+
+    // A sheet whose header names no column imports nothing, says so, and the list keeps
+    // showing the book.
+    void sheetWithoutKnownColumns()
+    {
+        seedBook();
+        const QString sheet = m_folder->file(QStringLiteral("无列.xlsx"));
+        const ToolRun made = runPython(QStringLiteral("import openpyxl, sys\n"
+                                                      "book = openpyxl.Workbook()\n"
+                                                      "book.active.append(['名字', '地方'])\n"
+                                                      "book.active.append(['甲', '乙'])\n"
+                                                      "book.save(sys.argv[1])\n"),
+                                       {sheet});
+        QVERIFY2(made.exitCode == 0, made.errors.constData());
+        FileDialogSeam::setHandler([&](const FileDialogRequest &) { return sheet; });
+        TCompanyForm form(nullptr);
+        form.show();
+        click(form.importButton());
+        QCOMPARE(m_messages->texts(), (QStringList{QStringLiteral("文件第一行没有可以导入的列名，没有导入数据"),
+                                                   QStringLiteral("读数据失败")}));
+        QCOMPARE(form.master()->recordCount(), 3);
+        QCOMPARE(stored(QStringLiteral("select count(*) from bs_complist")), QStringLiteral("3"));
     }
 };
 

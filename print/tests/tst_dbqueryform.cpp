@@ -11,7 +11,7 @@
 #include "bills/history/HistoryDatePreset.h"
 #include "bills/history/HistoryFilter.h"
 #include "bills/history/HistoryRowDelegate.h"
-#include "bills/history/PrinterSetupSeam.h"
+#include "gui/dialogs/PrinterSetupSeam.h"
 #include "bills/pickers/TPickDataForm.h"
 #include "bills/history/TDbQueryForm.h"
 #include "designer/definitions/TChangeTypeForm.h"
@@ -219,6 +219,18 @@ private Q_SLOTS:
         QCOMPARE(grid->footer()->textOf(grid->columnOfField(QStringLiteral("金额"))), sum);
         QCOMPARE(grid->footer()->textOf(grid->columnOfField(QStringLiteral("id"))), QStringLiteral("记录数"));
         QCOMPARE(grid->footer()->textOf(grid->columnOfField(QStringLiteral("NoteTypeName"))), QString::number(amounts.size()));
+    }
+
+    // Deleting a category on the main page takes its formats: their bills stay listed.
+    void billsOfADeletedFormatStayListed()
+    {
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo = ?"), {QString::number(kChequeRefNo)});
+        auto form = shownForm();
+        form->findChild<QPushButton *>(QStringLiteral("KindButton0"))->click();
+        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        QStringList payees = listed(form->dataSet(), QStringLiteral("收款人名称"));
+        payees.sort();
+        QCOMPARE(payees, (QStringList{QStringLiteral("O'Brien商行"), QStringLiteral("华东机电"), QStringLiteral("华东机电")}));
     }
 
     void deliveryDetailsByPartName()

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
+#include <QHeaderView>
 #include <QtTest>
 
 namespace {
@@ -237,6 +238,9 @@ private Q_SLOTS:
         // The loader returns only when the dialog has closed: look at it and close it meanwhile.
         QPointer<QWidget> form;
         QString titleWhileOpen;
+        int offCentre = -1;
+        bool maximised = false;
+        bool columnsCut = true;
         Qt::WindowModality modalityWhileOpen = Qt::NonModal;
         QStringList tabsWhileOpen;
         QTimer closer;
@@ -249,6 +253,11 @@ private Q_SLOTS:
                 return;
             closer.stop();
             titleWhileOpen = form->windowTitle();
+            offCentre = (form->frameGeometry().center() - window.frameGeometry().center()).manhattanLength();
+            maximised = form->isMaximized();
+            // Room for the columns, the row marks and a vertical scroll bar.
+            if (const auto *grid = form->findChild<DataGrid *>())
+                columnsCut = form->width() < grid->horizontalHeader()->length() + 80;
             modalityWhileOpen = form->windowModality();
             for (int i = 0; i < window.TabSet1->count(); ++i)
                 tabsWhileOpen.append(window.TabSet1->tabText(i));
@@ -260,6 +269,11 @@ private Q_SLOTS:
         QCOMPARE(titleWhileOpen, caption);
         QCOMPARE(modalityWhileOpen, Qt::ApplicationModal);
         QCOMPARE(tabsWhileOpen, QStringList{caption});
+        // Over the main window, every column readable.
+        if (!maximised)
+            QVERIFY2(offCentre >= 0 && offCentre <= 4, qPrintable(QString::number(offCentre)));
+        if (menuId == 20110)  // its two wide columns once hid behind a scroll bar
+            QVERIFY(!columnsCut);
         QTRY_VERIFY(form.isNull());
         QCOMPARE(window.TabSet1->count(), 0);
     }

@@ -1,3 +1,4 @@
+#include "helpers/PdfWords.h"
 #include "helpers/PrintFixture.h"
 #include "ExternalTool.h"
 #include "MessageScript.h"
@@ -8,43 +9,12 @@
 #include "core/template/PictureSize.h"
 
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
 
 constexpr int kPrinterDpi = 300;
 constexpr double kMmPerInch = 25.4;
-constexpr double kPointsPerMm = 72.0 / kMmPerInch;
-
-// One word of a printed page as poppler reads it back, in millimetres from the sheet's corner.
-struct PrintedWord
-{
-    int page = 0;
-    QString text;
-    QRectF mm;
-};
-
-QList<PrintedWord> wordsOf(const QString &pdf)
-{
-    const ToolRun run = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (run.exitCode != 0)
-        qFatal("pdftotext failed: %s", run.errors.constData());
-    QList<PrintedWord> words;
-    int page = 0;
-    static const QRegularExpression tag(QString::fromLatin1(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    for (const QRegularExpressionMatch &m : tag.globalMatch(QString::fromUtf8(run.output))) {
-        if (m.captured(0).startsWith(QLatin1String("<page"))) {
-            ++page;
-            continue;
-        }
-        const QRectF points(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-        words.append({page, m.captured(5), QRectF(points.topLeft() / kPointsPerMm, points.size() / kPointsPerMm)});
-    }
-    return words;
-}
 
 // Millimetres on paper of a picture coordinate: the picture's own dots per inch, plus the
 // calibration offset.

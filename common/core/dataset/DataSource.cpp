@@ -55,6 +55,9 @@ bool DataSource::isWritable(const DataField *field) const
 
 bool DataSource::updateData()
 {
+    m_updateRefused = false;
     Q_EMIT updatingRecord();
+    if (m_updateRefused)
+        return false;
     return !m_onUpdateData || m_onUpdateData();
 }

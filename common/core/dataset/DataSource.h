@@ -38,6 +38,9 @@ public:
     bool edit();
     // Whether a control bound to the field may take input now.
     bool isWritable(const DataField *field) const;
+    // What a control calls while the row is being handed over (updatingRecord) when what it
+    // shows cannot be written: the write is refused and the row stays in edit.
+    void refuseUpdate() { m_updateRefused = true; }
 
 Q_SIGNALS:
     void stateChanged(DataSet::State state);
@@ -52,4 +55,5 @@ private:
     bool m_autoEdit = true;
     bool m_browseReadOnly = false;
     std::function<bool()> m_onUpdateData;
+    bool m_updateRefused = false;
 };

@@ -37,6 +37,12 @@ QString CapitalAmountColumn(const QString &field)
     return field + QStringLiteral("_金额大写");
 }
 
+QString AmountOfCapitalColumn(const QString &column)
+{
+    const QString suffix = CapitalAmountColumn(QString());
+    return column.endsWith(suffix) ? column.chopped(suffix.size()) : QString();
+}
+
 QString CapitalDateColumn(const QString &field)
 {
     return field + QStringLiteral("_大写日期");

@@ -27,6 +27,8 @@ extern const std::array<QString, 20> CashAmountFieldNames;
 QString SmallPlaceColumn(const QString &field, const QString &placeOrPart);   // "%s_小写%s"
 QString CapitalPlaceColumn(const QString &field, const QString &placeOrPart); // "%s_大写%s"
 QString CapitalAmountColumn(const QString &field);                            // "%s_金额大写"
+// The amount field whose capital-amount column `column` is; empty when it is none.
+QString AmountOfCapitalColumn(const QString &column);
 QString CapitalDateColumn(const QString &field);                              // "%s_大写日期"
 QString SplitCharColumn(const QString &field, int position);                  // "%s_%d", from 1
 QString CheckItemColumn(const QString &field, const QString &item);           // "%s_%s"

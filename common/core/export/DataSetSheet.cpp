@@ -42,7 +42,7 @@ QStringList SheetHeaderOfDataSet(const DataSet &dataSet)
 {
     QStringList header;
     for (const DataField *field : dataSet.fields())
-        header.append(field->hasDisplayLabel() ? field->displayLabel() : QString());
+        header.append(field->displayLabel());
     return header;
 }
 

@@ -8,7 +8,7 @@
 class DataSet;
 
 // A data set as a sheet: every field in field order (hidden ones too), headed by its display
-// label (empty where none was set), and every row as typed cells: texts stay texts, integers
+// label (its name where none was set, so a re-import finds every column), and every row as typed cells: texts stay texts, integers
 // and floats are numbers (integers too long for a double stay exact as texts), amounts exact
 // amounts, dates and yes/no values keep their kind, NULL is an empty cell.
 QStringList SheetHeaderOfDataSet(const DataSet &dataSet);

@@ -12,6 +12,8 @@
 #include "core/spreadsheet/SpreadsheetError.h"
 #include "core/spreadsheet/SpreadsheetFile.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMaxHeaderColumns = 100;
@@ -23,7 +25,7 @@ struct ImportColumn
     DataField *field = nullptr; // nullptr: not imported
 };
 
-QList<ImportColumn> readHeader(const SheetData &sheet, const DataSet &bill)
+QList<ImportColumn> readHeader(const SheetData &sheet, const DataSet &bill, const QHash<QString, QString> &columnOfTitle)
 {
     QList<ImportColumn> columns;
     for (int column = 0; column < kMaxHeaderColumns; ++column) {
@@ -31,10 +33,15 @@ QList<ImportColumn> readHeader(const SheetData &sheet, const DataSet &bill)
         if (header.isEmpty())
             break;
         DataField *field = bill.findField(header);
+        if (!field && columnOfTitle.contains(header))
+            field = bill.findField(columnOfTitle.value(header));
         if (field && (IsBillBookkeepingColumn(header) || field->isIdentity() || field->isReadOnly()))
             field = nullptr;
         columns.append({column, header, field});
     }
+    if (std::none_of(columns.cbegin(), columns.cend(), [](const ImportColumn &column) { return column.field; }))
+        throw SheetImportError(SheetImportError::Reason::NoKnownColumn,
+                               QStringLiteral("文件第一行没有可以导入的列名，没有导入数据"));
     return columns;
 }
 
@@ -85,7 +92,8 @@ qint64 nextNumber(const QSqlDatabase &db, const QString &table, const QString &c
 
 } // namespace
 
-BillSheetImport ImportBillSheet(const QSqlDatabase &db, const QString &kind, const QString &table, const QString &path)
+BillSheetImport ImportBillSheet(const QSqlDatabase &db, const QString &kind, const QString &table, const QString &path,
+                                const QHash<QString, QString> &columnOfTitle)
 {
     DataSet bill;
     bill.setConnection(db);
@@ -98,7 +106,7 @@ BillSheetImport ImportBillSheet(const QSqlDatabase &db, const QString &kind, con
     if (!kind.isEmpty() && file.sheetNames().first() != kind)
         throw SheetImportError(SheetImportError::Reason::WrongKind, QStringLiteral("当前导入的单据类型不正确"));
     const SheetData sheet = file.sheet(file.sheetNames().first());
-    const QList<ImportColumn> columns = readHeader(sheet, bill);
+    const QList<ImportColumn> columns = readHeader(sheet, bill, columnOfTitle);
 
     DataField *refNo = bill.findField(QStringLiteral("RefNo"));
     DataField *identity = identityField(bill);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -13,8 +14,9 @@ struct BillSheetImport
 
 // Imports the first sheet of an .xls or .xlsx file into the table, all rows or none, in one
 // transaction. Row 1 holds the column names (up to the first empty one, at most 100; letter
-// case ignored; names that are no column, and the bookkeeping columns and the row id, are
-// skipped); rows follow from row 2 up to the first row whose cells are all empty. Cells keep
+// case ignored; a cell that names no column may be one of the titles a screen shows for a
+// column, given in columnOfTitle; names that are no column, and the bookkeeping columns and
+// the row id, are skipped; a header naming no column at all is refused); rows follow from row 2 up to the first row whose cells are all empty. Cells keep
 // their type: numbers by their exact figures (amounts, long account numbers), dates as dates.
 //
 // Every row starts as a new bill: a fresh RefNo from the system counter where the table has
@@ -24,4 +26,5 @@ struct BillSheetImport
 // With a bill kind the first sheet must be named after it. Raises SpreadsheetError when the
 // file cannot be read, SheetImportError for a wrong sheet, a missing default format or a row
 // that fails (naming its row and column; nothing stays written).
-BillSheetImport ImportBillSheet(const QSqlDatabase &db, const QString &kind, const QString &table, const QString &path);
+BillSheetImport ImportBillSheet(const QSqlDatabase &db, const QString &kind, const QString &table, const QString &path,
+                                const QHash<QString, QString> &columnOfTitle = {});

@@ -10,6 +10,7 @@ public:
         WrongKind,       // the first sheet is not named after the bill kind
         NoDefaultFormat, // the kind has no default format to give the rows
         BadRow,          // a row could not be written: everything was rolled back
+        NoKnownColumn,   // no header cell names a column of the table
     };
 
     SheetImportError(Reason reason, QString message) : CorvaneError(std::move(message)), m_reason(reason) {}

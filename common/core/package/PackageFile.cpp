@@ -6,7 +6,6 @@
 #include "core/package/PackageFormatError.h"
 #include "core/package/PackageXmlReader.h"
 #include "core/package/PackageXmlWriter.h"
-#include "core/package/StagedFile.h"
 #include "core/printfun/ProgramSubDir.h"
 
 #include <QDir>
@@ -30,15 +29,21 @@ QByteArray readAll(const QString &path)
 }
 
 // The package XML: the first file of the archive, or the file itself when it is no archive the
-// package password opens.
+// package password opens. Packages written without a password of their own (the bulk export)
+// carry the empty-password key.
 QByteArray packageXml(const QString &fileName)
 {
     QTemporaryDir work = workFolder();
     if (!work.isValid())
         throw PackageFormatError();
     // A package is one template's XML: far below this, whatever it claims.
-    const ArchiveResult unzipped = UnZipFiles(fileName, work.path(), PackagePassword(), {qint64(64) << 20, 200});
-    return readAll(unzipped ? QDir(work.path()).filePath(unzipped.names.first()) : fileName);
+    const ArchiveLimits limits{qint64(64) << 20, 200};
+    for (const QString &password : {PackagePassword(), EmptyPasswordKey()}) {
+        const ArchiveResult unzipped = UnZipFiles(fileName, work.path(), password, limits);
+        if (unzipped)
+            return readAll(QDir(work.path()).filePath(unzipped.names.first()));
+    }
+    return readAll(fileName);
 }
 
 } // namespace

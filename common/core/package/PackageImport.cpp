@@ -11,7 +11,6 @@
 #include "core/files/DurableFile.h"
 #include "core/files/PendingFiles.h"
 #include "core/globals/ProgramFolder.h"
-#include "core/package/PackageColumns.h"
 #include "core/package/PackageFileNames.h"
 #include "core/package/PackageFormatError.h"
 #include "core/picture/Pic.h"
@@ -29,8 +28,6 @@
 #include <optional>
 
 namespace {
-
-const QString kYes = QStringLiteral("1");
 
 // A picture the package brings: the file name it takes and its bytes.
 struct PackagePicture
@@ -51,8 +48,7 @@ struct NewTable
 struct ImportPlan
 {
     QString noteName;
-    QVariantMap note;
-    QList<QVariantMap> fields;
+    TemplateDocument document;
     std::optional<PackagePicture> picture;
     std::optional<PackagePicture> icon;
     QList<NewTable> tables;
@@ -73,28 +69,16 @@ QByteArray hexBytes(QString hex)
     return HexTextToBytes(hex.toLatin1());
 }
 
-// The picture of `flag` when the package has one: `nameKey` (a plain file name) plus `extension`.
-std::optional<PackagePicture> pictureOf(const PackageRecord &main, const QString &flag, const QString &nameKey,
-                                        const QString &hexKey, const QString &extension)
+// The picture when the package has one: its name (a plain file name) plus `extension`.
+std::optional<PackagePicture> pictureOf(const PackageImage &image, const QString &extension)
 {
-    if (main.value(flag) != kYes)
+    if (!image.present)
         return std::nullopt;
-    const QByteArray bytes = hexBytes(main.value(hexKey));
+    const QByteArray bytes = hexBytes(image.hex);
     if (bytes.isEmpty())
         return std::nullopt;
-    const QString name = main.value(nameKey);
-    require(IsPlainFileName(name));
-    return PackagePicture{name + extension, bytes};
-}
-
-QVariantMap rowOf(const PackageRecord &record, const QList<PackageColumn> &columns)
-{
-    QVariantMap row;
-    for (const PackageColumn &c : columns) {
-        if (!c.element.isEmpty())
-            row.insert(c.column, PackageValue(record.value(c.element), c.kind));
-    }
-    return row;
+    require(IsPlainFileName(image.name));
+    return PackagePicture{image.name + extension, bytes};
 }
 
 void requireTableName(const QString &name)
@@ -105,7 +89,7 @@ void requireTableName(const QString &name)
 QList<NewTable> newTablesOf(const QSqlDatabase &db, const PackageTemplate &package)
 {
     QList<NewTable> tables;
-    if (package.main.value(QStringLiteral("HasTables")) != kYes)
+    if (!package.hasTables)
         return tables;
     QSet<QString> seen;
     for (const PackageTable &table : package.tables) {
@@ -124,17 +108,13 @@ QList<NewTable> newTablesOf(const QSqlDatabase &db, const PackageTemplate &packa
 ImportPlan planOf(const QSqlDatabase &db, const PackageTemplate &package)
 {
     ImportPlan plan;
-    plan.noteName = package.main.value(QStringLiteral("NoteName"));
+    plan.document = package.document;
+    plan.noteName = plan.document.note.noteName;
     require(!plan.noteName.trimmed().isEmpty());
-    plan.note = rowOf(package.main, TemplateRowColumns());
-    requireTableName(plan.note.value(QStringLiteral("DataTablename")).toString());
-    requireTableName(plan.note.value(QStringLiteral("DetailTableName")).toString());
-    for (const PackageRecord &component : package.components)
-        plan.fields.append(rowOf(component, FieldRowColumns()));
-    plan.picture = pictureOf(package.main, QStringLiteral("HasBakImg"), QStringLiteral("imgName"),
-                             QStringLiteral("imgfile"), QStringLiteral(".jpg"));
-    plan.icon = pictureOf(package.main, QStringLiteral("HasIcon"), QStringLiteral("img2Name"),
-                          QStringLiteral("smallpic"), QStringLiteral(".bmp"));
+    requireTableName(plan.document.note.dataTableName);
+    requireTableName(plan.document.note.detailTableName);
+    plan.picture = pictureOf(package.picture, QStringLiteral(".jpg"));
+    plan.icon = pictureOf(package.icon, QStringLiteral(".bmp"));
     plan.tables = newTablesOf(db, package);
     return plan;
 }
@@ -142,6 +122,23 @@ ImportPlan planOf(const QSqlDatabase &db, const PackageTemplate &package)
 bool noteExists(const QSqlDatabase &db, const QString &noteName)
 {
     return !SqlTableIsEmpty(db, QStringLiteral("select 1 from p_NoteList where NoteName = ?"), {noteName});
+}
+
+// Whether the template's category is its kind's default (DefNote, shared by every format of the
+// category): a replaced template keeps it, a category that is the default stays so, and a kind
+// that has no default category gets this one. Read before the replaced row goes.
+int kindDefaultFlag(const QSqlDatabase &db, const TemplateNote &note, const QString &noteName, bool replacing)
+{
+    const QString kind = note.noteType;
+    const QString category = note.noteNameType;
+    if (replacing && SelTableIntValue(db, QStringLiteral("select DefNote from p_NoteList where NoteName = ?"), {noteName}) == 1)
+        return 1;
+    const bool categoryIsDefault = !SqlTableIsEmpty(
+        db, QStringLiteral("select 1 from p_NoteList where NoteType = ? and NoteNameType = ? and DefNote = 1 and NoteName <> ?"),
+        {kind, category, noteName});
+    const bool kindHasDefault = !SqlTableIsEmpty(
+        db, QStringLiteral("select 1 from p_NoteList where NoteType = ? and DefNote = 1 and NoteName <> ?"), {kind, noteName});
+    return categoryIsDefault || !kindHasDefault ? 1 : 0;
 }
 
 // The number the template keeps: its old one when it replaces a template (whose rows go),
@@ -158,24 +155,24 @@ QString templateNumber(const QSqlDatabase &db, const QString &noteName, bool rep
 }
 
 // The picture's density, when its header can be read.
-void putPictureDensity(QVariantMap &note, const QString &stagedPicture)
+void putPictureDensity(TemplateNote &note, const QString &stagedPicture)
 {
     try {
         const JpegResolution resolution = GetJPEGRes(stagedPicture);
-        note.insert(QStringLiteral("xDpi"), resolution.xDensity);
-        note.insert(QStringLiteral("yDpi"), resolution.yDensity);
-        note.insert(QStringLiteral("DpiUnit"), resolution.units);
+        note.xDpi = resolution.xDensity;
+        note.yDpi = resolution.yDensity;
+        note.dpiUnit = resolution.units;
     } catch (const CorvaneError &) {
         // No readable header: the resolution stays unset, as for a picture never measured.
     }
 }
 
 // The main-page icon of the category, under the tab of the bill kind (tab 0 when there is none).
-void addMainPageIcon(const QSqlDatabase &db, const QString &number, const QVariantMap &note)
+void addMainPageIcon(const QSqlDatabase &db, const QString &number, const TemplateNote &note)
 {
-    const QString category = note.value(QStringLiteral("NoteNameType")).toString();
+    const QString category = note.noteNameType;
     const qint64 tab = SelTableIntValue(db, QStringLiteral("select TabNo from s_UiTab where Caption = ?"),
-                                        {note.value(QStringLiteral("NoteType")).toString()});
+                                        {note.noteType});
     if (SqlTableIsEmpty(db, QStringLiteral("select 1 from s_ui where Caption = ? and TabNo = ?"), {category, tab}))
         ExecTmpQuery(db, QStringLiteral("insert into s_ui (UserId, TabNo, ModId, Caption) values ('admin', ?, ?, ?)"),
                      {tab, number.toLongLong(), category});
@@ -205,7 +202,7 @@ void saveDefinition(const QSqlDatabase &db, const NewTable &table, const QString
 
 void createTables(const QSqlDatabase &db, const ImportPlan &plan, const QString &userId)
 {
-    const QString mainTable = plan.note.value(QStringLiteral("DataTablename")).toString();
+    const QString mainTable = plan.document.note.dataTableName;
     for (const NewTable &table : plan.tables) {
         const BillTableResult result = BuildBillTable(db, table.name, false, table.fields);
         if (result.outcome != BillTableOutcome::Done)
@@ -300,21 +297,19 @@ QString ImportPackage(const QSqlDatabase &db, const PackageTemplate &package, co
     const std::unique_ptr<PlacedPicture> icon = place(QStringLiteral("icons"), plan.icon, false);
 
     Transaction transaction(db);
+    TemplateDocument document = plan.document;
+    TemplateNote &note = document.note;
+    note.defNote = kindDefaultFlag(db, note, plan.noteName, replacing);
     const QString number = templateNumber(db, plan.noteName, replacing);
-    QVariantMap note = plan.note;
-    note.insert(QStringLiteral("RefNo"), number);
+    note.refNo = number;
     if (picture) {
-        note.insert(QStringLiteral("ImgFile"), picture->name());
+        note.imgFile = picture->name();
         putPictureDensity(note, picture->path());
     }
     if (plan.icon) // an icon already there is used as it is
-        note.insert(QStringLiteral("smallpic"), icon ? icon->name() : plan.icon->fileName);
-    InsertTemplateRow(db, note);
+        note.smallpic = icon ? icon->name() : plan.icon->fileName;
+    SaveTemplate(db, document);
     addMainPageIcon(db, number, note);
-    for (QVariantMap field : plan.fields) {
-        field.insert(QStringLiteral("RefNo"), number);
-        InsertTemplateFieldRow(db, field);
-    }
     createTables(db, plan, options.userId);
     transaction.commit();
     for (PlacedPicture *placed : {picture.get(), icon.get()})

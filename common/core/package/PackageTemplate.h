@@ -1,15 +1,13 @@
 #pragma once
 
 #include "core/dbfun/TableFieldDef.h"
+#include "core/template/TemplateDocument.h"
 
-#include <QHash>
 #include <QList>
 #include <QString>
 
-// One template as a package carries it: the values of the template row, its data tables with
-// their column definitions and its fields. Every value is text, as the package holds it.
-using PackageRecord = QHash<QString, QString>;
-
+// One template as a package carries it: the template (its number is given at import), its
+// data tables with their column definitions, and the picture and icon it brings.
 struct PackageTable
 {
     QString tableName;
@@ -17,9 +15,20 @@ struct PackageTable
     QList<TableFieldDef> fields;
 };
 
+// A picture of the package: present when its flag is 1; `name` is the file name without
+// extension, `hex` the file's bytes as hex text.
+struct PackageImage
+{
+    bool present = false;
+    QString name;
+    QString hex;
+};
+
 struct PackageTemplate
 {
-    PackageRecord main;               // NoteName, NoteNameType, NoteType, ..., imgfile, smallpic
+    TemplateDocument document;
+    bool hasTables = false;
     QList<PackageTable> tables;
-    QList<PackageRecord> components;  // one per template field
+    PackageImage picture;  // the background, a JPEG
+    PackageImage icon;     // the main-page icon, a bitmap
 };

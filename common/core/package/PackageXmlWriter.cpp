@@ -7,14 +7,14 @@
 #include "core/package/PackageColumns.h"
 #include "core/package/TextTemplate.h"
 #include "core/printfun/VariantText.h"
-#include "core/template/EditKindIndex.h"
+#include "core/template/TemplateColumns.h"
+#include "core/template/TemplateStore.h"
 #include "core/text/GbkCodec.h"
 
 #include <QList>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlRecord>
 
 namespace {
 
@@ -40,30 +40,13 @@ QString pictureHex(const QString &folder, const QString &fileName)
     return fileName.isEmpty() ? QString() : FileToHexStr(ProgramFile(folder + QLatin1Char('/') + fileName));
 }
 
-QList<QVariantMap> rowsOf(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
-{
-    QSqlQuery query = RunStatement(db, sql, params);
-    QList<QVariantMap> rows;
-    while (query.next()) {
-        QVariantMap row;
-        const QSqlRecord record = query.record();
-        for (int i = 0; i < record.count(); ++i)
-            row.insert(record.fieldName(i).toLower(), record.value(i));
-        rows.append(row);
-    }
-    return rows;
-}
-
-QString textOf(const QVariantMap &row, const QString &column)
-{
-    return XmlText(VariantToStr(row.value(column.toLower())));
-}
-
-TemplateValues columnValues(const QVariantMap &row, const QList<PackageColumn> &columns)
+template <typename Row>
+TemplateValues columnValues(const Row &row, const QList<PackageColumn> &columns,
+                            const TemplateColumn<Row> &(*columnNamed)(const QString &))
 {
     TemplateValues values;
     for (const PackageColumn &c : columns)
-        values.append({c.placeholder, textOf(row, c.column)});
+        values.append({c.placeholder, XmlText(VariantToStr(columnNamed(c.column).stored(row)))});
     return values;
 }
 
@@ -95,30 +78,27 @@ PackageTextTemplates LoadPackageTextTemplates()
 
 QString PackageXmlOfNote(const QSqlDatabase &db, const QString &noteName, const PackageTextTemplates &templates)
 {
-    const QList<QVariantMap> notes =
-        rowsOf(db, QStringLiteral("select * from p_NoteList where NoteName = ?"), {noteName});
-    if (notes.isEmpty())
+    const std::optional<TemplateDocument> document = LoadTemplate(db, noteName);
+    if (!document)
         throw CorvaneError(QStringLiteral("找不到单据格式%1").arg(noteName));
-    const QVariantMap &note = notes.first();
+    const TemplateNote &note = document->note;
 
     // The main table first, then each grid's own table, in field order.
-    QStringList tables{VariantToStr(note.value(QStringLiteral("datatablename")))};
+    QStringList tables{note.dataTableName};
     QString components;
-    const QList<QVariantMap> fields = rowsOf(
-        db, QStringLiteral("select * from p_NoteCntlList where RefNo = ? order by autoid"), {note.value(QStringLiteral("refno"))});
-    for (const QVariantMap &field : fields) {
-        if (VariantToStr(field.value(QStringLiteral("fieldedittype"))).trimmed() == EditKindName(ekGrid))
-            tables.append(VariantToStr(field.value(QStringLiteral("dbfieldname"))));
-        components += FillTextTemplate(templates.component, columnValues(field, FieldRowColumns()));
+    for (const TemplateField &field : document->fields) {
+        if (field.isGrid())
+            tables.append(field.dbFieldName);
+        components += FillTextTemplate(templates.component, columnValues(field, FieldRowColumns(), &FieldColumn));
     }
     tables.removeAll(QString());
     QString tableList;
     for (int i = 0; i < tables.size(); ++i)
         tableList += tableEntry(db, tables[i], i, templates);
 
-    const QString imgFile = VariantToStr(note.value(QStringLiteral("imgfile")));
-    const QString iconFile = VariantToStr(note.value(QStringLiteral("smallpic")));
-    TemplateValues values = columnValues(note, TemplateRowColumns());
+    const QString imgFile = note.imgFile;
+    const QString iconFile = note.smallpic;
+    TemplateValues values = columnValues(note, TemplateRowColumns(), &NoteColumn);
     values += {
         {QStringLiteral("**单据分类2**"), QString()},
         {QStringLiteral("**背景图名称**"), XmlText(QFileInfo(imgFile).completeBaseName())},

@@ -1,5 +1,7 @@
 #include "core/printfun/PrintUnits.h"
 
+#include "core/units/PrinterDots.h"
+
 #include <cmath>
 
 namespace {
@@ -17,7 +19,7 @@ int roundHalfEven(double value)
 
 int ConvertMMToPix(double mm, int dpi)
 {
-    return roundHalfEven(mm / kMillimetresPerInch * dpi);
+    return DotsOf(Millimetres(mm), dpi).rounded();
 }
 
 double ConvertPixToMM(int pixels, int dpi)

@@ -23,28 +23,25 @@ QString PictureSizeKey(const QString &imgFile)
     return QFileInfo(imgFile).completeBaseName();
 }
 
-QVariantMap PictureImportColumns(const QString &imgFile, const JpegResolution &resolution,
-                                 const std::optional<QSize> &size)
+void ApplyPictureImport(TemplateNote &note, const QString &imgFile, const JpegResolution &resolution,
+                        const std::optional<QSize> &size)
 {
-    QVariantMap columns = {
-        {QStringLiteral("ImgFile"), imgFile},
-        {QStringLiteral("xDpi"), resolution.xDensity},
-        {QStringLiteral("yDpi"), resolution.yDensity},
-        {QStringLiteral("DpiUnit"), resolution.units},
-        {QStringLiteral("ImgEnc"), resolution.form},
-        {QStringLiteral("ConvertRate1"), QString()},
-        {QStringLiteral("ConvertRate2"), QString()},
-    };
+    note.imgFile = imgFile;
+    note.xDpi = resolution.xDensity;
+    note.yDpi = resolution.yDensity;
+    note.dpiUnit = resolution.units;
+    note.imgEnc = resolution.form;
+    note.convertRate1.clear();
+    note.convertRate2.clear();
     const std::optional<double> width =
         size ? PictureInches(size->width(), resolution.xDensity, resolution.units) : std::nullopt;
     const std::optional<double> height =
         size ? PictureInches(size->height(), resolution.yDensity, resolution.units) : std::nullopt;
     if (width && height) {
         const QString key = PictureSizeKey(imgFile);
-        columns.insert(QStringLiteral("tWidth"), DesEncryStrHex(InchesText(*width), key));
-        columns.insert(QStringLiteral("tHeight"), DesEncryStrHex(InchesText(*height), key));
+        note.tWidth = DesEncryStrHex(InchesText(*width), key);
+        note.tHeight = DesEncryStrHex(InchesText(*height), key);
     }
-    return columns;
 }
 
 double StoredPictureInches(const QString &cipherHex, const QString &imgFile)

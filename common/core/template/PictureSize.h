@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/picture/JpegResolution.h"
+#include "core/template/TemplateNote.h"
 
 #include <QSize>
 #include <QString>
-#include <QVariantMap>
 
 #include <optional>
 
@@ -28,9 +28,9 @@ QString PictureSizeKey(const QString &imgFile);
 // What importing the picture `imgFile` (name in the images folder) writes into its template
 // row: the file, its density, unit and form, empty conversion rates, and the paper size as
 // enciphered tWidth and tHeight. Without a size or a density in both directions the sizes are
-// not written (the zero density stays visible as the resolution warning).
-QVariantMap PictureImportColumns(const QString &imgFile, const JpegResolution &resolution,
-                                 const std::optional<QSize> &size);
+// left as they are (the zero density stays visible as the resolution warning).
+void ApplyPictureImport(TemplateNote &note, const QString &imgFile, const JpegResolution &resolution,
+                        const std::optional<QSize> &size);
 
 // A stored tWidth or tHeight of the picture `imgFile`, deciphered, in inches. Raises
 // CorvaneError when the text is no number.

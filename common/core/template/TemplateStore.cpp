@@ -2,39 +2,59 @@
 
 #include "core/db/AdoFunc.h"
 #include "core/db/SqlName.h"
-#include "core/db/TableCatalog.h"
-#include "core/errors/CorvaneError.h"
+#include "core/db/Transaction.h"
+#include "core/template/TemplateColumns.h"
+
+#include <QSqlRecord>
 
 namespace {
 
-// One insert with bound values; every column must be one of the table's.
-qint64 insertRow(const QSqlDatabase &db, const QString &table, const QVariantMap &row)
+template <typename Row>
+Row rowOf(const QSqlRecord &record, const QList<TemplateColumn<Row>> &columns)
 {
-    QStringList known;
-    for (const TableColumn &column : TableColumns(db, table))
-        known.append(column.name);
+    Row row;
+    for (const TemplateColumn<Row> &column : columns)
+        column.load(row, record.value(column.name));
+    row.autoid = record.value(QStringLiteral("autoid")).toLongLong();
+    return row;
+}
+
+// Inserts the row (with its autoid when it has one) and returns the autoid it got.
+template <typename Row>
+qint64 insertRow(const QSqlDatabase &db, const QString &table, const Row &row,
+                 const QList<TemplateColumn<Row>> &columns)
+{
     QStringList names;
     QStringList marks;
     QVariantList values;
-    for (auto it = row.cbegin(); it != row.cend(); ++it) {
-        if (!known.contains(it.key(), Qt::CaseInsensitive))
-            throw CorvaneError(QStringLiteral("%1 没有字段 %2").arg(table, it.key()));
-        names.append(SqlName(it.key()));
+    if (row.autoid != 0) {
+        names.append(QStringLiteral("autoid"));
         marks.append(QStringLiteral("?"));
-        values.append(it.value());
+        values.append(row.autoid);
+    }
+    for (const TemplateColumn<Row> &column : columns) {
+        names.append(SqlName(column.name));
+        marks.append(QStringLiteral("?"));
+        values.append(column.stored(row));
     }
     ExecTmpQuery(db,
                  QStringLiteral("insert into %1 (%2) values (%3)")
-                     .arg(SqlName(table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+                     .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
                  values);
     return SelTableIntValue(db, QStringLiteral("select last_insert_rowid()"));
 }
 
-QString fieldsSql(const QString &condition, const QString &order)
+void updateNote(const QSqlDatabase &db, const TemplateNote &note)
 {
-    return QStringLiteral("select b.* from p_NoteList a join p_NoteCntlList b on a.RefNo = b.RefNo "
-                          "where a.NoteName = ? and b.ParentId = ? and b.Ctlx is not null%1 order by %2")
-        .arg(condition, order);
+    QStringList sets;
+    QVariantList values;
+    for (const TemplateColumn<TemplateNote> &column : NoteColumns()) {
+        sets.append(SqlName(column.name) + QStringLiteral(" = ?"));
+        values.append(column.stored(note));
+    }
+    values.append(note.autoid);
+    ExecTmpQuery(db, QStringLiteral("update p_NoteList set %1 where autoid = ?").arg(sets.join(QLatin1Char(','))),
+                 values);
 }
 
 } // namespace
@@ -48,24 +68,35 @@ QString DefaultFlagFor(const QSqlDatabase &db, const QString &category, const QS
     return another ? QStringLiteral("否") : QStringLiteral("是");
 }
 
-qint64 InsertTemplateRow(const QSqlDatabase &db, QVariantMap row)
+std::optional<TemplateDocument> LoadTemplate(const QSqlDatabase &db, const QString &noteName)
 {
-    row.insert(QStringLiteral("default"), DefaultFlagFor(db, row.value(QStringLiteral("NoteNameType")).toString(),
-                                                         row.value(QStringLiteral("NoteName")).toString()));
-    return insertRow(db, QStringLiteral("p_NoteList"), row);
+    QSqlQuery note = RunStatement(db, QStringLiteral("select * from p_NoteList where NoteName = ?"), {noteName});
+    if (!note.next())
+        return std::nullopt;
+    TemplateDocument document;
+    document.note = rowOf(note.record(), NoteColumns());
+    QSqlQuery fields = RunStatement(db, QStringLiteral("select * from p_NoteCntlList where RefNo = ? order by autoid"),
+                                    {document.note.refNo});
+    while (fields.next())
+        document.fields.append(rowOf(fields.record(), FieldColumns()));
+    return document;
 }
 
-qint64 InsertTemplateFieldRow(const QSqlDatabase &db, const QVariantMap &row)
+void SaveTemplate(const QSqlDatabase &db, TemplateDocument &document)
 {
-    return insertRow(db, QStringLiteral("p_NoteCntlList"), row);
-}
-
-QString PlacedFieldsSql()
-{
-    return fieldsSql(QString(), QStringLiteral("b.Ctlx"));
-}
-
-QString PrintedGridColumnsSql()
-{
-    return fieldsSql(QStringLiteral(" and b.NeedPrint = '是'"), QStringLiteral("b.autoid"));
+    Transaction transaction(db);
+    TemplateNote &note = document.note;
+    note.isDefault = DefaultFlagFor(db, note.noteNameType, note.noteName) == QStringLiteral("是");
+    const bool stored = note.autoid != 0
+        && !SqlTableIsEmpty(db, QStringLiteral("select 1 from p_NoteList where autoid = ?"), {note.autoid});
+    if (stored)
+        updateNote(db, note);
+    else
+        note.autoid = insertRow(db, QStringLiteral("p_NoteList"), note, NoteColumns());
+    ExecTmpQuery(db, QStringLiteral("delete from p_NoteCntlList where RefNo = ?"), {note.refNo});
+    for (TemplateField &field : document.fields) {
+        field.refNo = note.refNo;
+        field.autoid = insertRow(db, QStringLiteral("p_NoteCntlList"), field, FieldColumns());
+    }
+    transaction.commit();
 }

@@ -1,26 +1,25 @@
 #pragma once
 
+#include "core/template/TemplateDocument.h"
+
 #include <QSqlDatabase>
 #include <QString>
-#include <QVariantMap>
 
-// Storing template rows and reading their placed fields. Callers run these inside their own
-// transaction where several rows belong together.
+#include <optional>
+
+// Reading and writing templates: the one loader and the one writer of p_NoteList and
+// p_NoteCntlList rows.
 
 // 否 when another template of the category (a different name) is already its default, else 是:
 // a category has at most one default format.
 QString DefaultFlagFor(const QSqlDatabase &db, const QString &category, const QString &noteName);
 
-// Inserts a p_NoteList row (column -> value); its `default` is decided by DefaultFlagFor,
-// whatever the row says. Returns the new autoid. Unknown columns raise CorvaneError.
-qint64 InsertTemplateRow(const QSqlDatabase &db, QVariantMap row);
+// The template of that name (any letter case); none when there is none.
+std::optional<TemplateDocument> LoadTemplate(const QSqlDatabase &db, const QString &noteName);
 
-// Inserts a p_NoteCntlList row; an empty Ctlx is stored as NULL (the field is not placed).
-qint64 InsertTemplateFieldRow(const QSqlDatabase &db, const QVariantMap &row);
-
-// The placed fields (Ctlx not NULL) of a template under one parent (0: the page, else a grid's
-// Tag), ordered by Ctlx. Parameters: NoteName, ParentId.
-QString PlacedFieldsSql();
-
-// The placed, printed columns of a grid in autoid order. Parameters: NoteName, the grid's Tag.
-QString PrintedGridColumnsSql();
+// Writes the template in one transaction (a savepoint inside a caller's): its row (updated
+// when its autoid is stored, else inserted) and its fields, which replace every field stored under
+// its RefNo (fields keep their autoid when they have one). Whether it is its category's
+// default is decided here by DefaultFlagFor, whatever the document says; new rows get the
+// system's Tag numbering only through TemplateDocument::addField. Sets the autoids it stored.
+void SaveTemplate(const QSqlDatabase &db, TemplateDocument &document);

@@ -44,16 +44,22 @@ void FieldLink::onDataChanged(DataField *changed)
         refresh();
 }
 
-bool FieldLink::userChanged(const QVariant &value)
+bool FieldLink::startUserEdit()
 {
-    DataField *target = field();
+    const DataField *target = field();
     m_userChanging = true;
     const bool editing = target && m_source && !target->isReadOnly() && m_source->edit();
     m_userChanging = false;
-    if (!editing) {
+    if (!editing)
         refresh();
+    return editing;
+}
+
+bool FieldLink::userChanged(const QVariant &value)
+{
+    DataField *target = field();
+    if (!startUserEdit())
         return false;
-    }
     m_writing = true;
     try {
         target->setValue(value);

@@ -35,6 +35,9 @@ protected:
     void refresh();
     // What a subclass calls when the user changed the control: true when the value was written.
     bool userChanged(const QVariant &value);
+    // Puts the data set into edit for a user change without writing a value yet: true when
+    // the set is (now) editing.
+    bool startUserEdit();
     // A change of the control made by the link itself (not by the user).
     bool isShowing() const { return m_showing; }
 

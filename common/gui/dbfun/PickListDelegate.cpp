@@ -1,6 +1,8 @@
 #include "gui/dbfun/PickListDelegate.h"
 
 #include <QComboBox>
+#include <QPointer>
+#include <QTimer>
 
 PickListDelegate::PickListDelegate(QStringList items, QObject *parent)
     : QStyledItemDelegate(parent), m_items(std::move(items))
@@ -13,6 +15,13 @@ QWidget *PickListDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     combo->setEditable(true);
     combo->addItems(m_items);
     combo->setMaxVisibleItems(20);
+    if (m_dropDownOnEntry) {
+        // Once the view has placed and shown the editor.
+        QTimer::singleShot(0, combo, [shown = QPointer<QComboBox>(combo)] {
+            if (shown && shown->isVisible())
+                shown->showPopup();
+        });
+    }
     return combo;
 }
 

@@ -14,6 +14,8 @@ public:
 
     const QStringList &items() const { return m_items; }
     void setItems(const QStringList &items) { m_items = items; }
+    // The list opens as soon as the cell's editor does.
+    void setDropDownOnEntry(bool dropDown) { m_dropDownOnEntry = dropDown; }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
@@ -21,4 +23,5 @@ public:
 
 private:
     QStringList m_items;
+    bool m_dropDownOnEntry = false;
 };

@@ -6,10 +6,10 @@
 #include "gui/dialogs/MessageBoxes.h"
 
 int ReadExcel(const QSqlDatabase &db, const QString &kind, const QString &table, const QString &fileName,
-              qint64 &firstNumber)
+              qint64 &firstNumber, const QHash<QString, QString> &columnOfTitle)
 {
     try {
-        const BillSheetImport imported = ImportBillSheet(db, kind, table, fileName);
+        const BillSheetImport imported = ImportBillSheet(db, kind, table, fileName, columnOfTitle);
         firstNumber = imported.firstNumber;
         return imported.rows;
     } catch (const SpreadsheetError &) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -9,4 +10,4 @@
 // the number of rows imported and sets firstNumber to the first row's RefNo (with a bill
 // kind) or row id.
 int ReadExcel(const QSqlDatabase &db, const QString &kind, const QString &table, const QString &fileName,
-              qint64 &firstNumber);
+              qint64 &firstNumber, const QHash<QString, QString> &columnOfTitle = {});

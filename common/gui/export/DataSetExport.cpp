@@ -13,10 +13,20 @@
 namespace {
 const QString kCaption = QStringLiteral("系统提示");
 
+// The folder the last export went to, while it exists.
+QString &lastExportFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+// Where a new export is proposed: a folder that exists, so the save never fails on the path.
 QString documentsFolder()
 {
+    if (!lastExportFolder().isEmpty() && QFileInfo(lastExportFolder()).isDir())
+        return lastExportFolder();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString proposedName(const QString &fileName)
@@ -69,6 +79,7 @@ bool ToExcel(const QString &fileName, const DataSet &dataSet)
         tell(QMessageBox::Warning, QStringLiteral("数据导出失败：%1").arg(written.reason));
         return false;
     }
+    lastExportFolder() = QFileInfo(chosen).absolutePath();
     tell(QMessageBox::Information, QStringLiteral("数据导出完毕！"));
     DesktopOpener::openFile(chosen);
     return true;

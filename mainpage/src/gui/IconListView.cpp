@@ -51,7 +51,8 @@ IconListView::IconListView(QWidget *parent) : QListWidget(parent)
     setWrapping(true);
     setWordWrap(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    // A click on the selected icon opens nothing for editing; F2 renames, as on a desktop.
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
     setDragEnabled(false);
     setFrameShape(QFrame::NoFrame);
     setContextMenuPolicy(Qt::CustomContextMenu);

@@ -30,6 +30,7 @@
 #include "pictures/MainPageColors.h"
 #include "pictures/MainPagePictures.h"
 #include "gui/WidgetBackground.h"
+#include "core/globals/MenuIds.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -53,11 +54,6 @@ constexpr int kStripHeight = 25;
 constexpr int kLowerPanelHeight = 107;
 constexpr int kSmallestLowerPanel = 20;
 
-constexpr qint64 kMenuDesigner = 20035;
-constexpr qint64 kMenuBillForm = 20045;
-constexpr qint64 kMenuHistory = 20055;
-constexpr qint64 kMenuCompany = 20095;
-constexpr qint64 kMenuGoods = 20135;
 
 const QString kNotice = QStringLiteral("温馨提示：本程序只在更新单据格式时访问供应商网站，不会上传您的任何单据数据。");
 
@@ -168,7 +164,7 @@ TLumiskMainForm::TLumiskMainForm(QWidget *owner) : QWidget(owner), MessageReceiv
     buildBottomBar(bottomBar);
     buildPopupMenu();
 
-    connect(ListView1, &IconListView::openRequested, this, [this](qint64 refNo) { sendOpenForm(kMenuBillForm, refNo); });
+    connect(ListView1, &IconListView::openRequested, this, [this](qint64 refNo) { sendOpenForm(MenuId::BillForm, refNo); });
     connect(ListView1, &IconListView::captionEdited, this, &TLumiskMainForm::storeCaption);
     connect(ListView1, &QListWidget::itemSelectionChanged, this, &TLumiskMainForm::iconSelectionChanged);
     connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint &) {
@@ -211,12 +207,12 @@ void TLumiskMainForm::buildTopBar(QWidget *bar)
         {QStringLiteral("进账单"), PageGlyph::DepositSlip, openKind(QStringLiteral("进账单"))},
         {QStringLiteral("电汇单"), PageGlyph::WireTransfer, openKind(QStringLiteral("电汇单"))},
         {QStringLiteral("送货单"), PageGlyph::DeliveryNote, openKind(QStringLiteral("送货单"))},
-        {QStringLiteral("单位资料"), PageGlyph::Company, [this] { sendOpenForm(kMenuCompany, 0); }},
-        {QStringLiteral("商品资料"), PageGlyph::Goods, [this] { sendOpenForm(kMenuGoods, 0); }},
-        {QStringLiteral("打印数据"), PageGlyph::PrintData, [=, this] { sendOpenForm(kMenuHistory, selected()); }},
-        {QStringLiteral("导入数据"), PageGlyph::ImportData, [=, this] { sendOpenForm(kMenuHistory, selected()); }},
-        {QStringLiteral("连续打印"), PageGlyph::BatchPrint, [=, this] { sendOpenForm(kMenuHistory, selected()); }},
-        {QStringLiteral("单据设计"), PageGlyph::Design, [=, this] { sendOpenForm(kMenuDesigner, selected()); }},
+        {QStringLiteral("单位资料"), PageGlyph::Company, [this] { sendOpenForm(MenuId::CompanyBook, 0); }},
+        {QStringLiteral("商品资料"), PageGlyph::Goods, [this] { sendOpenForm(MenuId::Goods, 0); }},
+        {QStringLiteral("打印数据"), PageGlyph::PrintData, [=, this] { sendOpenForm(MenuId::HistoryQuery, selected()); }},
+        {QStringLiteral("导入数据"), PageGlyph::ImportData, [=, this] { sendOpenForm(MenuId::HistoryQuery, selected()); }},
+        {QStringLiteral("连续打印"), PageGlyph::BatchPrint, [=, this] { sendOpenForm(MenuId::HistoryQuery, selected()); }},
+        {QStringLiteral("单据设计"), PageGlyph::Design, [=, this] { sendOpenForm(MenuId::Designer, selected()); }},
         {QStringLiteral("Quillet"), PageGlyph::Website, [] { DesktopOpener::open(VendorUrl(QStringLiteral("/"))); }},
         {QStringLiteral("菜单"), PageGlyph::Menu,
          [] { SendMessage(MainWindowsHand, RegisterWindowMessage(MsgToggleMenu), 0, 0); }},
@@ -299,7 +295,7 @@ void TLumiskMainForm::buildPopupMenu()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addAction(QStringLiteral("增加(&A)"))->setVisible(false);
     connect(PopupMenu1->addAction(QStringLiteral("设计")), &QAction::triggered, this,
-            [this] { sendOpenForm(kMenuDesigner, ListView1->selectedRefNo()); });
+            [this] { sendOpenForm(MenuId::Designer, ListView1->selectedRefNo()); });
     connect(PopupMenu1->addAction(QStringLiteral("设为常用单据")), &QAction::triggered, this, &TLumiskMainForm::AddToFavourites);
     connect(PopupMenu1->addAction(QStringLiteral("设为默认单据")), &QAction::triggered, this, &TLumiskMainForm::MarkDefault);
     connect(PopupMenu1->addAction(QStringLiteral("更换图标(&C)")), &QAction::triggered, this, &TLumiskMainForm::ChangeIcon);
@@ -348,7 +344,7 @@ void TLumiskMainForm::preparePopupMenu()
         QAction *action = PopupMenu1->addAction(format.noteName);
         action->setData(format.refNo);
         const qint64 formatRefNo = format.refNo;
-        connect(action, &QAction::triggered, this, [this, formatRefNo] { sendOpenForm(kMenuBillForm, formatRefNo); });
+        connect(action, &QAction::triggered, this, [this, formatRefNo] { sendOpenForm(MenuId::BillForm, formatRefNo); });
         m_formatActions.append(action);
     }
 }
@@ -478,7 +474,7 @@ void TLumiskMainForm::openDefaultFormatOf(const QString &kind)
         askWithTitle(QStringLiteral("提示"), QStringLiteral("没有定义默认的%1").arg(kind));
         return;
     }
-    sendOpenForm(kMenuBillForm, refNo);
+    sendOpenForm(MenuId::BillForm, refNo);
 }
 
 void TLumiskMainForm::OpenNoteQuery(const NoteQuery &query)
@@ -541,7 +537,8 @@ void TLumiskMainForm::ChangeIcon()
 void TLumiskMainForm::DeleteIcon()
 {
     const UiIcon *selected = selectedIcon();
-    if (!selected || !confirmWithTitle(QStringLiteral("确认删除"), QStringLiteral("确认删除单据？")))
+    if (!selected
+        || !confirmWithTitle(QStringLiteral("确认删除"), DeleteIconQuestion(CurAdo, m_currentTab, selected->modId)))
         return;
     const UiIcon icon = *selected;
     delete ListView1->takeItem(ListView1->row(ListView1->selectedItems().constFirst()));

@@ -12,6 +12,7 @@
 #include "core/messages/WindowMessages.h"
 #include "gui/dialogs/MessageBoxes.h"
 #include "gui/grid/DataGrid.h"
+#include "core/globals/MenuIds.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr qint64 kBillFormMenuId = 20045;
 
 } // namespace
 
@@ -113,7 +113,7 @@ void TCheckForm::openChequeBill()
     if (refNo == 0)
         return;
     const qint64 rowId = master()->fieldByName(QStringLiteral("id"))->asInteger();
-    SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), kBillFormMenuId, PackRefNoParam(refNo, rowId));
+    SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), MenuId::BillForm, PackRefNoParam(refNo, rowId));
 }
 
 bool TCheckForm::confirmDelete()

@@ -19,6 +19,38 @@
 #include <QMenu>
 #include <QPushButton>
 
+namespace {
+
+// The list's columns with their titles; the export heads its sheet with these titles and the
+// import reads them back.
+const QList<QPair<QString, QString>> &companyListColumns()
+{
+    static const QList<QPair<QString, QString>> columns{
+        {QStringLiteral("compname"), QStringLiteral("公司名称")},
+        {QStringLiteral("identifier"), QStringLiteral("标识")},
+        {QStringLiteral("compaddr"), QStringLiteral("地址")},
+        {QStringLiteral("phone"), QStringLiteral("电话")},
+        {QStringLiteral("contact"), QStringLiteral("联系人")},
+        {QStringLiteral("telephone"), QStringLiteral("手机")},
+        {QStringLiteral("province"), QStringLiteral("省")},
+        {QStringLiteral("city"), QStringLiteral("市")},
+        {QStringLiteral("area"), QStringLiteral("区")},
+        {QStringLiteral("mailNO"), QStringLiteral("邮编")},
+        {QStringLiteral("compbankname"), QStringLiteral("开户银行")},
+        {QStringLiteral("compbankcount"), QStringLiteral("帐号")}};
+    return columns;
+}
+
+QHash<QString, QString> companyColumnOfTitle()
+{
+    QHash<QString, QString> columnOfTitle;
+    for (const auto &[column, title] : companyListColumns())
+        columnOfTitle.insert(title, column);
+    return columnOfTitle;
+}
+
+}  // namespace
+
 TCompanyForm::TCompanyForm(QWidget *owner)
     : TListEditForm(owner), m_title(new QLabel(QStringLiteral("公司资料及账户资料设置"), this)),
       m_import(new QPushButton(QStringLiteral("Excel导入"), this)),
@@ -54,18 +86,10 @@ TCompanyForm::TCompanyForm(QWidget *owner)
     menu->addAction(QStringLiteral("删除选中行"), this, &TCompanyForm::deleteSelectedRows);
     menu->addAction(QStringLiteral("刷新"), this, &TCompanyForm::refreshList);
 
-    setColumns({{QStringLiteral("compname"), QStringLiteral("公司名称")},
-                {QStringLiteral("identifier"), QStringLiteral("标识")},
-                {QStringLiteral("compaddr"), QStringLiteral("地址")},
-                {QStringLiteral("phone"), QStringLiteral("电话")},
-                {QStringLiteral("contact"), QStringLiteral("联系人")},
-                {QStringLiteral("telephone"), QStringLiteral("手机")},
-                {QStringLiteral("province"), QStringLiteral("省")},
-                {QStringLiteral("city"), QStringLiteral("市")},
-                {QStringLiteral("area"), QStringLiteral("区")},
-                {QStringLiteral("mailNO"), QStringLiteral("邮编")},
-                {QStringLiteral("compbankname"), QStringLiteral("开户银行")},
-                {QStringLiteral("compbankcount"), QStringLiteral("帐号")}});
+    QList<Column> columns;
+    for (const auto &[field, title] : companyListColumns())
+        columns.append({field, title});
+    setColumns(columns);
     openList(CompanyListSql(), {-1});
     master()->last();
 }
@@ -139,8 +163,15 @@ void TCompanyForm::importSheet()
     if (file.isEmpty())
         return;
     qint64 first = 0;
-    if (ReadExcel(CurAdo, QString(), QStringLiteral("bs_compList"), file, first) < 0) {
+    const int imported = ReadExcel(CurAdo, QString(), QStringLiteral("bs_compList"), file, first, companyColumnOfTitle());
+    if (imported < 0) {
         ShowMsgWarn(QStringLiteral("读数据失败"));
+        return;
+    }
+    if (imported == 0) {
+        // Nothing new: the whole book stays listed.
+        refreshList();
+        ShowMsgHint(QStringLiteral("文件中没有可以导入的数据"));
         return;
     }
     openFrom(first);

@@ -46,6 +46,13 @@ QFrame *marginShape(QWidget *parent, int width, int height)
     return shape;
 }
 
+// 设计 and 数据 open the designer or the history query on the open format.
+void OpenScreenOnFormat(qint64 menuId, const QString &refNo)
+{
+    if (!refNo.isEmpty())
+        SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), menuId, PackRefNoParam(refNo.toLongLong()));
+}
+
 } // namespace
 
 TEditNoteForm::TEditNoteForm(QWidget *owner) : QWidget(owner), MessageReceiver(this)
@@ -94,6 +101,8 @@ TEditNoteForm::TEditNoteForm(QWidget *owner) : QWidget(owner), MessageReceiver(t
     connect(PreviewFlatButton, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Preview); });
     connect(FrPrintBtn, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Report); });
     connect(this, &TEditNoteForm::printRequested, this, &TEditNoteForm::printBill);
+    connect(DesignBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(20035, m_format.refNo); });
+    connect(QueryBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(20055, m_format.refNo); });
     updateBillStates();
 }
 
@@ -249,7 +258,7 @@ void TEditNoteForm::openRefNo(qint64 refNo)
         const auto activeAgain = qScopeGuard([this] { m_pickersActive = true; });
         m_baseKind = NoteBaseType(db, name);
         fillFormatPickers(category, name);
-        if (name.compare(m_format.noteName, Qt::CaseInsensitive) != 0 || m_format.noteName.isEmpty())
+        if (name.compare(m_format.note.noteName, Qt::CaseInsensitive) != 0 || m_format.note.noteName.isEmpty())
             CreateEditForm(name, true, billId, false, true);
         else if (billId > 0)
             OpenMainTable(billId);
@@ -298,7 +307,7 @@ void TEditNoteForm::categoryPicked()
 
 void TEditNoteForm::switchBillFormat()
 {
-    if (NoteTypeComboBox->currentText() == m_format.noteNameType || !QueryHea->isActive())
+    if (NoteTypeComboBox->currentText() == m_format.note.noteNameType || !QueryHea->isActive())
         return;
     const QString name = NoteListComboBox->currentText();
     if (!headerEdit())

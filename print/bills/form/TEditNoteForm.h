@@ -3,7 +3,7 @@
 #include "bills/printing/BillPrintEngine.h"
 
 #include <memory>
-#include "bills/form/BillFormat.h"
+#include "core/template/TemplateDocument.h"
 #include "core/messages/MessageReceiver.h"
 
 #include <QList>
@@ -26,7 +26,6 @@ class QScrollArea;
 class TavFieldLink;
 class TtavCurrencyLabel;
 class TtavDBCurrencyEdit;
-struct EntryField;
 
 // The bill form: one bill of a format filled in over the picture of its paper form. A format
 // (template) gives the picture, the data table and one entry control per placed field; the
@@ -58,7 +57,7 @@ public:
     DataSet *header() const { return QueryHea; }
     DataSet *savedBills() const { return SelQuery; }
     QWidget *page() const { return pnlPage; }
-    const BillFormat &format() const { return m_format; }
+    const TemplateNote &format() const { return m_format.note; }
     const QString &baseKind() const { return m_baseKind; }
     int gridCount() const { return int(m_grids.size()); }
     DataGrid *detailGrid(int index) const { return m_grids.at(index).grid; }
@@ -110,17 +109,17 @@ private:
     void RemoveFormAllComponent();
     void releaseDetailGrids();
     void showBackground();
-    void buildControl(const EntryField &field);
+    void buildControl(const TemplateField &field);
     bool isTableColumn(const QString &column) const;
-    void bindOrMarkMissing(QWidget *control, const EntryField &field, const std::function<void()> &bind);
-    QWidget *createEditor(const EntryField &field);
-    QWidget *createDropDown(const EntryField &field);
-    QWidget *createDateEdit(const EntryField &field);
-    QWidget *createCheckGroup(const EntryField &field);
-    QWidget *createAmountBox(const EntryField &field);
-    QWidget *createSpacedString(const EntryField &field);
-    QWidget *createMultiTick(const EntryField &field, int tickKind);
-    void createDetailGrid(const EntryField &field);
+    void bindOrMarkMissing(QWidget *control, const TemplateField &field, const std::function<void()> &bind);
+    QWidget *createEditor(const TemplateField &field);
+    QWidget *createDropDown(const TemplateField &field);
+    QWidget *createDateEdit(const TemplateField &field);
+    QWidget *createCheckGroup(const TemplateField &field);
+    QWidget *createAmountBox(const TemplateField &field);
+    QWidget *createSpacedString(const TemplateField &field);
+    QWidget *createMultiTick(const TemplateField &field, int tickKind);
+    void createDetailGrid(const TemplateField &field);
     void refreshRecordDisplay();
 
     // Field entry (TEditNoteFormEntry.cpp).
@@ -147,6 +146,10 @@ private:
     BillData billData() const;
     BillPrintEngine &printEngine();
     std::unique_ptr<BillPrintEngine> m_printEngine;
+    // "空单据不能打印" for a bill without RefNo; true when refused.
+    bool refuseEmptyBill();
+    // 打印 (TEditNoteFormReport.cpp): the bill handed to the report list.
+    void FrPrintBtnClick();
 
     // Record lifecycle (TEditNoteFormLifecycle.cpp).
     void btnNewClick();
@@ -183,7 +186,8 @@ private:
     QFrame *LeftMarginShape;
     QFrame *TopMarginShape;
 
-    BillFormat m_format;
+    TemplateDocument m_format;
+    bool m_formatExists = false;
     QString m_baseKind;
     double m_zoomFactor = 1.0;
     QList<DetailGrid> m_grids;

@@ -13,6 +13,7 @@
 #include "core/dataset/DataSource.h"
 #include "core/db/AdoFunc.h"
 #include "core/db/TableCatalog.h"
+#include "core/dbfun/BillColumns.h"
 #include "core/dbfun/TableFieldChange.h"
 #include "gui/dataaware/LineEditLink.h"
 #include "gui/dialogs/MessageSeam.h"
@@ -56,7 +57,7 @@ void TEditNoteForm::HsrcDataChange(DataField *field)
 void TEditNoteForm::QueryHeaFieldChanged(DataField *field)
 {
     if (m_ready)
-        TableFieldChange(*QueryHea, m_format.dataTable, field);
+        TableFieldChange(*QueryHea, m_format.note.dataTableName, field);
     TavCurrencyChange(field);
     if (!m_building)
         TableStrFieldChange(field);
@@ -124,7 +125,7 @@ void TEditNoteForm::TavEditEnter(TtavCurrencyLabel *label)
 void TEditNoteForm::AmountEditClick(QLineEdit *edit)
 {
     const QString amountField = edit->property(kAmountFieldProperty).toString();
-    if (fieldOf(edit).contains(amountField + QStringLiteral("_金额大写")) && edit->findChild<LineEditLink *>()) {
+    if (fieldOf(edit) == CapitalAmountColumn(amountField) && edit->findChild<LineEditLink *>()) {
         delete edit->findChild<LineEditLink *>();
         new LineEditLink(edit, Hsrc, amountField);
         edit->setProperty(kFieldProperty, amountField);
@@ -138,7 +139,7 @@ void TEditNoteForm::AmountEditOnExit(QLineEdit *edit)
     if (fieldOf(edit) != amountField)
         return;
     delete edit->findChild<LineEditLink *>();
-    const QString capital = amountField + QStringLiteral("_金额大写");
+    const QString capital = CapitalAmountColumn(amountField);
     new LineEditLink(edit, Hsrc, capital);
     edit->setProperty(kFieldProperty, capital);
     edit->setReadOnly(true);
@@ -248,15 +249,10 @@ void TEditNoteForm::DtlTableNewRecord(const DetailGrid &grid)
 
 void TEditNoteForm::DtlTableAfterPost(const DetailGrid &grid)
 {
-    const QSqlDatabase db = connection();
     QStringList items;
-    QSqlQuery columns = RunStatement(db,
-                                     QStringLiteral("select b.SumField, b.DbFieldName from p_NoteList a join p_NoteCntlList b"
-                                                    " on a.RefNo = b.RefNo where a.NoteName = ? and b.ParentId = ?"),
-                                     {m_format.noteName, grid.tag});
-    while (columns.next())
-        if (!columns.value(0).toString().trimmed().isEmpty())
-            items.append(QStringLiteral("%1:%2").arg(columns.value(0).toString().trimmed(), columns.value(1).toString()));
+    for (const TemplateField &column : std::as_const(m_format.fields))
+        if (column.parentId == grid.tag && !column.sumField.trimmed().isEmpty())
+            items.append(QStringLiteral("%1:%2").arg(column.sumField.trimmed(), column.dbFieldName));
     if (items.isEmpty() || !headerEdit())
         return;
     SumDtlToMainTable(*QueryHea, *grid.query, items.join(QLatin1Char(';')));
@@ -264,7 +260,7 @@ void TEditNoteForm::DtlTableAfterPost(const DetailGrid &grid)
 
 bool TEditNoteForm::DetailDataUpdate(const DetailGrid &grid)
 {
-    const QString table = m_format.dataTable;
+    const QString table = m_format.note.dataTableName;
     if (table != QStringLiteral("出货单") && table != QStringLiteral("进仓单"))
         return true;
     const DataField *code = grid.query->findField(QStringLiteral("产品编号"));

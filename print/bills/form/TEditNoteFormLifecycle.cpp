@@ -60,10 +60,10 @@ void TEditNoteForm::QueryHeaNewRecord()
 {
     const QSqlDatabase db = connection();
     QueryHea->fieldByName(QStringLiteral("RefNo"))->setValue(QString::number(GetBillSysNo(db)));
-    QueryHea->fieldByName(QStringLiteral("NoteName"))->setValue(m_format.noteName);
+    QueryHea->fieldByName(QStringLiteral("NoteName"))->setValue(m_format.note.noteName);
     QueryHea->fieldByName(QStringLiteral("Flag"))->setValue(-1);
-    QueryHea->fieldByName(QStringLiteral("NoteTypeName"))->setValue(NoteTypeName(db, m_format.noteName));
-    m_baseKind = m_format.noteType;
+    QueryHea->fieldByName(QStringLiteral("NoteTypeName"))->setValue(NoteTypeName(db, m_format.note.noteName));
+    m_baseKind = m_format.note.noteType.trimmed();
     for (DataField *field : QueryHea->fields())
         if (field->kind() == FieldKind::Date || field->kind() == FieldKind::DateTime)
             field->setValue(QDate::currentDate());
@@ -115,8 +115,8 @@ void TEditNoteForm::btnDelClick()
     const qint64 id = integerOf(*QueryHea, QStringLiteral("id"));
     try {
         Transaction tx(db);
-        DeleteNoteTable(db, m_format.dataTable, refNo, id);
-        ExecTmpQuery(db, QStringLiteral("delete from %1 where id = ?").arg(SqlName(m_format.dataTable)), {id});
+        DeleteNoteTable(db, m_format.note.dataTableName, refNo, id);
+        ExecTmpQuery(db, QStringLiteral("delete from %1 where id = ?").arg(SqlName(m_format.note.dataTableName)), {id});
         tx.commit();
     } catch (const std::exception &) {
         return;  // rolled back: the bill stays
@@ -159,7 +159,7 @@ void TEditNoteForm::DisButtonClick()
         != QMessageBox::Ok)
         return;
     const qint64 id = integerOf(*QueryHea, QStringLiteral("id"));
-    ExecTmpQuery(connection(), QStringLiteral("update %1 set dis = 1 where id = ?").arg(SqlName(m_format.dataTable)), {id});
+    ExecTmpQuery(connection(), QStringLiteral("update %1 set dis = 1 where id = ?").arg(SqlName(m_format.note.dataTableName)), {id});
     OpenMainTable(id);
 }
 

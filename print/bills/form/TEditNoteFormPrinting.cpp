@@ -2,7 +2,7 @@
 #include "bills/form/TEditNoteForm.h"
 
 #include "bills/cheques/ChequePrintCheck.h"
-#include "bills/history/PrinterSetupSeam.h"
+#include "gui/dialogs/PrinterSetupSeam.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/globals/PubDm.h"
@@ -26,21 +26,25 @@ BillData TEditNoteForm::billData() const
     return bill;
 }
 
+bool TEditNoteForm::refuseEmptyBill()
+{
+    const DataField *refNo = QueryHea->findField(QStringLiteral("RefNo"));
+    if (refNo && !refNo->asString().trimmed().isEmpty())
+        return false;
+    MessageRequest request;
+    request.icon = QMessageBox::NoIcon;
+    request.text = QStringLiteral("空单据不能打印");
+    MessageSeam::ask(request);
+    return true;
+}
+
 void TEditNoteForm::printBill(PrintAction action)
 {
     const QSqlDatabase db = connection();
-    const QString noteName = m_format.noteName;
+    const QString noteName = m_format.note.noteName;
     switch (action) {
     case PrintAction::Overlay: {
-        const DataField *refNo = QueryHea->findField(QStringLiteral("RefNo"));
-        if (!refNo || refNo->asString().trimmed().isEmpty()) {
-            MessageRequest request;
-            request.icon = QMessageBox::NoIcon;
-            request.text = QStringLiteral("空单据不能打印");
-            MessageSeam::ask(request);
-            return;
-        }
-        if (!PrinterSetupSeam::ask(this))
+        if (refuseEmptyBill() || !PrinterSetupSeam::ask(this))
             return;
         [[fallthrough]];
     }
@@ -65,7 +69,7 @@ void TEditNoteForm::printBill(PrintAction action)
         });
         return;
     case PrintAction::Report:
-        // The report list is not part of this program yet.
+        FrPrintBtnClick();
         return;
     }
 }

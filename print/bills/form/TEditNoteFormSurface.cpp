@@ -3,7 +3,6 @@
 #include "bills/pickers/RegionLists.h"
 #include "bills/form/SurfaceProperties.h"
 #include "bills/form/TEditNoteForm.h"
-#include "bills/form/EntryField.h"
 
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
@@ -20,6 +19,7 @@
 #include "core/printfun/NoteLookup.h"
 #include "core/printfun/PrintUnits.h"
 #include "core/template/EditKindIndex.h"
+#include "core/template/TemplateStore.h"
 #include "gui/bfun/GridFieldDataChange.h"
 #include "gui/dataaware/CheckBoxLink.h"
 #include "gui/dataaware/ComboBoxLink.h"
@@ -88,10 +88,10 @@ void setBackground(QWidget *control, const QString &colour)
                                .arg(QString::fromLatin1(control->metaObject()->className()), colour));
 }
 
-void applyFont(QWidget *control, const EntryField &field)
+void applyFont(QWidget *control, const TemplateField &field)
 {
-    if (const std::optional<QFont> font = DecodeFontInfo(field.fontName))
-        control->setFont(*font);
+    if (field.font)
+        control->setFont(field.font->toFont());
 }
 
 QStringList baseCodeList(const QSqlDatabase &db, const QString &listName)
@@ -116,8 +116,11 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
 
     releaseDetailGrids();
     RemoveFormAllComponent();
-    m_format = LoadBillFormat(db, noteName);
-    m_format.noteName = m_format.exists ? m_format.noteName : noteName;
+    std::optional<TemplateDocument> format = LoadTemplate(db, noteName);
+    m_formatExists = format.has_value();
+    m_format = format ? *format : TemplateDocument();
+    if (!m_formatExists)
+        m_format.note.noteName = noteName;
     m_baseKind = NoteBaseType(db, noteName);
     m_building = true;
 
@@ -128,27 +131,27 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
     number->setGeometry(34, 0, 30, 16);
     new LabelLink(number, Hsrc, QStringLiteral("Id"));
 
-    XShiftEdit->setText(QString::number(m_format.xMove));
-    YShiftEdit->setText(QString::number(m_format.yMove));
-    XPanelPosEdit->setText(QString::number(m_format.xPanelPos));
-    m_zoomFactor = m_format.zoomFactor;
+    XShiftEdit->setText(QString::number(m_format.note.xMove.value));
+    YShiftEdit->setText(QString::number(m_format.note.yMove.value));
+    XPanelPosEdit->setText(QString::number(m_format.note.xPanelPos.value_or(0)));
+    m_zoomFactor = m_format.note.zoom();
 
-    const QString kind = m_format.noteType;
+    const QString kind = m_format.note.noteType.trimmed();
     ConvertButton->setText(kind == QStringLiteral("进账单") ? QStringLiteral("转支票") : QStringLiteral("转进账单"));
     ConvertButton->setProperty("convertKind", kind == QStringLiteral("支票") ? 1 : kind == QStringLiteral("进账单") ? 2 : 0);
     ConvertButton->setVisible(kind == QStringLiteral("支票") || kind == QStringLiteral("进账单"));
     FrPrintBtn->setVisible(kind == QStringLiteral("送货单"));
 
-    if (m_format.exists) {
+    if (m_formatExists) {
         progress.IncStep(QStringLiteral("显示背景"));
         showBackground();
         if (openNewest)
             OpenMainTable(SelTableIntValue(db,
-                                           QStringLiteral("select max(id) from %1 where NoteTypeName = ?").arg(SqlName(m_format.dataTable)),
-                                           {m_format.noteName}));
+                                           QStringLiteral("select max(id) from %1 where NoteTypeName = ?").arg(SqlName(m_format.note.dataTableName)),
+                                           {m_format.note.noteName}));
         if (rebind && QueryHea->isActive() && headerEdit()) {
-            QueryHea->fieldByName(QStringLiteral("NoteName"))->setValue(m_format.noteName);
-            QueryHea->fieldByName(QStringLiteral("NoteTypeName"))->setValue(NoteTypeName(db, m_format.noteName));
+            QueryHea->fieldByName(QStringLiteral("NoteName"))->setValue(m_format.note.noteName);
+            QueryHea->fieldByName(QStringLiteral("NoteTypeName"))->setValue(NoteTypeName(db, m_format.note.noteName));
         }
         if (billId != 0)
             OpenMainTable(billId);
@@ -156,12 +159,12 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
             reopenSavedBills();
     }
 
-    const QList<EntryField> fields = PlacedEntryFields(db, m_format.noteName, 0);
+    const QList<TemplateField> fields = m_format.placedFields(0);
     progress.SetMax(int(fields.size()));
     m_amountEntryEdit = nullptr;
-    for (const EntryField &field : fields) {
-        progress.IncStep(field.dbFieldName);
-        if (field.needShow && field.editKind() >= 0)
+    for (const TemplateField &field : fields) {
+        progress.IncStep(field.column());
+        if (field.needShow && field.kind != ekNone)
             buildControl(field);
     }
     QueryHeaAfterScroll();
@@ -178,23 +181,23 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
 
 void TEditNoteForm::showBackground()
 {
-    const QString path = QDir(ProgramFolderPath()).filePath(QStringLiteral("images/") + m_format.imgFile);
-    if (!m_format.imgFile.isEmpty() && QFileInfo(path).isFile()) {
+    const QString path = QDir(ProgramFolderPath()).filePath(QStringLiteral("images/") + m_format.note.imgFile);
+    if (!m_format.note.imgFile.isEmpty() && QFileInfo(path).isFile()) {
         const QSize size = ShowEncTxtJpgImage(path, imgBack);
         imgBack->setGeometry(0, 0, size.width(), size.height());
         pnlPage->resize(size);
     }
-    PanelScrollBox->move(MarginToPix(m_format.xMove) + LeftMarginShape->width(),
-                         MarginToPix(m_format.yMove) + TopMarginShape->height());
+    PanelScrollBox->move(MarginToPix(m_format.note.xMove.value) + LeftMarginShape->width(),
+                         MarginToPix(m_format.note.yMove.value) + TopMarginShape->height());
     ChangeEditPosition();
 }
 
 void TEditNoteForm::OpenMainTable(qint64 id)
 {
     QueryHea->close();
-    if (m_format.dataTable.isEmpty())
+    if (m_format.note.dataTableName.isEmpty())
         return;
-    const QString table = SqlName(m_format.dataTable);
+    const QString table = SqlName(m_format.note.dataTableName);
     if (id == -1)
         QueryHea->setSql(QStringLiteral("select * from %1 where 1=2").arg(table));
     else
@@ -202,7 +205,7 @@ void TEditNoteForm::OpenMainTable(qint64 id)
     QueryHea->open();
     // The kind of the bill shown; an empty header keeps the format's.
     const DataField *noteName = QueryHea->findField(QStringLiteral("NoteName"));
-    m_baseKind = QueryHea->isEmpty() || !noteName ? m_format.noteType : NoteBaseType(connection(), noteName->asString());
+    m_baseKind = QueryHea->isEmpty() || !noteName ? m_format.note.noteType.trimmed() : NoteBaseType(connection(), noteName->asString());
     for (const QString &amount : {QStringLiteral("金额"), QStringLiteral("小计"), QStringLiteral("合计金额")})
         if (DataField *field = QueryHea->findField(amount))
             field->setDisplayFormat(QStringLiteral("0.00"));
@@ -216,7 +219,7 @@ void TEditNoteForm::reopenSavedBills()
     SelQuery->close();
     SelQuery->setSql(QStringLiteral("select a.id, a.RefNo, a.NoteName from %1 a join p_NoteList b on a.NoteName = b.NoteName"
                                     " where b.NoteType = ? order by a.id desc")
-                         .arg(SqlName(m_format.dataTable)),
+                         .arg(SqlName(m_format.note.dataTableName)),
                      {m_baseKind});
     SelQuery->open();
     SelQuery->fieldByName(QStringLiteral("id"))->setDisplayLabel(QStringLiteral("编号"));
@@ -261,23 +264,23 @@ void TEditNoteForm::RemoveFormAllComponent()
 
 bool TEditNoteForm::isTableColumn(const QString &column) const
 {
-    return !column.isEmpty() && GetTableFieldType(connection(), m_format.dataTable, column) != ColumnKind::None;
+    return !column.isEmpty() && GetTableFieldType(connection(), m_format.note.dataTableName, column) != ColumnKind::None;
 }
 
 // Binds the control when its field is a column of the data table; otherwise it stays unbound
 // and red, so the faulty template shows.
-void TEditNoteForm::bindOrMarkMissing(QWidget *control, const EntryField &field, const std::function<void()> &bind)
+void TEditNoteForm::bindOrMarkMissing(QWidget *control, const TemplateField &field, const std::function<void()> &bind)
 {
-    if (isTableColumn(field.dbFieldName))
+    if (isTableColumn(field.column()))
         bind();
     else
         setBackground(control, QStringLiteral("#FF0000"));
 }
 
-void TEditNoteForm::buildControl(const EntryField &field)
+void TEditNoteForm::buildControl(const TemplateField &field)
 {
     QWidget *control = nullptr;
-    switch (field.editKind()) {
+    switch (field.kind) {
     case ekEditor:
     case ekMemo:
         control = createEditor(field);
@@ -287,10 +290,10 @@ void TEditNoteForm::buildControl(const EntryField &field)
         edit->setAlignment(horizontalAlignment(field.xAlign));
         setBackground(edit, QStringLiteral("#FF80FF"));
         edit->setProperty(kPickFieldsProperty, field.pickSetFields);
-        edit->setProperty(kPickListProperty, field.pickListName);
+        edit->setProperty(kPickListProperty, field.pickListName.trimmed());
         QAction *pick = edit->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), QLineEdit::TrailingPosition);
         connect(pick, &QAction::triggered, this, [this, edit] { RzDbEditButtonClick(edit); });
-        bindOrMarkMissing(edit, field, [&] { new LineEditLink(edit, Hsrc, field.dbFieldName); });
+        bindOrMarkMissing(edit, field, [&] { new LineEditLink(edit, Hsrc, field.column()); });
         control = edit;
         break;
     }
@@ -305,7 +308,7 @@ void TEditNoteForm::buildControl(const EntryField &field)
         label->setAlignment(horizontalAlignment(field.xAlign) | Qt::AlignVCenter);
         label->setAutoFillBackground(true);
         setBackground(label, QStringLiteral("#F2F2F2"));
-        bindOrMarkMissing(label, field, [&] { new LabelLink(label, Hsrc, field.dbFieldName); });
+        bindOrMarkMissing(label, field, [&] { new LabelLink(label, Hsrc, field.column()); });
         control = label;
         break;
     }
@@ -324,7 +327,7 @@ void TEditNoteForm::buildControl(const EntryField &field)
         return;
     case ekTick: {
         auto *box = new QCheckBox(field.caption, pnlPage);
-        bindOrMarkMissing(box, field, [&] { new CheckBoxLink(box, Hsrc, field.dbFieldName); });
+        bindOrMarkMissing(box, field, [&] { new CheckBoxLink(box, Hsrc, field.column()); });
         control = box;
         break;
     }
@@ -345,39 +348,38 @@ void TEditNoteForm::buildControl(const EntryField &field)
     }
     if (!control)
         return;
-    control->setGeometry(field.x, field.y, field.width, field.height);
-    control->setProperty(kFieldProperty, field.dbFieldName);
-    control->setProperty(kKindProperty, field.editKind());
-    control->setObjectName(QStringLiteral("%1_%2").arg(field.editType).arg(field.tag));
-    if (field.editKind() <= ekPlainText || field.editKind() == ekSpacedString)
+    control->setGeometry(field.rect.toRect());
+    control->setProperty(kFieldProperty, field.column());
+    control->setProperty(kKindProperty, field.kind);
+    control->setObjectName(QStringLiteral("%1_%2").arg(field.kindText()).arg(field.tag));
+    if (field.kind <= ekPlainText || field.kind == ekSpacedString)
         applyFont(control, field);
     control->show();
 }
 
-QWidget *TEditNoteForm::createEditor(const EntryField &field)
+QWidget *TEditNoteForm::createEditor(const TemplateField &field)
 {
-    if (field.editKind() == ekMemo || field.multiLine) {
+    if (field.kind == ekMemo || field.multiLine) {
         auto *memo = new QPlainTextEdit(pnlPage);
-        memo->setLineWrapMode(field.editKind() == ekMemo ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        memo->setLineWrapMode(field.kind == ekMemo ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
         setBackground(memo, QStringLiteral("#FFFBF0"));
-        bindOrMarkMissing(memo, field, [&] { new PlainTextEditLink(memo, Hsrc, field.dbFieldName); });
+        bindOrMarkMissing(memo, field, [&] { new PlainTextEditLink(memo, Hsrc, field.column()); });
         return memo;
     }
     auto *edit = new QLineEdit(pnlPage);
     edit->setAlignment(horizontalAlignment(field.xAlign));
     edit->setFrame(false);
     setBackground(edit, QStringLiteral("#FFFBF0"));
-    bindOrMarkMissing(edit, field, [&] { new LineEditLink(edit, Hsrc, field.dbFieldName); });
+    bindOrMarkMissing(edit, field, [&] { new LineEditLink(edit, Hsrc, field.column()); });
     // A capital amount of a table that takes amounts in figures: the edit shows the capitals and
     // switches to the figures while it is clicked into.
-    const QString capitalSuffix = QStringLiteral("_金额大写");
-    if (field.dbFieldName.contains(capitalSuffix)) {
-        const QString amountField = QString(field.dbFieldName).remove(capitalSuffix);
+    const QString amountField = AmountOfCapitalColumn(field.column());
+    if (!amountField.isEmpty()) {
         const bool figures = !SqlTableIsEmpty(connection(),
                                               QStringLiteral("select 1 from p_Tables a join p_TableFields b on a.RefNo = b.RefNo"
                                                              " where a.bAmtNumInput = 1 and b.flag = 1 and a.TableName = ?"
                                                              " and b.FieldName = ?"),
-                                              {m_format.dataTable, amountField});
+                                              {m_format.note.dataTableName, amountField});
         if (figures) {
             edit->setReadOnly(true);
             edit->setProperty(kAmountFieldProperty, amountField);
@@ -388,34 +390,35 @@ QWidget *TEditNoteForm::createEditor(const EntryField &field)
     return edit;
 }
 
-QWidget *TEditNoteForm::createDropDown(const EntryField &field)
+QWidget *TEditNoteForm::createDropDown(const TemplateField &field)
 {
     auto *box = new QComboBox(pnlPage);
     box->setEditable(true);
     setBackground(box, QStringLiteral("#EDF8B7"));
-    const bool province = field.dropDownName == QStringLiteral("省");
-    box->addItems(province ? ProvinceList(connection()) : baseCodeList(connection(), field.dropDownName));
+    const QString listName = field.dropDownName.trimmed();
+    const bool province = listName == QStringLiteral("省");
+    box->addItems(province ? ProvinceList(connection()) : baseCodeList(connection(), listName));
     box->setInsertPolicy(QComboBox::NoInsert);
     if (province) {
-        box->setProperty(kCityFieldProperty, field.dropRelComp);
+        box->setProperty(kCityFieldProperty, field.dropRelComp.trimmed());
         connect(box, &QComboBox::activated, this, [this, box] { refillCities(box); });
     }
-    bindOrMarkMissing(box, field, [&] { new ComboBoxLink(box, Hsrc, field.dbFieldName); });
+    bindOrMarkMissing(box, field, [&] { new ComboBoxLink(box, Hsrc, field.column()); });
     return box;
 }
 
-QWidget *TEditNoteForm::createDateEdit(const EntryField &field)
+QWidget *TEditNoteForm::createDateEdit(const TemplateField &field)
 {
     auto *edit = new NullableDateEdit(pnlPage);
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     edit->setAlignment(horizontalAlignment(field.xAlign));
     setBackground(edit, QStringLiteral("#80FFFF"));
-    bindOrMarkMissing(edit, field, [&] { new DateEditLink(edit, Hsrc, field.dbFieldName); });
+    bindOrMarkMissing(edit, field, [&] { new DateEditLink(edit, Hsrc, field.column()); });
     return edit;
 }
 
-QWidget *TEditNoteForm::createCheckGroup(const EntryField &field)
+QWidget *TEditNoteForm::createCheckGroup(const TemplateField &field)
 {
     auto *frame = new QFrame(pnlPage);
     setBackground(frame, QStringLiteral("#FF8000"));
@@ -423,8 +426,8 @@ QWidget *TEditNoteForm::createCheckGroup(const EntryField &field)
         connection(),
         QStringLiteral("select b.CheckItems from p_tables a join p_TableFields b on a.RefNo = b.RefNo"
                        " where a.TableName = ? and b.FieldName = ?"),
-        {m_format.dataTable, field.dbFieldName}));
-    const int columns = field.checkRadioCols > 0 ? field.checkRadioCols : std::max(int(items.size()), 1);
+        {m_format.note.dataTableName, field.column()}));
+    const int columns = field.checkRadioCols.value_or(0) > 0 ? *field.checkRadioCols : std::max(int(items.size()), 1);
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(2, 0, 2, 0);
     auto *group = new QButtonGroup(frame);
@@ -433,13 +436,13 @@ QWidget *TEditNoteForm::createCheckGroup(const EntryField &field)
         group->addButton(button, i);
         grid->addWidget(button, i / columns, i % columns);
     }
-    bindOrMarkMissing(frame, field, [&] { new RadioGroupLink(group, Hsrc, field.dbFieldName); });
+    bindOrMarkMissing(frame, field, [&] { new RadioGroupLink(group, Hsrc, field.column()); });
     return frame;
 }
 
-QWidget *TEditNoteForm::createAmountBox(const EntryField &field)
+QWidget *TEditNoteForm::createAmountBox(const TemplateField &field)
 {
-    if (field.dbFieldName.isEmpty())
+    if (field.column().isEmpty())
         return nullptr;
     auto link = std::make_unique<DataSetTavLink>();
     DataSetTavLink *fieldLink = link.get();
@@ -447,17 +450,17 @@ QWidget *TEditNoteForm::createAmountBox(const EntryField &field)
     box->SetCtl3D(false);
     box->SetBorderStyle(TavBorderStyle::None);
     box->SetFocusedColor(Qt::white);
-    box->SetDigitalNumber(field.digitalCount > 0 ? field.digitalCount : 10);
-    box->SetDecimalNumber(field.fitParam >= 0 ? field.fitParam : 2);
-    if (const std::optional<QFont> font = DecodeFontInfo(field.fontName))
-        box->setFont(*font);
+    box->SetDigitalNumber(field.digitalCount.value_or(0) > 0 ? *field.digitalCount : 10);
+    box->SetDecimalNumber(field.fitParam.value_or(-1) >= 0 ? *field.fitParam : 2);
+    if (field.font)
+        box->setFont(field.font->toFont());
     box->setProperty("amountBox", ++m_amountBoxCounter);
-    if (!isTableColumn(field.dbFieldName)) {
+    if (!isTableColumn(field.column())) {
         box->SetColor(Qt::red);
         return box;
     }
     box->SetDataSource(Hsrc);
-    box->SetDataField(field.dbFieldName);
+    box->SetDataField(field.column());
     // Every typed change is written at once, so the capitals and boxes follow each keystroke;
     // a change the header refuses (an audited bill) shows the stored value again.
     connect(box, &TtavCustomCurrencyEdit::OnChange, this, [this, fieldLink] {
@@ -471,32 +474,33 @@ QWidget *TEditNoteForm::createAmountBox(const EntryField &field)
         places->SetCtl3D(false);
         places->SetDigitalNumber(box->DigitalNumber());
         places->SetDecimalNumber(box->DecimalNumber());
-        places->setGeometry(field.x, field.y - field.height + 5, field.width, field.height - 4);
+        const QRect rect = field.rect.toRect();
+        places->setGeometry(rect.x(), rect.y() - rect.height() + 5, rect.width(), rect.height() - 4);
         places->show();
     }
     return box;
 }
 
-QWidget *TEditNoteForm::createSpacedString(const EntryField &field)
+QWidget *TEditNoteForm::createSpacedString(const TemplateField &field)
 {
-    if (field.dbFieldName.isEmpty())
+    if (field.column().isEmpty())
         return nullptr;
     auto *label = new TtavCurrencyLabel(pnlPage);
     label->SetCtl3D(false);
-    label->SetDigitalNumber(std::max(field.digitalCount, 1));
+    label->SetDigitalNumber(std::max(field.digitalCount.value_or(0), 1));
     label->SetDecimalNumber(0);
     label->SetDecimalSeparatorColor(QColor(0xC0, 0xC0, 0xC0));
     label->SetKilobitSeparatorColor(QColor(0xC0, 0xC0, 0xC0));
     label->SetDecimalSymbols({});
     label->SetDigitalSymbols({QString()});
-    if (isTableColumn(field.dbFieldName))
+    if (isTableColumn(field.column()))
         label->installEventFilter(this);
     else
         label->SetColor(Qt::red);
     return label;
 }
 
-QWidget *TEditNoteForm::createMultiTick(const EntryField &field, int tickKind)
+QWidget *TEditNoteForm::createMultiTick(const TemplateField &field, int tickKind)
 {
     auto *box = new QCheckBox(field.caption, pnlPage);
     box->setAttribute(Qt::WA_TranslucentBackground);
@@ -511,13 +515,13 @@ QWidget *TEditNoteForm::createMultiTick(const EntryField &field, int tickKind)
     return box;
 }
 
-void TEditNoteForm::createDetailGrid(const EntryField &field)
+void TEditNoteForm::createDetailGrid(const TemplateField &field)
 {
     const QSqlDatabase db = connection();
     DetailGrid grid;
-    grid.table = field.dbFieldName;
+    grid.table = field.column();
     grid.tag = field.tag;
-    grid.formula = field.gridCal;
+    grid.formula = field.gridCal.trimmed();
     grid.query = new DataSet(this);
     grid.query->setObjectName(QStringLiteral("ListQuery_%1").arg(m_grids.size() + 1));
     grid.query->setConnection(db);
@@ -528,34 +532,36 @@ void TEditNoteForm::createDetailGrid(const EntryField &field)
     grid.source = new DataSource(grid.query, this);
     grid.grid = new DataGrid(pnlPage);
     grid.grid->setObjectName(QStringLiteral("GRID_%1_%2").arg(field.refNo).arg(field.tag));
-    grid.grid->setGeometry(field.x, field.y - field.gridTitleH, field.width, field.height + field.gridTitleH);
+    const QRect rect = field.rect.toRect();
+    const int titleHeight = field.gridTitleH.value_or(0);
+    grid.grid->setGeometry(rect.x(), rect.y() - titleHeight, rect.width(), rect.height() + titleHeight);
     grid.grid->setDataSet(grid.query);
-    grid.grid->setTitleHeight(field.gridTitleH);
+    grid.grid->setTitleHeight(titleHeight);
     grid.grid->setFrameShape(QFrame::NoFrame);
-    grid.grid->verticalHeader()->setDefaultSectionSize(field.height / std::max(field.gridLineNum, 1));
+    grid.grid->verticalHeader()->setDefaultSectionSize(rect.height() / std::max(field.gridLineNum.value_or(0), 1));
 
-    const QList<EntryField> columns = PlacedEntryFields(db, m_format.noteName, field.tag);
+    const QList<TemplateField> columns = m_format.placedFields(field.tag);
     QStringList sums;
     QStringList shown;
-    for (const EntryField &column : columns) {
-        if (!column.sumField.isEmpty())
-            sums.append(QStringLiteral("%1:sum").arg(column.dbFieldName));
-        if (!column.needShow || !grid.query->findField(column.dbFieldName))
+    for (const TemplateField &column : columns) {
+        if (!column.sumField.trimmed().isEmpty())
+            sums.append(QStringLiteral("%1:sum").arg(column.column()));
+        if (!column.needShow || !grid.query->findField(column.column()))
             continue;
-        shown.append(column.dbFieldName.toLower());
-        grid.query->findField(column.dbFieldName)->setDisplayLabel(column.caption);
+        shown.append(column.column().toLower());
+        grid.query->findField(column.column())->setDisplayLabel(column.caption);
     }
     for (DataField *dataField : grid.query->fields())
         dataField->setVisible(shown.contains(dataField->name().toLower()));
     GridLayout layout;
-    for (const EntryField &column : columns)
-        if (shown.contains(column.dbFieldName.toLower()))
-            layout.columns.append({column.dbFieldName, column.width, true});
+    for (const TemplateField &column : columns)
+        if (shown.contains(column.column().toLower()))
+            layout.columns.append({column.column(), column.rect.width.value, true});
     grid.grid->applyGridLayout(layout);
-    for (const EntryField &column : columns) {
-        const int index = grid.grid->columnOfField(column.dbFieldName);
-        if (index >= 0 && column.editType == QStringLiteral("下拉选择"))
-            grid.grid->setItemDelegateForColumn(index, new PickListDelegate(baseCodeList(db, column.dropDownName), grid.grid));
+    for (const TemplateField &column : columns) {
+        const int index = grid.grid->columnOfField(column.column());
+        if (index >= 0 && column.kind == ekDropDown)
+            grid.grid->setItemDelegateForColumn(index, new PickListDelegate(baseCodeList(db, column.dropDownName.trimmed()), grid.grid));
     }
     SetDbGridSumList(grid.grid, sums.join(QLatin1Char(';')));
 

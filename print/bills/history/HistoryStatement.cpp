@@ -18,6 +18,13 @@ QString detailColumns(const QSqlDatabase &db, const QString &detailTable)
     return columns.isEmpty() ? QStringLiteral("c.*") : columns.join(QLatin1Char(','));
 }
 
+// The bills of the kind; bills whose format was deleted since stay listed with every kind that
+// keeps its bills in this table, so deleting a category never hides a bill.
+QString kindCondition()
+{
+    return QStringLiteral("(b.notetype=? or b.notename is null)");
+}
+
 } // namespace
 
 SqlCondition HistoryStatement(const QSqlDatabase &db, const QString &table, const QString &kindWord,
@@ -29,14 +36,14 @@ SqlCondition HistoryStatement(const QSqlDatabase &db, const QString &table, cons
     if (kindWord.isEmpty()) {
         sql = QStringLiteral("select * from %1 a where %2 order by id").arg(SqlName(table), where);
     } else if (!detailTable.isEmpty()) {
-        sql = QStringLiteral("select a.*,%1 from %2 a, p_notelist b, %3 c where a.refno=c.refno and a.notename=b.notename"
-                             " and b.notetype=? and (%4) order by a.id desc")
-                  .arg(detailColumns(db, detailTable), SqlName(table), SqlName(detailTable), where);
+        sql = QStringLiteral("select a.*,%1 from %2 a join %3 c on a.refno=c.refno left join p_notelist b on a.notename=b.notename"
+                             " where %4 and (%5) order by a.id desc")
+                  .arg(detailColumns(db, detailTable), SqlName(table), SqlName(detailTable), kindCondition(), where);
         params.append(kindWord);
     } else {
-        sql = QStringLiteral("select a.* from %1 a, p_notelist b where a.notename=b.notename and b.notetype=? and (%2)"
+        sql = QStringLiteral("select a.* from %1 a left join p_notelist b on a.notename=b.notename where %2 and (%3)"
                              " order by a.id desc")
-                  .arg(SqlName(table), where);
+                  .arg(SqlName(table), kindCondition(), where);
         params.append(kindWord);
     }
     params.append(condition.params);

@@ -5,7 +5,7 @@
 #include "bills/history/HistoryDatePreset.h"
 #include "bills/history/HistoryRowDelegate.h"
 #include "bills/history/HistoryStatement.h"
-#include "bills/history/PrinterSetupSeam.h"
+#include "gui/dialogs/PrinterSetupSeam.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
@@ -24,6 +24,7 @@
 #include "gui/export/DataSetExport.h"
 #include "gui/grid/DataGrid.h"
 #include "gui/grid/GridRoutines.h"
+#include "core/globals/MenuIds.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -43,7 +44,6 @@
 
 namespace {
 
-constexpr qint64 kBillFormMenuId = 20045;
 constexpr int kSelectedTextColour = 16758302;  // BGR, a light blue
 
 QColor bgrColour(int bgr)
@@ -385,7 +385,7 @@ void TDbQueryForm::openCurrentBill()
     const QString noteName = m_rows->fieldByName(QStringLiteral("notename"))->asString();
     const qint64 refNo = SelTableIntegerValue(CurAdo, QStringLiteral("select refno from p_notelist where notename=?"), {noteName});
     iCurOpenAutoid = m_rows->fieldByName(QStringLiteral("id"))->asInteger();
-    SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), kBillFormMenuId, PackRefNoParam(refNo));
+    SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), MenuId::BillForm, PackRefNoParam(refNo));
 }
 
 void TDbQueryForm::printSelected()
@@ -422,7 +422,7 @@ void TDbQueryForm::printSelected()
     const QString noteName = m_rows->value(rows.first(), m_rows->fieldByName(QStringLiteral("noteName"))).toString();
     const qint64 refNo = SelTableIntegerValue(CurAdo, QStringLiteral("select refno from p_notelist where notename=?"), {noteName});
     iCurOpenAutoid = 1;
-    SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), kBillFormMenuId, PackRefNoParam(refNo));
+    SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), MenuId::BillForm, PackRefNoParam(refNo));
 }
 
 void TDbQueryForm::deleteSelected()

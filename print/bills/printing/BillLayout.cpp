@@ -15,13 +15,11 @@
 namespace {
 
 const QString kTick = QStringLiteral("√");
-// Written by an older designer for the bit-set ticks; the kind's name is 多项勾选2.
-const QString kLegacyMultiTick2 = QStringLiteral("多项勾选_多个");
 constexpr int kTickPointSize = 12;
 
 bool isKind(const TemplateField &field, EditKindIndex kind)
 {
-    return field.editType.trimmed() == EditKindName(kind);
+    return field.kind == kind;
 }
 
 // One row of a data set; a set without rows reads as NULL everywhere.
@@ -57,8 +55,7 @@ QString cellText(const DataField *field, const QVariant &value)
 
 QFont fieldFont(const TemplateField &field)
 {
-    const std::optional<QFont> font = DecodeFontInfo(field.fontString);
-    return font ? *font : *DecodeFontInfo(DefaultFontInfo());
+    return field.font ? field.font->toFont() : *DecodeFontInfo(DefaultFontInfo());
 }
 
 // Whether a tick field is ticked; none for fields of other kinds.
@@ -68,7 +65,7 @@ std::optional<bool> tickState(const TemplateField &field, const DataField *colum
         return as<bool>(FieldKind::Boolean, value, false);
     if (isKind(field, ekMultiTick))
         return cellText(column, value).trimmed() == field.caption.trimmed();
-    if (isKind(field, ekMultiTick2) || field.editType.trimmed() == kLegacyMultiTick2)
+    if (isKind(field, ekMultiTick2))
         return IsIntegerDigValue1(quint16(as<qint64>(FieldKind::Integer, value, 0)), field.caption.trimmed().toInt());
     return std::nullopt;
 }
@@ -95,21 +92,22 @@ public:
     {
         QFont font = fieldFont(field);
         const int flags = GetAlignIntValueByStr(field.xAlign, field.yAlign);
-        const QRect rect(field.x, field.y, field.width, field.height);
-        const DataField *column = header.field(field.columnName);
+        const QRect rect = field.rect.toRect();
+        const DataField *column = header.field(field.column());
         if (!column) {
             text(field.caption, rect, font, flags, field.textForm);
             return;
         }
         const QVariant value = header.value(column);
         // Boxes sit in the middle of the field's height, measured with the font's point size.
-        const int boxTop = field.y + (field.height - font.pointSize()) / 2;
+        const int boxTop = rect.y() + (rect.height() - font.pointSize()) / 2;
+        const int digits = field.digitalCount.value_or(0);
         if (isKind(field, ekAmount)) {
-            boxes(DigitBoxes(as<Currency>(FieldKind::Currency, value, Currency()), field.width, field.digitalCount),
-                  field.x, boxTop, field.height, font, field.textForm);
+            boxes(DigitBoxes(as<Currency>(FieldKind::Currency, value, Currency()), rect.width(), digits),
+                  rect.x(), boxTop, rect.height(), font, field.textForm);
         } else if (isKind(field, ekSpacedString)) {
-            boxes(SpacedBoxes(cellText(column, value).trimmed(), field.width, field.digitalCount), field.x, boxTop,
-                  field.height, font, field.textForm);
+            boxes(SpacedBoxes(cellText(column, value).trimmed(), rect.width(), digits), rect.x(), boxTop,
+                  rect.height(), font, field.textForm);
         } else if (const std::optional<bool> ticked = tickState(field, column, value)) {
             font.setBold(true);
             font.setPointSize(kTickPointSize);
@@ -119,27 +117,31 @@ public:
         }
     }
 
-    void grid(const TemplateField &grid, const DataSet *rows)
+    void grid(const TemplateField &grid, const QList<TemplateField> &gridColumns, const DataSet *rows)
     {
         if (!rows || rows->isEmpty())
             return;
-        const int lines = std::max(1, grid.gridLineNum);
-        const int rowHeight = grid.height / lines;
-        const double step = double(grid.height) / lines;
+        const int lines = std::max(1, grid.gridLineNum.value_or(0));
+        const int height = grid.rect.height.value;
+        const int rowHeight = height / lines;
+        const double step = double(height) / lines;
         QList<const DataField *> columns;
-        for (const TemplateField &column : grid.columns)
-            columns.append(rows->fieldByName(column.columnName));
+        for (const TemplateField &column : gridColumns)
+            columns.append(rows->fieldByName(column.column()));
         for (int row = 0; row < rows->recordCount(); ++row) {
-            const int y = grid.y + int(std::nearbyint(row * step));
-            for (qsizetype c = 0; c < grid.columns.size(); ++c) {
-                const TemplateField &column = grid.columns.at(c);
+            const int y = grid.rect.y.value + int(std::nearbyint(row * step));
+            for (qsizetype c = 0; c < gridColumns.size(); ++c) {
+                const TemplateField &column = gridColumns.at(c);
                 const QVariant value = rows->value(row, columns.at(c));
                 const QFont font = fieldFont(column);
+                const int x = column.rect.x.value;
+                const int width = column.rect.width.value;
                 if (isKind(column, ekAmount)) {
-                    boxes(DigitBoxes(as<Currency>(FieldKind::Currency, value, Currency()), column.width, column.digitalCount),
-                          column.x, y, rowHeight, font, column.textForm);
+                    boxes(DigitBoxes(as<Currency>(FieldKind::Currency, value, Currency()), width,
+                                     column.digitalCount.value_or(0)),
+                          x, y, rowHeight, font, column.textForm);
                 } else {
-                    text(cellText(columns.at(c), value).trimmed(), QRect(column.x, y, column.width, rowHeight), font,
+                    text(cellText(columns.at(c), value).trimmed(), QRect(x, y, width, rowHeight), font,
                          GetAlignIntValueByStr(column.xAlign, column.yAlign), column.textForm);
                 }
             }
@@ -166,11 +168,11 @@ QList<PrintItem> LayOutBill(const PrintTemplate &tpl, const BillData &bill)
     QList<PrintItem> items;
     Layout layout(items);
     const RowView header{bill.header, bill.header && bill.header->isActive() ? bill.header->recNo() - 1 : -1};
-    for (const TemplateField &field : tpl.fields) {
-        if (!isKind(field, ekPlainText) && field.columnName.isEmpty())
+    for (const TemplateField &field : tpl.document.placedFields(0)) {
+        if (!isKind(field, ekPlainText) && field.column().isEmpty())
             continue;
         if (isKind(field, ekGrid))
-            layout.grid(field, detailOf(bill, field.tag));
+            layout.grid(field, tpl.document.printedColumns(field.tag), detailOf(bill, field.tag));
         else if (field.needPrint)
             layout.field(field, header);
     }

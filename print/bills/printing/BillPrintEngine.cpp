@@ -18,7 +18,7 @@ namespace {
 
 PaperTarget targetOf(const QPrinter &printer, const PrintTemplate &tpl)
 {
-    return {printer.logicalDpiX(), printer.logicalDpiY(), QPointF(tpl.xMoveMm, tpl.yMoveMm)};
+    return {printer.logicalDpiX(), printer.logicalDpiY(), QPointF(tpl.note().xMove.value, tpl.note().yMove.value)};
 }
 
 // Gives the batch request back whichever way the batch ends.

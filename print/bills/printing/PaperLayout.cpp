@@ -18,7 +18,7 @@ QList<PrintItem> PaperPrintItems(const PrintTemplate &tpl, const BillData &bill,
 
 QPoint PreviewOffset(const PrintTemplate &tpl)
 {
-    return QPoint(MarginToPix(tpl.xMoveMm), MarginToPix(tpl.yMoveMm));
+    return QPoint(MarginToPix(tpl.note().xMove.value), MarginToPix(tpl.note().yMove.value));
 }
 
 QList<PrintItem> PreviewPrintItems(const PrintTemplate &tpl, const BillData &bill)

@@ -51,12 +51,12 @@ QList<PrintItem> PaperScale::toDevice(QList<PrintItem> items) const
 QSizeF StoredPaperInches(const PrintTemplate &tpl)
 {
     try {
-        const QSizeF inches(StoredPictureInches(tpl.tWidthCipher, tpl.imgFile),
-                            StoredPictureInches(tpl.tHeightCipher, tpl.imgFile));
+        const QSizeF inches(StoredPictureInches(tpl.note().tWidth.trimmed(), tpl.note().imgFile.trimmed()),
+                            StoredPictureInches(tpl.note().tHeight.trimmed(), tpl.note().imgFile.trimmed()));
         if (isPositive(inches.width()) && isPositive(inches.height()))
             return inches;
     } catch (const CorvaneError &) {
         // A cipher that is no hex text, or a deciphered text that is no number.
     }
-    throw PrintRefusal(paperSizeRefusal(tpl.noteName));
+    throw PrintRefusal(paperSizeRefusal(tpl.note().noteName));
 }

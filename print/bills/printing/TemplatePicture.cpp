@@ -9,7 +9,7 @@ const QString kPictureUnreadable = QStringLiteral("图片不正确");
 
 bool isHexText(const PrintTemplate &tpl)
 {
-    return tpl.imgEnc == 1;
+    return tpl.note().imgEnc.value_or(0) == 1;
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include "gui/dataaware/NullableDateEdit.h"
 #include "gui/dbfun/CreateOrUpdataMainTable.h"
 #include "gui/dbfun/DbGridColumns.h"
+#include "gui/dbfun/PickListDelegate.h"
 #include "gui/dialogs/MessageBoxes.h"
 #include "gui/grid/DataGrid.h"
 #include "gui/grid/GridRoutines.h"
@@ -57,8 +58,8 @@ const struct
 } kFieldColumns[] = {{"FieldName", u"字段名称"},
                      {"FieldType", u"字段类型"},
                      {"LEN", u"字段长度"},
-                     {"smalltype", u"金额(日期)|小写类型"},
-                     {"BigType", u"金额(日期)|大写"},
+                     {"smalltype", u"金额(日期)\n小写类型"},
+                     {"BigType", u"金额(日期)\n大写"},
                      {"CheckItems", u"复选框内容"},
                      {"flag", u"备注"}};
 
@@ -134,6 +135,7 @@ TEditTableForm::TEditTableForm(QWidget *owner)
     m_fields->setOnNewRecord([this](DataSet &fields) { newFieldRow(fields); });
     m_fields->setBeforeEdit([this](DataSet &fields) { return mayEditField(fields); });
     m_fieldGrid->setDataSet(m_fields);
+    m_fieldGrid->setTitleHeight(2 * m_fieldGrid->fontMetrics().height() + 8);  // two-line titles
     QMenu *menu = m_fieldGrid->popupMenu();
     connect(menu->addAction(QStringLiteral("删除字段")), &QAction::triggered, this, &TEditTableForm::deleteField);
     connect(menu->addAction(QStringLiteral("插入")), &QAction::triggered, this, &TEditTableForm::insertField);
@@ -173,6 +175,9 @@ TEditTableForm::TEditTableForm(QWidget *owner)
         field->setDisplayLabel(QString::fromUtf16(column.title));
     }
     GridAddPickList(CurAdo, QStringLiteral("FieldType"), 1, m_fieldGrid);
+    if (auto *types = qobject_cast<PickListDelegate *>(
+            m_fieldGrid->itemDelegateForColumn(m_fieldGrid->columnOfField(QStringLiteral("FieldType")))))
+        types->setDropDownOnEntry(true);
     GridAddPickList(CurAdo, QStringLiteral("smalltype"), 2, m_fieldGrid);
     GridAddPickList(CurAdo, QStringLiteral("BigType"), 3, m_fieldGrid);
     m_fieldGrid->setLayoutSection(QString::fromLatin1(metaObject()->className()) + m_fieldGrid->objectName());

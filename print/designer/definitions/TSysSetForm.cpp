@@ -9,6 +9,8 @@
 TSysSetForm::TSysSetForm(QWidget *owner)
     : TDefinitionListForm(QStringLiteral("系统设置"), owner), m_values(new PickListDelegate({}, this))
 {
+    // Wide enough for both columns with the row marks and a scroll bar.
+    resize(520, 360);
     hideButton(NewButton);
     hideButton(DeleteButton);
     setColumns({{QStringLiteral("ParaName"), QStringLiteral("参数名称"), 303},

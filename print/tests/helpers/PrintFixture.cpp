@@ -5,6 +5,7 @@
 #include "core/globals/PubDm.h"
 #include "core/picture/Pic.h"
 #include "core/template/PictureSize.h"
+#include "core/template/TemplateColumns.h"
 #include "core/template/TemplateStore.h"
 
 #include <QImage>
@@ -111,19 +112,16 @@ PrintFixture::PrintFixture()
     const QString path = ProgramFile(QStringLiteral("images/") + kPictureFile);
     writePicture(path);
 
-    QVariantMap format = PictureImportColumns(kPictureFile, GetJPEGRes(path), GetJpgSize(path));
-    format.insert(QStringLiteral("RefNo"), kRefNo);
-    format.insert(QStringLiteral("NoteName"), kNoteName);
-    format.insert(QStringLiteral("NoteNameType"), QStringLiteral("测试支票类"));
-    format.insert(QStringLiteral("NoteType"), QStringLiteral("支票"));
-    format.insert(QStringLiteral("DataTablename"), QStringLiteral("测试支票"));
-    format.insert(QStringLiteral("Xmove"), 0.0);
-    format.insert(QStringLiteral("Ymove"), 0.0);
-    InsertTemplateRow(CurAdo, format);
+    TemplateDocument format;
+    ApplyPictureImport(format.note, kPictureFile, GetJPEGRes(path), GetJpgSize(path));
+    format.note.refNo = kRefNo;
+    format.note.noteName = kNoteName;
+    format.note.noteNameType = QStringLiteral("测试支票类");
+    format.note.noteType = QStringLiteral("支票");
+    format.note.dataTableName = QStringLiteral("测试支票");
 
     for (const FieldRow &row : fieldRows()) {
-        InsertTemplateFieldRow(CurAdo, {
-            {QStringLiteral("RefNo"), kRefNo},
+        const QVariantMap columns = {
             {QStringLiteral("Tag"), row.tag},
             {QStringLiteral("ParentId"), row.parent},
             {QStringLiteral("FieldEditType"), row.kind},
@@ -141,8 +139,13 @@ PrintFixture::PrintFixture()
             {QStringLiteral("NeedPrint"), row.needPrint},
             {QStringLiteral("NeedShow"), QStringLiteral("是")},
             {QStringLiteral("GridLineNum"), row.gridLines},
-        });
+        };
+        TemplateField field;
+        for (auto it = columns.cbegin(); it != columns.cend(); ++it)
+            FieldColumn(it.key()).load(field, it.value());
+        format.fields.append(field);
     }
+    SaveTemplate(CurAdo, format);
     createTables();
     insertBills();
 }

@@ -1,11 +1,9 @@
 #include "mainwindow/MainMenuLayout.h"
+#include "core/globals/MenuIds.h"
 
 #include <QStringList>
 
 namespace {
-
-constexpr int kBillForm = 20045;
-constexpr int kHistoryQuery = 20055;
 
 QList<MainMenuItem> billItems(int menuId)
 {
@@ -33,16 +31,16 @@ MainMenuItem separator(bool hidden = false)
 
 QList<MainMenuGroup> MainMenuLayout()
 {
-    QList<MainMenuItem> history = billItems(kHistoryQuery);
+    QList<MainMenuItem> history = billItems(MenuId::HistoryQuery);
     history << separator() << MainMenuItem{QStringLiteral("清除历史数据"), MenuCommand::PurgeHistory};
     return {
-        {QStringLiteral("单据填开"), billItems(kBillForm)},
+        {QStringLiteral("单据填开"), billItems(MenuId::BillForm)},
         {QStringLiteral("历史数据查询"), history},
         {QStringLiteral("基础资料"),
-         {screen(u"单位资料", 20095), screen(u"商品资料", 20135), screen(u"下拉内容编辑", 20140), separator(true),
-          MainMenuItem{QStringLiteral("清除基础资料"), MenuCommand::PurgeBaseData}, screen(u"设置", 20110, true)}},
-        {QStringLiteral("自定义单据"), {screen(u"主界面定义", 20145), screen(u"单据类别", 20085), screen(u"数据表", 20075)}},
+         {screen(u"单位资料", MenuId::CompanyBook), screen(u"商品资料", MenuId::Goods), screen(u"下拉内容编辑", MenuId::DropDownLists), separator(true),
+          MainMenuItem{QStringLiteral("清除基础资料"), MenuCommand::PurgeBaseData}, screen(u"设置", MenuId::SystemSettings, true)}},
+        {QStringLiteral("自定义单据"), {screen(u"主界面定义", MenuId::MainPageTabs), screen(u"单据类别", MenuId::BillKinds), screen(u"数据表", MenuId::DataTables)}},
         {QStringLiteral("系统管理"),
-         {screen(u"用户管理", 20125), screen(u"修改密码", 20130), screen(u"备份", 20115), screen(u"恢复", 20120)}},
+         {screen(u"用户管理", MenuId::Users), screen(u"修改密码", MenuId::ChangePassword), screen(u"备份", MenuId::Backup), screen(u"恢复", MenuId::Restore)}},
     };
 }

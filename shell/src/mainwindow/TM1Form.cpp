@@ -24,6 +24,7 @@
 #include "purge/PurgeData.h"
 #include "shortcuts/CreateExeShortcut.h"
 #include "version/WebVersionCheck.h"
+#include "core/globals/MenuIds.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,7 +43,6 @@ namespace {
 const QString kMainPageModule = QStringLiteral("Lumisk.so");
 const QString kMainPageClass = QStringLiteral("TLumiskMainForm");
 const QString kMainPageCaption = QStringLiteral("主界面");
-constexpr int kMainPageMenuId = 4330;
 
 // The menu bar's colour 12888716 as the platform wrote it: red, green, blue from the low byte up.
 const QColor kMenuBarColour(12888716 & 0xFF, (12888716 >> 8) & 0xFF, (12888716 >> 16) & 0xFF);
@@ -183,7 +183,7 @@ void TM1Form::FormFirstShow()
 {
     sApplicationPath = ProgramFolderPath();
     m_menuType = 1;
-    OpenPackageForm(kMainPageModule, kMainPageClass, 0, kMainPageMenuId, kMainPageCaption);
+    OpenPackageForm(kMainPageModule, kMainPageClass, 0, MenuId::MainPage, kMainPageCaption);
     IsNetConnected = false;
     if (!QFileInfo(NetworkReportReader::companionPath()).isFile())
         return;
@@ -329,6 +329,8 @@ void TM1Form::showScreen(const OpenScreen &screen, qint64 param)
         screen.subWindow->raise();
         SendMessage(screen.handle, RegisterWindowMessage(MsgOpenRefNo), 0, param);
     } else if (!screen.form->isVisible()) {
+        // A dialog opens over the main window, not wherever the window system puts it.
+        screen.form->move(frameGeometry().center() - screen.form->rect().center());
         if (auto *dialog = qobject_cast<QDialog *>(screen.form.data()))
             dialog->exec();
         else

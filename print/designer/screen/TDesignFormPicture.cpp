@@ -1,0 +1,106 @@
+// The designer's picture and icon: import, density, the folder view.
+#include "designer/screen/TDesignForm.h"
+
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/picture/Pic.h"
+#include "core/picture/PictureError.h"
+#include "designer/screen/DesignPage.h"
+#include "designer/screen/TemplateFileImport.h"
+#include "gui/desktop/DesktopOpener.h"
+#include "gui/dialogs/FileDialogs.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString pictureFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+}
+
+void showInFolder(const QString &path)
+{
+    if (!path.isEmpty())
+        DesktopOpener::openFile(QFileInfo(path).absolutePath());
+}
+
+} // namespace
+
+void TDesignForm::ImgBrowseButtonClick()
+{
+    importPicture();
+}
+
+void TDesignForm::importPicture()
+{
+    if (!hasTemplate())
+        return;
+    const QString chosen = GetOpenFileName(pictureFolder(), QStringLiteral("jpg"), QString(),
+                                           QStringLiteral("JPEG files (*.jpg)|*.jpg;*.JPG;*.jpeg;*.JPEG"));
+    if (chosen.isEmpty())
+        return;
+    const TemplateFileImport plan = PlanTemplateFileImport(m_db, TemplateFileKind::Picture, chosen, currentRefNo());
+    CarryOutFileImport(plan);
+    const QVariantMap columns = ImportedPictureColumns(plan.fileName);
+    if (!m_header->isEditing())
+        m_header->edit();
+    for (auto it = columns.cbegin(); it != columns.cend(); ++it)
+        m_header->fieldByName(it.key())->setValue(it.value());
+    m_header->post();
+    colourPictureBox();
+    m_page->showPicture(plan.fileName, columns.value(QStringLiteral("ImgEnc")).toInt() == 1);
+}
+
+void TDesignForm::IconBrowseButtonClick()
+{
+    if (!hasTemplate())
+        return;
+    const QString chosen = GetOpenFileName(pictureFolder(), QStringLiteral("bmp"), QString(),
+                                           QStringLiteral("BMP files (*.bmp)|*.bmp;*.BMP"));
+    if (chosen.isEmpty())
+        return;
+    const TemplateFileImport plan = PlanTemplateFileImport(m_db, TemplateFileKind::Icon, chosen, currentRefNo());
+    CarryOutFileImport(plan);
+    if (!m_header->isEditing())
+        m_header->edit();
+    m_header->fieldByName(QStringLiteral("smallpic"))->setValue(plan.fileName);
+    m_header->post();
+}
+
+// Reads the picture's density again (it may have been replaced outside) and shows its folder.
+void TDesignForm::rereadPictureResolution()
+{
+    if (!hasTemplate())
+        return;
+    const QString path = TemplateFilePath(TemplateFileKind::Picture, m_header->fieldByName(QStringLiteral("ImgFile"))->asString());
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path)) {
+        try {
+            const JpegResolution resolution = GetJPEGRes(path);
+            if (!m_header->isEditing())
+                m_header->edit();
+            m_header->fieldByName(QStringLiteral("xDpi"))->setValue(resolution.xDensity);
+            m_header->fieldByName(QStringLiteral("yDpi"))->setValue(resolution.yDensity);
+            m_header->fieldByName(QStringLiteral("DpiUnit"))->setValue(resolution.units);
+            m_header->post();
+            colourPictureBox();
+        } catch (const PictureError &) {
+            // an unreadable picture keeps its stored density
+        }
+    }
+    showInFolder(path);
+}
+
+void TDesignForm::ImgFileDblClick()
+{
+    rereadPictureResolution();
+}
+
+void TDesignForm::IconFileDblClick()
+{
+    if (hasTemplate())
+        showInFolder(TemplateFilePath(TemplateFileKind::Icon, m_header->fieldByName(QStringLiteral("smallpic"))->asString()));
+}

@@ -1,0 +1,97 @@
+#include "designer/screen/TemplateFileImport.h"
+
+#include "core/errors/CorvaneError.h"
+#include "core/picture/Pic.h"
+#include "core/template/PictureSize.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+
+#include <filesystem>
+
+namespace {
+
+bool sameBytes(const QString &a, const QString &b)
+{
+    QFile first(a);
+    QFile second(b);
+    if (first.size() != second.size() || !first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly))
+        return false;
+    return first.readAll() == second.readAll();
+}
+
+bool samePlace(const QString &a, const QString &b)
+{
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
+}
+
+} // namespace
+
+TemplateFileImport PlanTemplateFileImport(const QSqlDatabase &db, TemplateFileKind kind, const QString &chosenPath,
+                                          const QString &refNo)
+{
+    TemplateFileImport plan;
+    plan.source = chosenPath;
+    const QFileInfo chosen(chosenPath);
+    const QString folder = TemplateFileFolder(kind);
+    const QString suffix = chosen.suffix().isEmpty() ? QString() : QLatin1Char('.') + chosen.suffix();
+    for (int n = 1;; ++n) {
+        const QString name = n == 1 ? chosen.fileName() : QStringLiteral("%1_%2%3").arg(chosen.completeBaseName()).arg(n).arg(suffix);
+        const QString target = folder + name;
+        plan.fileName = name;
+        plan.target = target;
+        if (samePlace(chosenPath, target)) {
+            plan.copy = false;
+            return plan;
+        }
+        if (!QFileInfo::exists(target)) {
+            plan.copy = true;
+            return plan;
+        }
+        if (sameBytes(chosenPath, target)) {
+            plan.copy = false;
+            return plan;
+        }
+        if (!TemplateFileInUse(db, kind, name, refNo)) {
+            plan.copy = true;  // nobody else's: the new picture replaces it
+            return plan;
+        }
+    }
+}
+
+void CarryOutFileImport(const TemplateFileImport &plan)
+{
+    if (!plan.copy)
+        return;
+    QDir().mkpath(QFileInfo(plan.target).absolutePath());
+    const QString part = plan.target + QStringLiteral(".part");
+    QFile::remove(part);
+    if (!QFile::copy(plan.source, part))
+        throw CorvaneError(QStringLiteral("文件%1不能复制到%2").arg(plan.source, plan.target));
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(part).toStdString(), QFile::encodeName(plan.target).toStdString(), error);
+    if (error) {
+        QFile::remove(part);
+        throw CorvaneError(QStringLiteral("文件%1不能复制到%2").arg(plan.source, plan.target));
+    }
+}
+
+QVariantMap ImportedPictureColumns(const QString &fileName)
+{
+    const QString path = TemplateFilePath(TemplateFileKind::Picture, fileName);
+    const JpegResolution resolution = GetJPEGRes(path);
+    std::optional<QSize> size = GetJpgSize(path);
+    if (!size && resolution.form == 1) {  // hex text: its size is the decoded picture's
+        QImage image;
+        size = SetJpegImg(path, image);
+    }
+    QVariantMap columns = PictureImportColumns(fileName, resolution, size);
+    if (!columns.contains(QStringLiteral("tWidth"))) {
+        columns.insert(QStringLiteral("tWidth"), QString());
+        columns.insert(QStringLiteral("tHeight"), QString());
+    }
+    return columns;
+}

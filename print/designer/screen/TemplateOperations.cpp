@@ -1,0 +1,276 @@
+#include "designer/screen/TemplateOperations.h"
+
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/db/AdoFunc.h"
+#include "core/db/Transaction.h"
+#include "core/errors/CorvaneError.h"
+#include "core/template/TemplateRecord.h"
+#include "core/template/TemplateStore.h"
+#include "designer/screen/TemplateFiles.h"
+
+#include <QFile>
+#include <QSqlRecord>
+
+namespace {
+
+const QString kNameEmpty = QStringLiteral("单据名称不能为空");
+const QString kNameTaken = QStringLiteral("单据名称已经存在");
+
+// Every column of the query's current row but the first (the row number the database gives).
+QVariantMap rowWithoutAutoid(const QSqlQuery &query)
+{
+    const QSqlRecord record = query.record();
+    QVariantMap row;
+    for (int i = 1; i < record.count(); ++i)
+        row.insert(record.fieldName(i), query.value(i));
+    return row;
+}
+
+bool sameCategory(const QString &a, const QString &b)
+{
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QStringList TemplateOperations::kinds() const
+{
+    QStringList kinds;
+    SqlAddPickList(m_db, QStringLiteral("select PrintName from s_PrintType order by id"), kinds);
+    return kinds;
+}
+
+bool TemplateOperations::nameExists(const QString &name) const
+{
+    return !SqlTableIsEmpty(m_db, QStringLiteral("select 1 from p_NoteList where NoteName = ?"), {name.trimmed()});
+}
+
+QString TemplateOperations::nameFault(NoteNameMode mode, const QString &name, const QString &refNo) const
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return kNameEmpty;
+    switch (mode) {
+    case NoteNameMode::New:
+        return nameExists(trimmed) ? kNameTaken : QString();
+    case NoteNameMode::Rename:
+        return SqlTableIsEmpty(m_db, QStringLiteral("select 1 from p_NoteList where NoteName = ? and RefNo <> ?"),
+                               {trimmed, refNo})
+            ? QString()
+            : kNameTaken;
+    case NoteNameMode::Copy:
+        break;  // the caller refuses a taken name with its own text
+    }
+    return {};
+}
+
+QString TemplateOperations::nameOfRefNo(qint64 refNo) const
+{
+    if (refNo == 0)
+        return {};
+    return SelTableStringValue(m_db, QStringLiteral("select NoteName from p_NoteList where RefNo = ?"),
+                               {QString::number(refNo)});
+}
+
+QString TemplateOperations::refNoOf(const QString &name) const
+{
+    return SelTableStringValue(m_db, QStringLiteral("select RefNo from p_NoteList where NoteName = ?"), {name});
+}
+
+QStringList TemplateOperations::formatsOfSameCategory(const QString &name) const
+{
+    QStringList names;
+    SqlAddPickList(m_db,
+                   QStringLiteral("select NoteName from p_NoteList where NoteNameType ="
+                                  " (select NoteNameType from p_NoteList where NoteName = ?) order by autoid"),
+                   names, {name});
+    return names;
+}
+
+QStringList TemplateOperations::dataTables() const
+{
+    QStringList tables;
+    SqlAddPickList(m_db, QStringLiteral("select TableName from p_tables order by autoid"), tables);
+    return tables;
+}
+
+QString TemplateOperations::mainTableOfKind(const QString &kind) const
+{
+    return SelTableStringValue(m_db, QStringLiteral("select MainTableName from s_PrintType where PrintName = ?"), {kind});
+}
+
+QString TemplateOperations::newTemplate(const NoteNameChoice &choice, const QString &userId, const QDate &today) const
+{
+    Transaction tx(m_db);
+    QVariantMap row = NewTemplateRow(m_db, userId, today);
+    row.insert(QStringLiteral("NoteName"), choice.name);
+    row.insert(QStringLiteral("NoteNameType"), choice.category);
+    row.insert(QStringLiteral("NoteType"), choice.kind);
+    row.insert(QStringLiteral("DataTablename"), mainTableOfKind(choice.kind));
+    InsertTemplateRow(m_db, row);
+    tx.commit();
+    return row.value(QStringLiteral("RefNo")).toString();
+}
+
+bool TemplateOperations::rename(const QString &refNo, const NoteNameChoice &choice) const
+{
+    try {
+        Transaction tx(m_db);
+        const QString oldCategory =
+            SelTableStringValue(m_db, QStringLiteral("select NoteNameType from p_NoteList where RefNo = ?"), {refNo});
+        ExecTmpQuery(m_db,
+                     QStringLiteral("update p_NoteList set NoteName = ?, NoteNameType = ?, NoteType = ?, DataTablename = ?"
+                                    " where RefNo = ?"),
+                     {choice.name, choice.category, choice.kind, mainTableOfKind(choice.kind), refNo});
+        if (!sameCategory(oldCategory, choice.category))
+            settleUiEntries(refNo, oldCategory, &choice.category);
+        tx.commit();
+        return true;
+    } catch (const CorvaneError &) {
+        return false;
+    }
+}
+
+qint64 TemplateOperations::copyNote(const QString &sourceName, const NoteNameChoice &choice) const
+{
+    try {
+        Transaction tx(m_db);
+        QSqlQuery source = RunStatement(m_db, QStringLiteral("select * from p_NoteList where NoteName = ?"), {sourceName});
+        if (!source.next())
+            return 0;
+        QVariantMap row = rowWithoutAutoid(source);
+        source.finish();
+        const QString sourceRefNo = row.value(QStringLiteral("RefNo")).toString();
+        const bool otherCategory = !sameCategory(row.value(QStringLiteral("NoteNameType")).toString(), choice.category);
+        const QString refNo = QString::number(GetBillSysNo(m_db));
+        // A kind has one default category: the copy joins its category's standing.
+        const qint64 defNote = SelTableIntValue(
+            m_db, QStringLiteral("select coalesce(max(DefNote), 0) from p_NoteList where NoteNameType = ?"), {choice.category});
+        row.insert(QStringLiteral("RefNo"), refNo);
+        row.insert(QStringLiteral("NoteName"), choice.name);
+        row.insert(QStringLiteral("NoteNameType"), choice.category);
+        row.insert(QStringLiteral("NoteType"), choice.kind);
+        row.insert(QStringLiteral("DefNote"), defNote);
+        InsertTemplateRow(m_db, row);
+
+        QSqlQuery fields = RunStatement(m_db, QStringLiteral("select * from p_NoteCntlList where RefNo = ? order by autoid"),
+                                        {sourceRefNo});
+        QList<QVariantMap> fieldRows;
+        while (fields.next())
+            fieldRows.append(rowWithoutAutoid(fields));
+        fields.finish();
+        for (QVariantMap &field : fieldRows) {
+            field.insert(QStringLiteral("RefNo"), refNo);
+            InsertTemplateFieldRow(m_db, field);
+        }
+
+        if (otherCategory) {
+            // The source's own tab (not the favourites), else the kind's.
+            QSqlQuery tabs = RunStatement(
+                m_db, QStringLiteral("select TabNo from s_ui where ModId = ? order by TabNo = 0, rowid limit 1"),
+                {sourceRefNo.toLongLong()});
+            const bool hasTab = tabs.next();
+            const qint64 tab = hasTab ? tabs.value(0).toLongLong()
+                                      : SelTableIntValue(m_db, QStringLiteral("select TabNo from s_uiTab where Caption = ?"),
+                                                         {choice.kind});
+            tabs.finish();
+            if (SqlTableIsEmpty(m_db, QStringLiteral("select 1 from s_ui where TabNo = ? and Caption = ?"), {tab, choice.category}))
+                ExecTmpQuery(m_db, QStringLiteral("insert into s_ui (UserId, TabNo, ModId, Caption) values ('admin', ?, ?, ?)"),
+                             {tab, refNo.toLongLong(), choice.category});
+        }
+        tx.commit();
+        return SelTableIntValue(m_db, QStringLiteral("select autoid from p_NoteList where NoteName = ?"), {choice.name});
+    } catch (const CorvaneError &) {
+        return 0;
+    }
+}
+
+void TemplateOperations::save(DataSet &header, const std::function<void()> &writeFields) const
+{
+    Transaction tx(m_db);
+    if (!header.isEditing())
+        header.edit();
+    header.fieldByName(QStringLiteral("default"))
+        ->setValue(DefaultFlagFor(m_db, header.fieldByName(QStringLiteral("NoteNameType"))->asString(),
+                                  header.fieldByName(QStringLiteral("NoteName"))->asString()));
+    if (!header.post())
+        throw CorvaneError(QStringLiteral("单据格式没有保存"));
+    writeFields();
+    saveUiEntry(header.fieldByName(QStringLiteral("RefNo"))->asString());
+    tx.commit();
+}
+
+void TemplateOperations::saveUiEntry(const QString &refNo) const
+{
+    QSqlQuery query = RunStatement(m_db, QStringLiteral("select NoteType, NoteNameType from p_NoteList where RefNo = ?"), {refNo});
+    if (!query.next())
+        return;
+    const QString kind = query.value(0).toString();
+    const QString category = query.value(1).toString();
+    query.finish();
+    const qint64 tab = SelTableIntValue(m_db, QStringLiteral("select TabNo from s_uiTab where Caption = ?"), {kind});
+    const bool categoryShown =
+        !SqlTableIsEmpty(m_db, QStringLiteral("select 1 from s_ui where TabNo = ? and Caption = ?"), {tab, category});
+    const bool ownIcon =
+        !SqlTableIsEmpty(m_db, QStringLiteral("select 1 from s_ui where ModId = ? and TabNo <> 0"), {refNo.toLongLong()});
+    if (!categoryShown && !ownIcon)
+        ExecTmpQuery(m_db,
+                     QStringLiteral("insert into s_ui (UserId, TabNo, ModId, MenuType, Caption) values ('1111', ?, ?, 0, ?)"),
+                     {tab, refNo.toLongLong(), category});
+}
+
+bool TemplateOperations::deleteTemplate(const QString &refNo) const
+{
+    QString picture;
+    try {
+        Transaction tx(m_db);
+        QSqlQuery query =
+            RunStatement(m_db, QStringLiteral("select ImgFile, NoteNameType from p_NoteList where RefNo = ?"), {refNo});
+        if (!query.next())
+            return false;
+        picture = query.value(0).toString().trimmed();
+        const QString category = query.value(1).toString();
+        query.finish();
+        ExecTmpQuery(m_db, QStringLiteral("delete from p_NoteCntlList where RefNo = ?"), {refNo});
+        ExecTmpQuery(m_db, QStringLiteral("delete from p_NoteList where RefNo = ?"), {refNo});
+        settleUiEntries(refNo, category, nullptr);
+        tx.commit();
+    } catch (const CorvaneError &) {
+        return false;
+    }
+    // A copy shares its source's picture until it gets its own: keep it while it is named.
+    const QString path = TemplateFilePath(TemplateFileKind::Picture, picture);
+    if (!path.isEmpty() && !TemplateFileInUse(m_db, TemplateFileKind::Picture, picture, refNo))
+        QFile::remove(path);
+    return true;
+}
+
+// The icons of a template that leaves its category (renamed into another, or deleted): while
+// the category keeps a format, its icons open that one; otherwise they follow the template into
+// its new category, unless that category has its icon on the tab already.
+void TemplateOperations::settleUiEntries(const QString &refNo, const QString &oldCategory, const QString *newCategory) const
+{
+    const qint64 modId = refNo.toLongLong();
+    QSqlQuery remaining = RunStatement(
+        m_db,
+        QStringLiteral("select RefNo from p_NoteList where NoteNameType = ? and RefNo <> ?"
+                       " order by \"default\" = '是' desc, DefNote desc, autoid limit 1"),
+        {oldCategory, refNo});
+    if (remaining.next() && !oldCategory.trimmed().isEmpty()) {
+        const qint64 other = remaining.value(0).toLongLong();
+        remaining.finish();
+        ExecTmpQuery(m_db, QStringLiteral("update s_ui set ModId = ? where ModId = ?"), {other, modId});
+        return;
+    }
+    remaining.finish();
+    if (!newCategory) {
+        ExecTmpQuery(m_db, QStringLiteral("delete from s_ui where ModId = ?"), {modId});
+        return;
+    }
+    ExecTmpQuery(m_db,
+                 QStringLiteral("delete from s_ui where ModId = ? and TabNo in"
+                                " (select TabNo from s_ui where Caption = ? and ModId <> ?)"),
+                 {modId, *newCategory, modId});
+    ExecTmpQuery(m_db, QStringLiteral("update s_ui set Caption = ? where ModId = ?"), {*newCategory, modId});
+}

@@ -1,0 +1,27 @@
+#include "helpers/PdfWords.h"
+
+#include "ExternalTool.h"
+
+#include <QRegularExpression>
+
+QList<PrintedWord> wordsOf(const QString &pdf)
+{
+    constexpr double kPointsPerMm = 72.0 / 25.4;
+    const ToolRun run = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (run.exitCode != 0)
+        qFatal("pdftotext failed: %s", run.errors.constData());
+    QList<PrintedWord> words;
+    int page = 0;
+    static const QRegularExpression tag(QString::fromLatin1(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    for (const QRegularExpressionMatch &m : tag.globalMatch(QString::fromUtf8(run.output))) {
+        if (m.captured(0).startsWith(QLatin1String("<page"))) {
+            ++page;
+            continue;
+        }
+        const QRectF points(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        words.append({page, m.captured(5), QRectF(points.topLeft() / kPointsPerMm, points.size() / kPointsPerMm)});
+    }
+    return words;
+}

@@ -1,0 +1,431 @@
+#include "LoaderWindow.h"
+#include "MessageScript.h"
+#include "SqliteShell.h"
+#include "TemporaryHome.h"
+#include "TestProgramFolder.h"
+
+#include "bills/form/TEditNoteForm.h"
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
+#include "core/db/AdoFunc.h"
+#include "core/globals/PubDm.h"
+#include "core/messages/MessageNames.h"
+#include "core/messages/RefNoParam.h"
+#include "core/messages/WindowMessages.h"
+#include "designer/screen/DesignPage.h"
+#include "designer/screen/TDesignForm.h"
+#include "designer/screen/TGetNoteNameForm.h"
+#include "gui/desktop/DesktopOpener.h"
+#include "gui/dialogs/FileDialogSeam.h"
+#include "helpers/MessageRecorder.h"
+#include "helpers/ModalDialogs.h"
+#include "helpers/TemplateRows.h"
+#include "helpers/UserInput.h"
+#include "mainwindow/TM1Form.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace TemplateRows;
+
+namespace {
+
+// Fills the name dialog (found by its parts' names: the loaded module has its own copy of the
+// class) and presses 确定.
+void answerNameDialog(QDialog *dialog, const QString &category, const QString &name)
+{
+    dialog->findChild<QLineEdit *>("CategoryEdit")->setText(category);
+    dialog->findChild<QLineEdit *>("NameEdit")->setText(name);
+    dialog->findChild<QPushButton *>("OkButton")->click();
+}
+
+} // namespace
+
+// The designer screen opened by the main window: templates made, renamed, copied, saved and
+// deleted through its buttons, its picture, its messages and its packages.
+class TestDesignForm : public QObject
+{
+    Q_OBJECT
+
+private:
+    TemporaryHome m_home;
+    std::unique_ptr<TestProgramFolder> m_folder;
+    std::unique_ptr<MessageScript> m_messages;
+    std::unique_ptr<TM1Form> m_window;
+    std::unique_ptr<MessageRecorder> m_mainPage;
+    QList<QUrl> m_opened;
+    QStringList m_chosenFiles;  // answers of the next file dialogs
+
+    QStringList rows(const QString &sql) { return SqliteShellRows(m_folder->databasePath(), sql); }
+
+    QWidget *screen(const char *className)
+    {
+        for (QMdiSubWindow *sub : m_window->mdiArea()->subWindowList())
+            if (sub->widget() && QString::fromLatin1(sub->widget()->metaObject()->className()) == QLatin1String(className))
+                return sub->widget();
+        return nullptr;
+    }
+
+    TDesignForm &openDesigner(qint64 refNo = 0)
+    {
+        m_window->OpenMenuForm(20035, PackRefNoParam(refNo));
+        QWidget *form = screen("TDesignForm");
+        if (!form)
+            qFatal("the designer did not open: %s", qPrintable(m_messages->texts().join('\n')));
+        return *static_cast<TDesignForm *>(form);  // the module's copy of the class
+    }
+
+    QList<WindowMessage> refreshes() const
+    {
+        QList<WindowMessage> found;
+        for (const WindowMessage &message : m_mainPage->received)
+            if (IsMessage(message, MsgRefreshMainPage))
+                found.append(message);
+        return found;
+    }
+
+    void startFolder()
+    {
+        m_folder.reset();  // its end unsets the program folder
+        m_folder = std::make_unique<TestProgramFolder>();
+        m_folder->copyShippedFiles("xml");
+        m_folder->openDatabase();
+        m_folder->removeShippedFormats();
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from s_ui"));
+    }
+
+private slots:
+    void init()
+    {
+        startFolder();
+        addTemplate("21", "工行支票", "工商银行支票", "支票", "是", "icbc.jpg");
+        addField("21", 1000, "金额", 100, 50);
+        addField("21", 1001, "收款人", 100, 80);
+        writeFile(m_folder->file("images/icbc.jpg"), jfifPicture(400, 200, 1, 100, 100));
+        m_messages = std::make_unique<MessageScript>();
+        m_window = std::make_unique<TM1Form>();
+        ShowLoaderWindow(*m_window);
+        m_mainPage = std::make_unique<MessageRecorder>();
+        MainUIWindowsHand = m_mainPage->Handle();
+        m_opened.clear();
+        DesktopOpener::setHandler([this](const QUrl &url) {
+            m_opened.append(url);
+            return true;
+        });
+        m_chosenFiles.clear();
+        FileDialogSeam::setHandler([this](const FileDialogRequest &) { return m_chosenFiles.isEmpty() ? QString() : m_chosenFiles.takeFirst(); });
+    }
+    void cleanup()
+    {
+        FileDialogSeam::setHandler({});
+        DesktopOpener::setHandler({});
+        m_window.reset();
+        m_mainPage.reset();
+        m_messages.reset();
+        m_folder.reset();
+    }
+
+    void nameDialogModes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("kindEnabled");
+        QTest::addColumn<QString>("typedName");
+        QTest::addColumn<QString>("message");   // shown on 确定, empty: accepted
+        QTest::newRow("new, free") << 0 << true << "农行支票" << QString();
+        QTest::newRow("new, taken") << 0 << true << "工行支票" << "单据名称已经存在";
+        QTest::newRow("new, blank") << 0 << true << "   " << "单据名称不能为空";
+        QTest::newRow("rename, own name") << 1 << false << "工行支票" << QString();
+        QTest::newRow("copy, taken: checked by the designer") << 2 << false << "工行支票" << QString();
+    }
+    void nameDialogModes()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, kindEnabled);
+        QFETCH(QString, typedName);
+        QFETCH(QString, message);
+        TGetNoteNameForm dialog(CurAdo, m_window.get(), {QString(), "工商银行支票", "支票"}, "21", NoteNameMode(mode));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("输入单据名称"));
+        QCOMPARE(dialog.KindBox->isEnabled(), kindEnabled);
+        QCOMPARE(dialog.KindBox->currentText(), QStringLiteral("支票"));
+        QCOMPARE(dialog.KindBox->itemText(0), QStringLiteral("支票"));
+        dialog.NameEdit->setText(typedName);
+        dialog.show();
+        dialog.OkButton->click();
+        QCOMPARE(m_messages->lastText(), message);
+        QCOMPARE(dialog.result() == QDialog::Accepted, message.isEmpty());
+    }
+
+    void leavingTheCategoryFillsAnEmptyName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty") << "" << "农行支票";
+        QTest::newRow("blanks") << "  " << "农行支票";
+        QTest::newRow("typed") << "我的" << "我的";
+    }
+    void leavingTheCategoryFillsAnEmptyName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        TGetNoteNameForm dialog(CurAdo, m_window.get(), {name, QString(), "支票"}, QString(), NoteNameMode::New);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTRY_VERIFY(dialog.CategoryEdit->hasFocus());
+        TypeText(dialog.CategoryEdit, "农行支票");
+        dialog.NameEdit->setFocus();
+        QCOMPARE(dialog.NameEdit->text(), expected);
+        dialog.OkButton->click();
+        QCOMPARE(dialog.choice(), (NoteNameChoice{expected, "农行支票", "支票"}));
+    }
+
+    void newTemplateIsPostedAtOnce()
+    {
+        TDesignForm &form = openDesigner();
+        QVERIFY(form.currentNoteName().isEmpty());
+        ModalWatch<QDialog> watch([](QDialog *dialog) { answerNameDialog(dialog, "农行支票", "农行'支票;一"); });
+        form.BtnNew->click();
+        QCOMPARE(watch.seen(), 1);
+        QCOMPARE(form.currentNoteName(), QStringLiteral("农行'支票;一"));
+        QCOMPARE(rows("select NoteNameType, NoteType, DataTablename, \"default\" from p_NoteList where NoteName = '农行''支票;一'"),
+                 QStringList{"农行支票|支票|银行转帐单|是"});
+        QCOMPARE(form.NoteListBox->currentText(), QStringLiteral("农行'支票;一"));
+        QCOMPARE(form.NoteNameEdit->text(), QStringLiteral("农行'支票;一"));
+    }
+
+    void openRefNo_data()
+    {
+        QTest::addColumn<qint64>("refNo");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("known") << qint64(21) << "工行支票";
+        QTest::newRow("unknown") << qint64(99) << "";
+        QTest::newRow("zero") << qint64(0) << "";
+    }
+    void openRefNo()
+    {
+        QFETCH(qint64, refNo);
+        QFETCH(QString, opened);
+        TDesignForm &form = openDesigner(refNo);
+        QCOMPARE(form.currentNoteName(), opened);
+        QCOMPARE(form.header()->recordCount(), opened.isEmpty() ? 0 : 1);
+        QVERIFY(m_messages->shown().isEmpty());
+    }
+
+    void saveAddsOneIconAndTellsTheMainPage()
+    {
+        TDesignForm &form = openDesigner(21);
+        form.BtnSave->click();
+        form.BtnSave->click();
+        QCOMPARE(rows("select UserId, TabNo, ModId, Caption from s_ui"), QStringList{"1111|1|21|工商银行支票"});
+        QCOMPARE(refreshes().size(), 2);
+        QCOMPARE(refreshes().last().LParam, qint64(21));
+    }
+
+    void refreshDropsUnsavedFieldChanges()
+    {
+        TDesignForm &form = openDesigner(21);
+        DataSet *fields = form.page()->fields();
+        QVERIFY(fields->locate("Tag", 1000));
+        fields->edit();
+        fields->fieldByName("Ctlx")->setValue(300);
+        QVERIFY(fields->post());
+        form.BtnRefresh->click();
+        QVERIFY(form.page()->fields()->locate("Tag", 1000));
+        QCOMPARE(form.page()->fields()->fieldByName("Ctlx")->asInteger(), qint64(100));
+        QCOMPARE(rows("select Ctlx from p_NoteCntlList where Tag = 1000"), QStringList{"100"});
+    }
+
+    void exitAsksAboutUnsavedChanges_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << "100";
+        QTest::newRow("no") << int(QMessageBox::No) << true << "100";
+        QTest::newRow("yes") << int(QMessageBox::Yes) << true << "300";
+    }
+    void exitAsksAboutUnsavedChanges()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(QString, stored);
+        TDesignForm &form = openDesigner(21);
+        DataSet *fields = form.page()->fields();
+        QVERIFY(fields->locate("Tag", 1000));
+        fields->edit();
+        fields->fieldByName("Ctlx")->setValue(300);
+        m_messages->answer(QMessageBox::StandardButton(answer));
+        form.btnExit->click();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("单据格式已经修改，要保存吗？"));
+        QTRY_COMPARE(screen("TDesignForm") == nullptr, closed);
+        QCOMPARE(rows("select Ctlx from p_NoteCntlList where Tag = 1000"), QStringList{stored});
+    }
+
+    void exitWithoutChangesAsksNothing()
+    {
+        TDesignForm &form = openDesigner(21);
+        form.btnExit->click();
+        QTRY_VERIFY(!screen("TDesignForm"));
+        QVERIFY(m_messages->shown().isEmpty());
+    }
+
+    void renameAndCopyThroughTheScreen()
+    {
+        TDesignForm &form = openDesigner(21);
+        {
+            ModalWatch<QDialog> watch([](QDialog *dialog) { answerNameDialog(dialog, "工行'新分类", "工行支票'甲"); });
+            form.RenameButton->click();
+            QCOMPARE(watch.seen(), 1);
+        }
+        QCOMPARE(form.currentNoteName(), QStringLiteral("工行支票'甲"));
+        QCOMPARE(form.NoteNameTypeEdit->text(), QStringLiteral("工行'新分类"));
+        {
+            // The proposed copy name is the name followed by "_2".
+            QString proposed;
+            ModalWatch<QDialog> watch([&](QDialog *dialog) {
+                proposed = dialog->findChild<QLineEdit *>("NameEdit")->text();
+                dialog->findChild<QPushButton *>("OkButton")->click();
+            });
+            m_chosenFiles << QString();  // the copy's picture dialog is cancelled
+            form.CopyButton->click();
+            QCOMPARE(proposed, QStringLiteral("工行支票'甲_2"));
+        }
+        QCOMPARE(form.currentNoteName(), QStringLiteral("工行支票'甲_2"));
+        QCOMPARE(rows("select count(*) from p_NoteCntlList where RefNo = (select RefNo from p_NoteList where NoteName = '工行支票''甲_2')"),
+                 QStringList{"2"});
+        m_messages->clear();
+        ModalWatch<QDialog> taken([](QDialog *dialog) {
+            dialog->findChild<QLineEdit *>("NameEdit")->setText("工行支票'甲");
+            dialog->findChild<QPushButton *>("OkButton")->click();
+        });
+        form.CopyButton->click();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("单据名称已经存在，不能重复"));
+        QCOMPARE(m_messages->shown().last().title, QStringLiteral("提示"));
+    }
+
+    void deleteThroughTheScreen()
+    {
+        TDesignForm &form = openDesigner(21);
+        form.BtnSave->click();
+        m_messages->answer(QMessageBox::Yes);
+        form.BtnDel->click();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("确认删除?"));
+        QVERIFY(form.currentNoteName().isEmpty());
+        QVERIFY(!form.pnlMain->isEnabled());
+        QCOMPARE(rows("select count(*) from p_NoteList"), QStringList{"0"});
+        QCOMPARE(rows("select count(*) from p_NoteCntlList"), QStringList{"0"});
+        QCOMPARE(rows("select count(*) from s_ui"), QStringList{"0"});
+        QVERIFY(!QFile::exists(m_folder->file("images/icbc.jpg")));
+        QCOMPARE(refreshes().last().LParam, qint64(21));
+    }
+
+    void pictureImport_data()
+    {
+        QTest::addColumn<int>("density");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("with density") << 150 << false;
+        QTest::newRow("density 0") << 0 << true;
+    }
+    void pictureImport()
+    {
+        QFETCH(int, density);
+        QFETCH(bool, red);
+        TDesignForm &form = openDesigner(21);
+        const QString scan = m_folder->file("scans/scan.jpg");
+        writeFile(scan, jfifPicture(600, 300, 1, quint16(density), quint16(density)));
+        m_chosenFiles << scan;
+        form.ImgBrowseButton->click();
+        QCOMPARE(rows("select ImgFile, xDpi, yDpi, DpiUnit, ImgEnc, tWidth is not null and tWidth <> '' from p_NoteList where RefNo = '21'"),
+                 QStringList{QStringLiteral("scan.jpg|%1|%1|1|0|%2").arg(density).arg(red ? 0 : 1)});
+        QVERIFY(QFile::exists(m_folder->file("images/scan.jpg")));
+        QCOMPARE(form.ImgFileEdit->palette().color(QPalette::Text) == QColor(Qt::red), red);
+        QCOMPARE(form.page()->pictureSize(), QSize(600, 300));
+    }
+
+    void pictureDialogFilters()
+    {
+        TDesignForm &form = openDesigner(21);
+        QStringList filters;
+        FileDialogSeam::setHandler([&](const FileDialogRequest &request) {
+            filters << request.filter;
+            return QString();
+        });
+        form.ImgBrowseButton->click();
+        form.IconBrowseButton->click();
+        QCOMPARE(filters.size(), 2);
+        for (const char *pattern : {"*.jpg", "*.JPG", "*.jpeg"})
+            QVERIFY2(filters[0].contains(pattern), qPrintable(filters[0]));
+        for (const char *pattern : {"*.bmp", "*.BMP"})
+            QVERIFY2(filters[1].contains(pattern), qPrintable(filters[1]));
+    }
+
+    void iconImportAndFolders()
+    {
+        TDesignForm &form = openDesigner(21);
+        const QString icon = m_folder->file("scans/bank.bmp");
+        writeFile(icon, "BMicon");
+        m_chosenFiles << icon;
+        form.IconBrowseButton->click();
+        QCOMPARE(rows("select smallpic from p_NoteList where RefNo = '21'"), QStringList{"bank.bmp"});
+        QVERIFY(QFile::exists(m_folder->file("icons/bank.bmp")));
+        form.IconFileDblClick();
+        form.ImgFileDblClick();
+        QCOMPARE(m_opened.size(), 2);
+        QCOMPARE(QDir(m_opened[0].toLocalFile()).canonicalPath(), QDir(m_folder->file("icons")).canonicalPath());
+        QCOMPARE(QDir(m_opened[1].toLocalFile()).canonicalPath(), QDir(m_folder->file("images")).canonicalPath());
+    }
+
+    void entryOpensTheBillForm()
+    {
+        TDesignForm &form = openDesigner(21);
+        form.BtnEntry->click();
+        QWidget *bill = screen("TEditNoteForm");
+        QVERIFY(bill);
+        QCOMPARE(static_cast<TEditNoteForm *>(bill)->NoteListComboBox->currentText(), QStringLiteral("工行支票"));
+        // and back: the bill form's 设计 opens the designer on its format
+        form.close();
+        QTRY_VERIFY(!screen("TDesignForm"));
+        bill->findChild<QPushButton *>("DesignBtn")->click();
+        QVERIFY(screen("TDesignForm"));
+        QCOMPARE(static_cast<TDesignForm *>(screen("TDesignForm"))->currentNoteName(), QStringLiteral("工行支票"));
+    }
+
+    void exportThenImportIntoAFreshFolder()
+    {
+        const QString package = QDir(m_home.path()).filePath("工行支票.pnt");
+        {
+            TDesignForm &form = openDesigner(21);
+            m_chosenFiles << package;
+            form.BtnExport->click();
+            QCOMPARE(m_messages->lastText(), QStringLiteral("生成成功!"));
+        }
+        const QString fields = "select Tag, CtlCName, Ctlx, CtlY, CtlW, CtlH, FieldEditType, CtlFontName from p_NoteCntlList"
+                               " where RefNo = (select RefNo from p_NoteList where NoteName = '工行支票') order by Tag";
+        const QString note = "select NoteName, NoteNameType, NoteType, DataTablename, ImgFile from p_NoteList";
+        const QStringList fieldsBefore = rows(fields);
+        const QStringList noteBefore = rows(note);
+        QFile picture(m_folder->file("images/icbc.jpg"));
+        QVERIFY(picture.open(QIODevice::ReadOnly));
+        const QByteArray pictureBefore = picture.readAll();
+
+        m_window.reset();
+        startFolder();
+        m_window = std::make_unique<TM1Form>();
+        ShowLoaderWindow(*m_window);
+        TDesignForm &form = openDesigner();
+        m_chosenFiles << package;
+        form.BtnImport->click();
+        QCOMPARE(form.currentNoteName(), QStringLiteral("工行支票"));
+        QCOMPARE(rows(note), noteBefore);
+        QCOMPARE(rows(fields), fieldsBefore);
+        QFile imported(m_folder->file("images/icbc.jpg"));
+        QVERIFY(imported.open(QIODevice::ReadOnly));
+        QCOMPARE(imported.readAll(), pictureBefore);
+    }
+};
+
+QTEST_MAIN(TestDesignForm)
+#include "tst_designform.moc"
