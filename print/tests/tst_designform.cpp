@@ -8,16 +8,22 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
+#include "core/globals/MenuIds.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
 #include "core/messages/RefNoParam.h"
+#include "core/messages/WindowHandles.h"
 #include "core/messages/WindowMessages.h"
-#include "designer/screen/DesignPage.h"
+#include "designer/model/DesignFieldRows.h"
 #include "designer/screen/TDesignForm.h"
 #include "designer/screen/TGetNoteNameForm.h"
+#include "designer/surface/TDesignSurface.h"
 #include "gui/desktop/DesktopOpener.h"
 #include "gui/dialogs/FileDialogSeam.h"
+#include "designer/properties/TAddFieldButtons.h"
+#include "gui/printfun/CurrentPrinter.h"
 #include "helpers/MessageRecorder.h"
+#include "PdfWords.h"
 #include "helpers/ModalDialogs.h"
 #include "helpers/TemplateRows.h"
 #include "helpers/UserInput.h"
@@ -27,7 +33,9 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace TemplateRows;
@@ -72,11 +80,22 @@ private:
 
     TDesignForm &openDesigner(qint64 refNo = 0)
     {
-        m_window->OpenMenuForm(20035, PackRefNoParam(refNo));
+        m_window->OpenMenuForm(MenuId::Designer, PackRefNoParam(refNo));
         QWidget *form = screen("TDesignForm");
         if (!form)
             qFatal("the designer did not open: %s", qPrintable(m_messages->texts().join('\n')));
         return *static_cast<TDesignForm *>(form);  // the module's copy of the class
+    }
+
+    // The page's control of a field by where it stands (the module has its own copy of the
+    // control class, so the surface's own look-up by class does not see it from here).
+    static QWidget *fieldControlAt(TDesignForm &form, const QRect &geometry)
+    {
+        for (QWidget *child : form.surface()->findChildren<QWidget *>())
+            if (QString::fromLatin1(child->metaObject()->className()) == QLatin1String("TDesignFieldControl")
+                && child->geometry() == geometry)
+                return child;
+        return nullptr;
     }
 
     QList<WindowMessage> refreshes() const
@@ -224,18 +243,39 @@ private slots:
         QCOMPARE(refreshes().last().LParam, qint64(21));
     }
 
+    // A field dragged with the mouse: 刷新 shows it where it is stored, and nothing is written.
     void refreshDropsUnsavedFieldChanges()
     {
         TDesignForm &form = openDesigner(21);
-        DataSet *fields = form.page()->fields();
-        QVERIFY(fields->locate("Tag", 1000));
-        fields->edit();
-        fields->fieldByName("Ctlx")->setValue(300);
-        QVERIFY(fields->post());
+        m_window->activateWindow();
+        QWidget *control = fieldControlAt(form, QRect(100, 50, 120, 22));
+        QVERIFY(control);
+        const QPoint grip(60, 11);
+        const QPoint start = control->mapToGlobal(grip);
+        QTest::mousePress(control, Qt::LeftButton, {}, grip);
+        for (const QPoint step : {QPoint(10, 5), QPoint(40, 20)})
+            QTest::mouseMove(control, control->mapFromGlobal(start + step));
+        QTest::mouseRelease(control, Qt::LeftButton, {}, control->mapFromGlobal(start + QPoint(40, 20)));
+        QCOMPARE(form.surface()->fieldRows().rect(1000), QRect(140, 70, 120, 22));
+        QVERIFY(form.surface()->hasUnsavedChanges());
         form.BtnRefresh->click();
-        QVERIFY(form.page()->fields()->locate("Tag", 1000));
-        QCOMPARE(form.page()->fields()->fieldByName("Ctlx")->asInteger(), qint64(100));
-        QCOMPARE(rows("select Ctlx from p_NoteCntlList where Tag = 1000"), QStringList{"100"});
+        QVERIFY(fieldControlAt(form, QRect(100, 50, 120, 22)));
+        QVERIFY(!fieldControlAt(form, QRect(140, 70, 120, 22)));
+        QVERIFY(!form.surface()->hasUnsavedChanges());
+        QCOMPARE(rows("select Ctlx, CtlY from p_NoteCntlList where Tag = 1000"), QStringList{"100|50"});
+    }
+
+    // Another template opened (here by "OpenRefNo") drops the unsaved changes without asking.
+    void openingAnotherTemplateDropsChanges()
+    {
+        addTemplate("22", "建行进账单", "建行进账单", "进账单");
+        TDesignForm &form = openDesigner(21);
+        form.surface()->applyToField(1001, {{"Ctlx", 300}});
+        QVERIFY(form.surface()->hasUnsavedChanges());
+        SendMessage(form.Handle(), RegisterWindowMessage(MsgOpenRefNo), 0, PackRefNoParam(22));
+        QCOMPARE(form.currentNoteName(), QStringLiteral("建行进账单"));
+        QVERIFY(m_messages->shown().isEmpty());
+        QCOMPARE(rows("select Ctlx from p_NoteCntlList where Tag = 1001"), QStringList{"100"});
     }
 
     void exitAsksAboutUnsavedChanges_data()
@@ -253,10 +293,7 @@ private slots:
         QFETCH(bool, closed);
         QFETCH(QString, stored);
         TDesignForm &form = openDesigner(21);
-        DataSet *fields = form.page()->fields();
-        QVERIFY(fields->locate("Tag", 1000));
-        fields->edit();
-        fields->fieldByName("Ctlx")->setValue(300);
+        form.surface()->applyToField(1000, {{"Ctlx", 300}});
         m_messages->answer(QMessageBox::StandardButton(answer));
         form.btnExit->click();
         QCOMPARE(m_messages->lastText(), QStringLiteral("单据格式已经修改，要保存吗？"));
@@ -342,7 +379,7 @@ private slots:
                  QStringList{QStringLiteral("scan.jpg|%1|%1|1|0|%2").arg(density).arg(red ? 0 : 1)});
         QVERIFY(QFile::exists(m_folder->file("images/scan.jpg")));
         QCOMPARE(form.ImgFileEdit->palette().color(QPalette::Text) == QColor(Qt::red), red);
-        QCOMPARE(form.page()->pictureSize(), QSize(600, 300));
+        QCOMPARE(form.surface()->pictureSize(), QSize(600, 300));
     }
 
     void pictureDialogFilters()
@@ -391,6 +428,90 @@ private slots:
         bill->findChild<QPushButton *>("DesignBtn")->click();
         QVERIFY(screen("TDesignForm"));
         QCOMPARE(static_cast<TDesignForm *>(screen("TDesignForm"))->currentNoteName(), QStringLiteral("工行支票"));
+    }
+
+    void offsetTypedMovesThePage()
+    {
+        TDesignForm &form = openDesigner(21);
+        QCOMPARE(form.surface()->pagePosition(), QPoint(50, 30));
+        form.XmoveEdit->setFocus();
+        form.XmoveEdit->selectAll();
+        QTest::keyClicks(form.XmoveEdit, "10");
+        QCOMPARE(form.surface()->pagePosition(), QPoint(50 + 20, 30));
+        QCOMPARE(form.XmoveEdit->text(), QStringLiteral("10"));
+        form.BtnSave->click();
+        QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{"10.0|0.0"});
+    }
+
+    // A new bill type from nothing: made, given a picture, five fields placed, saved, filled in
+    // the bill form opened by 录入 and printed; every text stands on paper where it was placed.
+    void roundTripFromScratch()
+    {
+        TDesignForm &form = openDesigner();
+        ModalWatch<QDialog> naming([](QDialog *dialog) {
+            auto *kind = dialog->findChild<QComboBox *>("KindBox");
+            kind->setCurrentIndex(kind->findText("进账单"));
+            answerNameDialog(dialog, "自制进账单", "自制进账单");
+        });
+        form.BtnNew->click();
+        QCOMPARE(naming.seen(), 1);
+        const QString scan = m_folder->file("scans/自制.jpg");
+        writeFile(scan, jfifPicture(800, 400, 1, 100, 100));  // 8 x 4 inches of paper
+        m_chosenFiles << scan;
+        form.ImgBrowseButton->click();
+
+        struct Placed { QString column; QRect rect; QString value; };
+        const QList<Placed> placed{{"收款人名称", {100, 60, 300, 22}, "Payee-Hua"},
+                                   {"收款银行", {100, 100, 300, 22}, "Bank-Dong"},
+                                   {"用途", {450, 60, 200, 22}, "Usage-Rent"},
+                                   {"付款人名称", {100, 200, 300, 22}, "Payer-Li"},
+                                   {"单据号码", {600, 300, 150, 22}, "No-31415"}};
+        for (const Placed &field : placed) {
+            const int tag = form.addFieldButtons()->add(0);  // 编辑文本
+            QVERIFY(tag >= 1000);
+            form.surface()->applyToField(tag, {{"DbFieldName", field.column}, {"Ctlx", field.rect.x()}, {"CtlY", field.rect.y()},
+                                               {"CtlW", field.rect.width()}, {"CtlH", field.rect.height()}});
+        }
+        form.BtnSave->click();
+        QCOMPARE(rows("select count(*) from p_NoteCntlList where RefNo = (select RefNo from p_NoteList where NoteName = '自制进账单')"),
+                 QStringList{"5"});
+        QCOMPARE(rows("select Caption from s_ui where TabNo = 2"), QStringList{"自制进账单"});
+
+        form.BtnEntry->click();
+        auto *bill = static_cast<TEditNoteForm *>(screen("TEditNoteForm"));
+        QVERIFY(bill);
+        bill->BtnNew->click();
+        for (const Placed &field : placed)
+            bill->header()->fieldByName(field.column)->setValue(field.value);
+        bill->header()->fieldByName("金额")->setValue(100);
+        bill->BtnSave->click();
+        QVERIFY2(!bill->header()->isEditing(), qPrintable(m_messages->texts().join('\n')));
+
+        QTemporaryDir output;
+        const QString pdf = output.filePath("bill.pdf");
+        QPrinter &printer = CurrentPrinter();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        const QMarginsF margins = printer.pageLayout().margins();
+        printer.setFullPage(true);  // positions from the sheet's corner
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        const auto restore = qScopeGuard([&] {
+            printer.setPageMargins(margins);
+            printer.setFullPage(false);
+            printer.setOutputFileName(QString());
+            printer.setOutputFormat(QPrinter::NativeFormat);
+        });
+        bill->PreviewFlatButton->click();
+        SendMessage(HandleOf(bill), RegisterWindowMessage(MsgPreviewPrint), 0, 0);
+        const QList<PdfWord> words = PdfWords(pdf);
+        for (const Placed &field : placed) {
+            const auto word = std::find_if(words.cbegin(), words.cend(), [&](const PdfWord &w) { return w.text == field.value; });
+            QVERIFY2(word != words.cend(), qPrintable(field.value));
+            const QRectF box(field.rect.x() * 0.254, field.rect.y() * 0.254, field.rect.width() * 0.254, field.rect.height() * 0.254);
+            QVERIFY2(qAbs(word->mm.left() - box.left()) < 1.5, qPrintable(QStringLiteral("%1 at x %2 mm, placed at %3 mm").arg(field.value).arg(word->mm.left()).arg(box.left())));
+            QVERIFY2(word->mm.top() >= box.top() - 0.5 && word->mm.bottom() <= box.bottom() + 0.5,
+                     qPrintable(QStringLiteral("%1 at y %2-%3 mm, placed %4-%5 mm").arg(field.value).arg(word->mm.top()).arg(word->mm.bottom()).arg(box.top()).arg(box.bottom())));
+        }
     }
 
     void exportThenImportIntoAFreshFolder()

@@ -1,4 +1,4 @@
-#include "helpers/PdfWords.h"
+#include "PdfWords.h"
 #include "helpers/PrintFixture.h"
 #include "ExternalTool.h"
 #include "MessageScript.h"
@@ -38,7 +38,7 @@ struct ExpectedWord
 // Pixel rounding at 300 dpi and the glyphs' side bearings stay well within this.
 constexpr double kTolerance = 0.3;
 
-double anchorOf(const PrintedWord &word, Anchor anchor)
+double anchorOf(const PdfWord &word, Anchor anchor)
 {
     switch (anchor) {
     case Left:
@@ -52,11 +52,11 @@ double anchorOf(const PrintedWord &word, Anchor anchor)
 }
 
 // The word of that text nearest to where it is expected (a digit may stand twice).
-const PrintedWord *nearest(const QList<PrintedWord> &words, const ExpectedWord &want, QPointF mm)
+const PdfWord *nearest(const QList<PdfWord> &words, const ExpectedWord &want, QPointF mm)
 {
-    const PrintedWord *best = nullptr;
+    const PdfWord *best = nullptr;
     double bestDistance = 0;
-    for (const PrintedWord &word : words) {
+    for (const PdfWord &word : words) {
         if (word.text != want.text)
             continue;
         const double distance = QLineF(QPointF(anchorOf(word, want.anchor), word.mm.top()), mm).length();
@@ -87,12 +87,12 @@ private:
         return engine;
     }
 
-    QList<PrintedWord> printBill(qint64 billId = 1)
+    QList<PdfWord> printBill(qint64 billId = 1)
     {
         BillPrintEngine paper = engine();
         if (!paper.printOnPaper(PrintFixture::kNoteName, m_fixture->bill(billId)))
             qFatal("refused");
-        return wordsOf(m_pdf);
+        return PdfWords(m_pdf);
     }
 
 private Q_SLOTS:
@@ -118,7 +118,7 @@ private Q_SLOTS:
     {
         const QPointF offset(2.0, 1.0);
         m_fixture->setOffsets(offset.x(), offset.y());
-        const QList<PrintedWord> words = printBill();
+        const QList<PdfWord> words = printBill();
 
         QList<ExpectedWord> expected = {
             {"华东机电公司", Left, 60, 40},
@@ -143,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(words.size(), expected.size());
         for (const ExpectedWord &want : expected) {
             const QPointF mm(paperMm(want.x, offset.x()), paperMm(want.top, offset.y()));
-            const PrintedWord *found = nearest(words, want, mm);
+            const PdfWord *found = nearest(words, want, mm);
             QVERIFY2(found, qPrintable(want.text));
             QVERIFY2(qAbs(anchorOf(*found, want.anchor) - mm.x()) < kTolerance,
                      qPrintable(QStringLiteral("%1 x %2 mm, expected %3").arg(want.text).arg(anchorOf(*found, want.anchor)).arg(mm.x())));
@@ -161,9 +161,9 @@ private Q_SLOTS:
     void calibrationShiftsEveryTextByTheOffset()
     {
         QFETCH(QPointF, offsetMm);
-        const QList<PrintedWord> unmoved = printBill();
+        const QList<PdfWord> unmoved = printBill();
         m_fixture->setOffsets(offsetMm.x(), offsetMm.y());
-        const QList<PrintedWord> moved = printBill();
+        const QList<PdfWord> moved = printBill();
 
         // The offset in whole printer pixels, as millimetres.
         const QPointF shift(std::nearbyint(offsetMm.x() / kMmPerInch * kPrinterDpi) * kMmPerInch / kPrinterDpi,
@@ -204,7 +204,7 @@ private Q_SLOTS:
 
         QStringList payees;
         int pages = 0;
-        for (const PrintedWord &word : wordsOf(m_pdf)) {
+        for (const PdfWord &word : PdfWords(m_pdf)) {
             pages = std::max(pages, word.page);
             // The payee's box: the first line, left of the amount boxes.
             if (word.mm.top() < paperMm(70) && word.mm.left() < paperMm(400))

@@ -5,6 +5,7 @@
 #include "core/dataset/DataSource.h"
 #include "core/db/AdoFunc.h"
 #include "core/dbfun/BillColumns.h"
+#include "core/globals/MenuIds.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
 #include "core/messages/RefNoParam.h"
@@ -101,8 +102,8 @@ TEditNoteForm::TEditNoteForm(QWidget *owner) : QWidget(owner), MessageReceiver(t
     connect(PreviewFlatButton, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Preview); });
     connect(FrPrintBtn, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(PrintAction::Report); });
     connect(this, &TEditNoteForm::printRequested, this, &TEditNoteForm::printBill);
-    connect(DesignBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(20035, m_format.refNo); });
-    connect(QueryBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(20055, m_format.refNo); });
+    connect(DesignBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(MenuId::Designer, m_format.note.refNo); });
+    connect(QueryBtn, &QPushButton::clicked, this, [this] { OpenScreenOnFormat(MenuId::HistoryQuery, m_format.note.refNo); });
     updateBillStates();
 }
 

@@ -7,8 +7,10 @@
 #include "core/messages/MessageNames.h"
 #include "core/messages/RefNoParam.h"
 #include "core/messages/WindowMessages.h"
-#include "designer/screen/DesignPage.h"
+#include "designer/properties/TAddFieldButtons.h"
+#include "designer/properties/TFieldPropertyPanel.h"
 #include "designer/screen/TemplateOperations.h"
+#include "designer/surface/TDesignSurface.h"
 #include "gui/dataaware/ComboBoxLink.h"
 #include "gui/dataaware/LineEditLink.h"
 #include "gui/dialogs/MessageBoxes.h"
@@ -25,7 +27,8 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QStackedWidget>
+#include <QScopeGuard>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,7 +76,7 @@ QWidget *withBrowse(QLineEdit *edit, QPushButton *button)
 
 TDesignForm::TDesignForm(QWidget *owner)
     : QWidget(owner), MessageReceiver(this), m_db(CurAdo), m_userId(sCurUserId), m_header(new DataSet(this)),
-      m_headerSource(new DataSource(m_header, this)), m_page(new DesignPage), m_sidePanel(new QStackedWidget)
+      m_headerSource(new DataSource(m_header, this)), m_surface(new TDesignSurface)
 {
     setObjectName(QStringLiteral("DesignForm"));
     setWindowTitle(QStringLiteral("模板设计"));
@@ -86,18 +89,31 @@ TDesignForm::TDesignForm(QWidget *owner)
     layout->addWidget(makeTopBar());
     auto *body = new QHBoxLayout;
     body->setSpacing(0);
+    m_surface->setHotKeyScreen(this);
     pnlMain = makeTemplatePanel();
-    pnlDetail = new QWidget;  // the field property panel
-    pnlDetail->setObjectName(QStringLiteral("pnlDetail"));
-    m_sidePanel->addWidget(pnlMain);
-    m_sidePanel->addWidget(pnlDetail);
-    m_sidePanel->setFixedWidth(270);
-    body->addWidget(m_sidePanel, 0, Qt::AlignTop);
-    body->addWidget(m_page, 1);
+    // The property panel shows in the template panel's place while fields are selected.
+    pnlDetail = new TFieldPropertyPanel(m_surface);
+    auto *side = new QWidget;
+    side->setObjectName(QStringLiteral("pnlSide"));
+    side->setFixedWidth(280);
+    auto *sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(pnlMain);
+    sideLayout->addWidget(pnlDetail);
+    sideLayout->addStretch(1);
+    pnlDetail->setTemplatePanel(pnlMain);
+    body->addWidget(side);
+    body->addWidget(m_surface, 1);
     layout->addLayout(body, 1);
 
     connect(m_header, &DataSet::fieldChanged, this, &TDesignForm::headerFieldChanged);
     connect(m_header, &DataSet::afterScroll, this, &TDesignForm::colourPictureBox);
+    connect(m_surface, &TDesignSurface::pageOffsetChanged, this, &TDesignForm::surfaceOffsetChanged);
+    connect(m_surface, &TDesignSurface::lockedChanged, LockFlatCheckBox, [this](bool locked) {
+        const QSignalBlocker blocker(LockFlatCheckBox);
+        LockFlatCheckBox->setChecked(locked);
+    });
+    connect(LockFlatCheckBox, &QCheckBox::toggled, m_surface, &TDesignSurface::setLocked);
     OpenDesignNote(QString());
 }
 
@@ -146,7 +162,7 @@ QFrame *TDesignForm::makeTemplatePanel()
     auto *panel = new QFrame;
     panel->setObjectName(QStringLiteral("pnlMain"));
     panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFixedHeight(570);
+    panel->setMinimumHeight(570);
     auto *form = new QFormLayout(panel);
 
     NoteNameEdit = readOnlyEdit("NoteNameEdit");
@@ -183,6 +199,9 @@ QFrame *TDesignForm::makeTemplatePanel()
     form->addRow(QStringLiteral("显示图标"), withBrowse(SmallPicEdit, IconBrowseButton));
     form->addRow(QStringLiteral("数据表"), DataTableBox);
     form->addRow(QStringLiteral("缺省格式"), DefaultBox);
+    m_addButtons = new TAddFieldButtons(m_surface);
+    m_addButtons->setObjectName(QStringLiteral("AddFieldButtons"));
+    form->addRow(m_addButtons);
     form->addRow(LockFlatCheckBox);
 
     new LineEditLink(NoteNameEdit, m_headerSource, QStringLiteral("NoteName"));
@@ -222,9 +241,31 @@ void TDesignForm::headerFieldChanged(DataField *field)
 {
     const QString name = field->name();
     if (name.compare(QStringLiteral("Xmove"), Qt::CaseInsensitive) == 0
-        || name.compare(QStringLiteral("Ymove"), Qt::CaseInsensitive) == 0)
-        m_page->setPageOffset({m_header->fieldByName(QStringLiteral("Xmove"))->asFloat(),
-                               m_header->fieldByName(QStringLiteral("Ymove"))->asFloat()});
+        || name.compare(QStringLiteral("Ymove"), Qt::CaseInsensitive) == 0) {
+        m_movingPage = true;
+        const auto done = qScopeGuard([this] { m_movingPage = false; });
+        m_surface->setPageOffsetMm({m_header->fieldByName(QStringLiteral("Xmove"))->asFloat(),
+                                    m_header->fieldByName(QStringLiteral("Ymove"))->asFloat()});
+    }
+}
+
+// The surface stores an offset moved with Ctrl+arrows at once: the row shows the stored values.
+void TDesignForm::surfaceOffsetChanged(const QPointF &offsetMm)
+{
+    if (m_movingPage || !hasTemplate())
+        return;
+    DataField *x = m_header->fieldByName(QStringLiteral("Xmove"));
+    DataField *y = m_header->fieldByName(QStringLiteral("Ymove"));
+    if (qFuzzyCompare(1.0 + x->asFloat(), 1.0 + offsetMm.x()) && qFuzzyCompare(1.0 + y->asFloat(), 1.0 + offsetMm.y()))
+        return;
+    if (m_header->isEditing()) {
+        m_movingPage = true;
+        const auto done = qScopeGuard([this] { m_movingPage = false; });
+        x->setValue(offsetMm.x());
+        y->setValue(offsetMm.y());
+    } else {
+        m_header->requery();
+    }
 }
 
 // 背景 shows how the picture is stored (hex text green, converted pink) and turns red while
@@ -270,7 +311,7 @@ bool TDesignForm::eventFilter(QObject *watched, QEvent *event)
 
 bool TDesignForm::hasUnsavedChanges() const
 {
-    return m_page->hasUnsavedChanges() || (m_header->isEditing() && m_header->isModified());
+    return m_surface->hasUnsavedChanges() || (m_header->isEditing() && m_header->isModified());
 }
 
 void TDesignForm::closeEvent(QCloseEvent *event)

@@ -8,18 +8,20 @@
 class DataField;
 class DataSet;
 class DataSource;
-class DesignPage;
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLineEdit;
 class QPushButton;
-class QStackedWidget;
+class TAddFieldButtons;
+class TDesignSurface;
+class TFieldPropertyPanel;
 
-// 模板设计 (menu 20035): makes, names, copies, saves and deletes bill templates, gives them a
+// 模板设计 (MenuId::Designer): makes, names, copies, saves and deletes bill templates, gives them a
 // picture, an icon, a data table and a paper offset, and exchanges them as packages. The page
-// shows the picture with the template's fields; the template panel beside it edits the
-// p_NoteList row while no field is selected.
+// (the editing surface) shows the picture with the template's fields; beside it the template
+// panel edits the p_NoteList row while no field is selected, the property panel the selected
+// fields otherwise.
 class TDesignForm : public QWidget, public MessageReceiver
 {
     Q_OBJECT
@@ -31,7 +33,8 @@ public:
     const QString &currentNoteName() const { return m_noteName; }
     QString currentRefNo() const;
     DataSet *header() const { return m_header; }
-    DesignPage *page() const { return m_page; }
+    TDesignSurface *surface() const { return m_surface; }
+    TAddFieldButtons *addFieldButtons() const { return m_addButtons; }
 
     // Opens a template by name (empty: the empty page); unsaved field changes are dropped.
     void OpenDesignNote(const QString &noteName);
@@ -55,7 +58,7 @@ public:
     QPushButton *BtnNew, *CopyButton, *BtnSave, *BtnDel, *btnExit, *BtnExport, *BtnImport, *BtnRefresh, *BtnEntry;
     QComboBox *NoteListBox;
     QFrame *pnlMain;
-    QWidget *pnlDetail;
+    TFieldPropertyPanel *pnlDetail;
     QLineEdit *NoteNameEdit, *NoteTypeEdit, *NoteNameTypeEdit, *XmoveEdit, *YmoveEdit, *ImgFileEdit, *SmallPicEdit;
     QPushButton *RenameButton, *ImgBrowseButton, *IconBrowseButton;
     QComboBox *DataTableBox, *DefaultBox;
@@ -72,6 +75,7 @@ private:
     void openHeader(const QString &noteName);
     void fillTemplateList(const QString &noteName);
     void headerFieldChanged(DataField *field);
+    void surfaceOffsetChanged(const QPointF &offsetMm);
     void colourPictureBox();
     void setTemplatePanelEnabled(bool enabled);
     bool hasTemplate() const;
@@ -86,8 +90,9 @@ private:
     QString m_noteName;
     DataSet *m_header;
     DataSource *m_headerSource;
-    DesignPage *m_page;
-    QStackedWidget *m_sidePanel;
+    TDesignSurface *m_surface;
+    TAddFieldButtons *m_addButtons = nullptr;
     bool m_shownOnce = false;
+    bool m_movingPage = false;  // the header is moving the page: the surface's echo is no news
     bool m_loading = false;  // the template list follows the user only while true
 };

@@ -2,6 +2,7 @@
 #include "designer/screen/TDesignForm.h"
 
 #include "core/package/PackageFile.h"
+#include "core/globals/MenuIds.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
 #include "core/messages/RefNoParam.h"
@@ -15,7 +16,6 @@
 #include <QGuiApplication>
 
 namespace {
-constexpr qint64 kBillFormMenuId = 20045;
 
 // Restores the cursor however the work ends.
 struct WaitCursor
@@ -53,6 +53,6 @@ void TDesignForm::BtnEntryClick()
 {
     if (!hasTemplate())
         return;
-    SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), kBillFormMenuId,
+    SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), MenuId::BillForm,
                 PackRefNoParam(currentRefNo().toLongLong()));
 }

@@ -5,8 +5,8 @@
 #include "core/dataset/DataSet.h"
 #include "core/picture/Pic.h"
 #include "core/picture/PictureError.h"
-#include "designer/screen/DesignPage.h"
 #include "designer/screen/TemplateFileImport.h"
+#include "designer/surface/TDesignSurface.h"
 #include "gui/desktop/DesktopOpener.h"
 #include "gui/dialogs/FileDialogs.h"
 
@@ -50,7 +50,7 @@ void TDesignForm::importPicture()
         m_header->fieldByName(it.key())->setValue(it.value());
     m_header->post();
     colourPictureBox();
-    m_page->showPicture(plan.fileName, columns.value(QStringLiteral("ImgEnc")).toInt() == 1);
+    m_surface->showPicture(plan.fileName);
 }
 
 void TDesignForm::IconBrowseButtonClick()

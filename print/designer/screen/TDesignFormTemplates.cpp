@@ -7,9 +7,9 @@
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
 #include "core/messages/WindowMessages.h"
-#include "designer/screen/DesignPage.h"
 #include "designer/screen/GetNoteName.h"
 #include "designer/screen/TemplateOperations.h"
+#include "designer/surface/TDesignSurface.h"
 #include "gui/dialogs/MessageBoxes.h"
 #include "gui/dialogs/MessageSeam.h"
 
@@ -17,19 +17,17 @@
 #include <QDate>
 #include <QFrame>
 #include <QSignalBlocker>
-#include <QStackedWidget>
 
 void TDesignForm::OpenDesignNote(const QString &noteName)
 {
     setTemplatePanelEnabled(true);
-    m_page->clear();
+    m_surface->clearPage();
     m_loading = false;
     fillTemplateList(noteName);
     m_noteName = noteName;
-    m_sidePanel->setCurrentWidget(pnlMain);
     openHeader(noteName);
     if (hasTemplate())
-        m_page->load(currentRefNo());
+        m_surface->openTemplate(currentRefNo());
     colourPictureBox();
     m_loading = true;
 }
@@ -107,7 +105,7 @@ bool TDesignForm::saveTemplate()
     if (!hasTemplate())
         return false;
     try {
-        TemplateOperations(m_db).save(*m_header, [this] { m_page->writeFields(); });
+        TemplateOperations(m_db).save(*m_header, [this] { m_surface->writeFieldBatch(); });
     } catch (const CorvaneError &) {
         // Nothing was written: show the row as it is stored.
         if (m_header->isEditing())
@@ -139,7 +137,7 @@ void TDesignForm::BtnDelClick()
         NoteListBox->removeItem(index);
     NoteListBox->setCurrentIndex(-1);
     m_noteName.clear();
-    m_page->clear();
+    m_surface->clearPage();
     openHeader(QString());
     colourPictureBox();
     setTemplatePanelEnabled(false);

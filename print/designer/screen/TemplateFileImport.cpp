@@ -3,6 +3,8 @@
 #include "core/errors/CorvaneError.h"
 #include "core/picture/Pic.h"
 #include "core/template/PictureSize.h"
+#include "core/template/TemplateColumns.h"
+#include "core/template/TemplateNote.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,10 +90,16 @@ QVariantMap ImportedPictureColumns(const QString &fileName)
         QImage image;
         size = SetJpegImg(path, image);
     }
-    QVariantMap columns = PictureImportColumns(fileName, resolution, size);
-    if (!columns.contains(QStringLiteral("tWidth"))) {
-        columns.insert(QStringLiteral("tWidth"), QString());
-        columns.insert(QStringLiteral("tHeight"), QString());
+    TemplateNote note;
+    ApplyPictureImport(note, fileName, resolution, size);
+    QVariantMap columns;
+    for (const char *name : {"ImgFile", "xDpi", "yDpi", "DpiUnit", "ImgEnc", "ConvertRate1", "ConvertRate2", "tWidth", "tHeight"}) {
+        const QString column = QString::fromLatin1(name);
+        columns.insert(column, NoteColumn(column).stored(note));
     }
+    // Without a size the old picture's paper size must not stay: printing then refuses.
+    for (const char *name : {"tWidth", "tHeight"})
+        if (columns.value(QString::fromLatin1(name)).isNull())
+            columns.insert(QString::fromLatin1(name), QString());
     return columns;
 }

@@ -5,27 +5,16 @@
 #include "core/db/AdoFunc.h"
 #include "core/db/Transaction.h"
 #include "core/errors/CorvaneError.h"
-#include "core/template/TemplateRecord.h"
+#include "core/template/TemplateDocument.h"
 #include "core/template/TemplateStore.h"
 #include "designer/screen/TemplateFiles.h"
 
 #include <QFile>
-#include <QSqlRecord>
 
 namespace {
 
 const QString kNameEmpty = QStringLiteral("单据名称不能为空");
 const QString kNameTaken = QStringLiteral("单据名称已经存在");
-
-// Every column of the query's current row but the first (the row number the database gives).
-QVariantMap rowWithoutAutoid(const QSqlQuery &query)
-{
-    const QSqlRecord record = query.record();
-    QVariantMap row;
-    for (int i = 1; i < record.count(); ++i)
-        row.insert(record.fieldName(i), query.value(i));
-    return row;
-}
 
 bool sameCategory(const QString &a, const QString &b)
 {
@@ -103,14 +92,14 @@ QString TemplateOperations::mainTableOfKind(const QString &kind) const
 QString TemplateOperations::newTemplate(const NoteNameChoice &choice, const QString &userId, const QDate &today) const
 {
     Transaction tx(m_db);
-    QVariantMap row = NewTemplateRow(m_db, userId, today);
-    row.insert(QStringLiteral("NoteName"), choice.name);
-    row.insert(QStringLiteral("NoteNameType"), choice.category);
-    row.insert(QStringLiteral("NoteType"), choice.kind);
-    row.insert(QStringLiteral("DataTablename"), mainTableOfKind(choice.kind));
-    InsertTemplateRow(m_db, row);
+    TemplateDocument document = NewTemplateDocument(m_db, userId, today);
+    document.note.noteName = choice.name;
+    document.note.noteNameType = choice.category;
+    document.note.noteType = choice.kind;
+    document.note.dataTableName = mainTableOfKind(choice.kind);
+    SaveTemplate(m_db, document);
     tx.commit();
-    return row.value(QStringLiteral("RefNo")).toString();
+    return document.note.refNo;
 }
 
 bool TemplateOperations::rename(const QString &refNo, const NoteNameChoice &choice) const
@@ -136,34 +125,22 @@ qint64 TemplateOperations::copyNote(const QString &sourceName, const NoteNameCho
 {
     try {
         Transaction tx(m_db);
-        QSqlQuery source = RunStatement(m_db, QStringLiteral("select * from p_NoteList where NoteName = ?"), {sourceName});
-        if (!source.next())
+        std::optional<TemplateDocument> copy = LoadTemplate(m_db, sourceName);
+        if (!copy)
             return 0;
-        QVariantMap row = rowWithoutAutoid(source);
-        source.finish();
-        const QString sourceRefNo = row.value(QStringLiteral("RefNo")).toString();
-        const bool otherCategory = !sameCategory(row.value(QStringLiteral("NoteNameType")).toString(), choice.category);
+        const QString sourceRefNo = copy->note.refNo;
+        const bool otherCategory = !sameCategory(copy->note.noteNameType, choice.category);
         const QString refNo = QString::number(GetBillSysNo(m_db));
         // A kind has one default category: the copy joins its category's standing.
         const qint64 defNote = SelTableIntValue(
             m_db, QStringLiteral("select coalesce(max(DefNote), 0) from p_NoteList where NoteNameType = ?"), {choice.category});
-        row.insert(QStringLiteral("RefNo"), refNo);
-        row.insert(QStringLiteral("NoteName"), choice.name);
-        row.insert(QStringLiteral("NoteNameType"), choice.category);
-        row.insert(QStringLiteral("NoteType"), choice.kind);
-        row.insert(QStringLiteral("DefNote"), defNote);
-        InsertTemplateRow(m_db, row);
-
-        QSqlQuery fields = RunStatement(m_db, QStringLiteral("select * from p_NoteCntlList where RefNo = ? order by autoid"),
-                                        {sourceRefNo});
-        QList<QVariantMap> fieldRows;
-        while (fields.next())
-            fieldRows.append(rowWithoutAutoid(fields));
-        fields.finish();
-        for (QVariantMap &field : fieldRows) {
-            field.insert(QStringLiteral("RefNo"), refNo);
-            InsertTemplateFieldRow(m_db, field);
-        }
+        copy->forgetStoredIds();
+        copy->note.refNo = refNo;
+        copy->note.noteName = choice.name;
+        copy->note.noteNameType = choice.category;
+        copy->note.noteType = choice.kind;
+        copy->note.defNote = int(defNote);
+        SaveTemplate(m_db, *copy);  // decides the copy's default flag
 
         if (otherCategory) {
             // The source's own tab (not the favourites), else the kind's.
