@@ -1,3 +1,4 @@
+#include "ExternalTool.h"
 #include "LoaderWindow.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
@@ -430,17 +431,48 @@ private slots:
         QCOMPARE(static_cast<TDesignForm *>(screen("TDesignForm"))->currentNoteName(), QStringLiteral("工行支票"));
     }
 
+    // The page stands at strip + offset (one pixel is 0.5 mm, halves to the even pixel) as the
+    // offset is typed, and the typed value is what 保存 stores.
+    void offsetTypedMovesThePage_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("whole") << "10" << 50 + 20 << "10.0";
+        QTest::newRow("half pixel down to even") << "10.25" << 50 + 20 << "10.25";
+        QTest::newRow("half pixel up to even") << "10.75" << 50 + 22 << "10.75";
+        QTest::newRow("negative") << "-3" << 50 - 6 << "-3.0";
+    }
     void offsetTypedMovesThePage()
     {
+        QFETCH(QString, typed);
+        QFETCH(int, x);
+        QFETCH(QString, stored);
         TDesignForm &form = openDesigner(21);
         QCOMPARE(form.surface()->pagePosition(), QPoint(50, 30));
         form.XmoveEdit->setFocus();
         form.XmoveEdit->selectAll();
-        QTest::keyClicks(form.XmoveEdit, "10");
-        QCOMPARE(form.surface()->pagePosition(), QPoint(50 + 20, 30));
-        QCOMPARE(form.XmoveEdit->text(), QStringLiteral("10"));
+        QTest::keyClicks(form.XmoveEdit, typed);
+        QCOMPARE(form.surface()->pagePosition(), QPoint(x, 30));
+        QCOMPARE(form.XmoveEdit->text(), typed);
         form.BtnSave->click();
-        QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{"10.0|0.0"});
+        QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{stored + "|0.0"});
+    }
+
+    // Ctrl+arrows with nothing selected move the page; the surface stores the offset at once and
+    // the template panel shows it.
+    void pageMovedByKeysShowsInThePanel()
+    {
+        TDesignForm &form = openDesigner(21);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        form.setFocus();
+        QTest::keyClick(&form, Qt::Key_Left, Qt::ControlModifier);
+        QTest::keyClick(&form, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{"-0.5|0.5"});
+        QCOMPARE(form.XmoveEdit->text(), QStringLiteral("-0.5"));
+        QCOMPARE(form.YmoveEdit->text(), QStringLiteral("0.5"));
+        QVERIFY(!form.header()->isEditing());
     }
 
     // A new bill type from nothing: made, given a picture, five fields placed, saved, filled in
@@ -512,6 +544,51 @@ private slots:
             QVERIFY2(word->mm.top() >= box.top() - 0.5 && word->mm.bottom() <= box.bottom() + 0.5,
                      qPrintable(QStringLiteral("%1 at y %2-%3 mm, placed %4-%5 mm").arg(field.value).arg(word->mm.top()).arg(word->mm.bottom()).arg(box.top()).arg(box.bottom())));
         }
+    }
+
+    // 导出 uses the package password; with Shift held, the key of an empty password.
+    void exportPasswords_data()
+    {
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("plain") << false << "tenobarquimel" << "quvrest.zd";
+        QTest::newRow("shift") << true << "quvrest.zd" << "tenobarquimel";
+    }
+    void exportPasswords()
+    {
+        QFETCH(bool, shift);
+        QFETCH(QString, password);
+        QFETCH(QString, other);
+        TDesignForm &form = openDesigner(21);
+        const QString package = QDir(m_home.path()).filePath("out.pnt");
+        m_chosenFiles << package;
+        form.exportPackage(shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(runTool("unzip", {"-P", password, "-t", package}).exitCode, 0);
+        QVERIFY(runTool("unzip", {"-P", other, "-t", package}).exitCode != 0);
+    }
+
+    // Another data table: the property panel's columns come from it at once.
+    void dataTableChangeReachesThePage()
+    {
+        TDesignForm &form = openDesigner(21);
+        QCOMPARE(form.surface()->header()->dataTableName, QStringLiteral("银行转帐单"));
+        const int index = form.DataTableBox->findText("快递单");
+        QVERIFY(index >= 0);
+        form.DataTableBox->setCurrentIndex(index);
+        emit form.DataTableBox->textActivated("快递单");
+        QTRY_COMPARE(form.surface()->header()->dataTableName, QStringLiteral("快递单"));
+        QCOMPARE(rows("select DataTablename from p_NoteList where RefNo = '21'"), QStringList{"快递单"});
+    }
+
+    void templateListOpensTheChosenFormat()
+    {
+        addTemplate("22", "工行支票二", "工商银行支票", "支票", "否");
+        TDesignForm &form = openDesigner(21);
+        QCOMPARE(form.NoteListBox->count(), 2);
+        emit form.NoteListBox->textActivated("工行支票二");
+        QCOMPARE(form.currentNoteName(), QStringLiteral("工行支票二"));
+        QCOMPARE(form.NoteListBox->currentText(), QStringLiteral("工行支票二"));
     }
 
     void exportThenImportIntoAFreshFolder()

@@ -5,9 +5,9 @@
 #include "core/db/TableCatalog.h"
 #include "core/db/Transaction.h"
 #include "core/errors/CorvaneError.h"
+#include "core/template/TemplateFiles.h"
 #include "data/TemplateFacts.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -100,9 +100,7 @@ bool DeleteUiIcon(const QSqlDatabase &db, int tabNo, qint64 rowId, qint64 refNo)
     } catch (const DatabaseError &) {
         return false;
     }
-    const QString pictureName = QFileInfo(picture).fileName();
-    if (!picture.isEmpty()
-        && SqlTableIsEmpty(db, QStringLiteral("select 1 from p_NoteList where trim(ImgFile) = ?"), {pictureName}))
-        QFile::remove(picture);
+    if (!picture.isEmpty())
+        RemoveTemplateFileWhenUnused(db, TemplateFileKind::Picture, QFileInfo(picture).fileName());
     return true;
 }

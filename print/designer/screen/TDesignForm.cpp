@@ -240,6 +240,8 @@ void TDesignForm::setTemplatePanelEnabled(bool enabled)
 void TDesignForm::headerFieldChanged(DataField *field)
 {
     const QString name = field->name();
+    if (name.compare(QStringLiteral("DataTablename"), Qt::CaseInsensitive) == 0 && !field->asString().isEmpty())
+        QMetaObject::invokeMethod(this, &TDesignForm::followDataTable, Qt::QueuedConnection);
     if (name.compare(QStringLiteral("Xmove"), Qt::CaseInsensitive) == 0
         || name.compare(QStringLiteral("Ymove"), Qt::CaseInsensitive) == 0) {
         m_movingPage = true;
@@ -247,6 +249,20 @@ void TDesignForm::headerFieldChanged(DataField *field)
         m_surface->setPageOffsetMm({m_header->fieldByName(QStringLiteral("Xmove"))->asFloat(),
                                     m_header->fieldByName(QStringLiteral("Ymove"))->asFloat()});
     }
+}
+
+// The property panel lists the columns of the table the surface knows: a new table is stored
+// and the page reopened, at once when no field change would be lost, else after 保存.
+void TDesignForm::followDataTable()
+{
+    if (!hasTemplate() || !m_surface->header())
+        return;
+    const QString table = m_header->fieldByName(QStringLiteral("DataTablename"))->asString();
+    if (table.isEmpty() || table == m_surface->header()->dataTableName || m_surface->hasUnsavedChanges())
+        return;
+    if (m_header->isEditing() && !m_header->post())
+        return;
+    m_surface->openTemplate(currentRefNo());
 }
 
 // The surface stores an offset moved with Ctrl+arrows at once: the row shows the stored values.

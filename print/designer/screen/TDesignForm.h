@@ -46,6 +46,8 @@ public:
     void BtnDelClick();
     void BtnRefreshClick();
     void BtnExportClick();
+    // 导出 with the keys held (Shift: the key of an empty password).
+    void exportPackage(Qt::KeyboardModifiers modifiers);
     void BtnImportClick();
     void BtnEntryClick();
     void ImgBrowseButtonClick();
@@ -76,6 +78,7 @@ private:
     void fillTemplateList(const QString &noteName);
     void headerFieldChanged(DataField *field);
     void surfaceOffsetChanged(const QPointF &offsetMm);
+    void followDataTable();
     void colourPictureBox();
     void setTemplatePanelEnabled(bool enabled);
     bool hasTemplate() const;

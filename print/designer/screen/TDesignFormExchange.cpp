@@ -27,10 +27,14 @@ struct WaitCursor
 
 void TDesignForm::BtnExportClick()
 {
+    exportPackage(QGuiApplication::queryKeyboardModifiers());
+}
+
+void TDesignForm::exportPackage(Qt::KeyboardModifiers modifiers)
+{
     if (!hasTemplate())
         return;
-    // Shift makes a package with the key of an empty password.
-    const bool shift = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
     ExportPrintNoteStyle(m_db, this, m_noteName, shift ? EmptyPasswordKey() : PackagePassword(), false);
 }
 

@@ -74,6 +74,7 @@ void TDesignForm::RenameButtonClick()
     openHeader(m_noteName);
     colourPictureBox();
     m_loading = true;
+    followDataTable();  // the kind's table again
 }
 
 void TDesignForm::CopyButtonClick()
@@ -114,6 +115,7 @@ bool TDesignForm::saveTemplate()
         throw;
     }
     m_header->requery();
+    followDataTable();
     sendRefreshToMainPage(currentRefNo());
     return true;
 }

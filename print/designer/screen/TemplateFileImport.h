@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/screen/TemplateFiles.h"
+#include "core/template/TemplateFiles.h"
 
 #include <QSqlDatabase>
 #include <QString>

@@ -7,9 +7,8 @@
 #include "core/errors/CorvaneError.h"
 #include "core/template/TemplateDocument.h"
 #include "core/template/TemplateStore.h"
-#include "designer/screen/TemplateFiles.h"
+#include "core/template/TemplateFiles.h"
 
-#include <QFile>
 
 namespace {
 
@@ -216,10 +215,7 @@ bool TemplateOperations::deleteTemplate(const QString &refNo) const
     } catch (const CorvaneError &) {
         return false;
     }
-    // A copy shares its source's picture until it gets its own: keep it while it is named.
-    const QString path = TemplateFilePath(TemplateFileKind::Picture, picture);
-    if (!path.isEmpty() && !TemplateFileInUse(m_db, TemplateFileKind::Picture, picture, refNo))
-        QFile::remove(path);
+    RemoveTemplateFileWhenUnused(m_db, TemplateFileKind::Picture, picture, refNo);
     return true;
 }
 

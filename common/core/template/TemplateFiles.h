@@ -15,4 +15,9 @@ QString TemplateFilePath(TemplateFileKind kind, const QString &storedName);
 
 // Whether a template other than `exceptRefNo` names the file.
 bool TemplateFileInUse(const QSqlDatabase &db, TemplateFileKind kind, const QString &fileName,
-                       const QString &exceptRefNo);
+                       const QString &exceptRefNo = QString());
+
+// Deletes the file of a stored name once no template but `exceptRefNo` names it (a copy shares
+// its source's picture until it gets its own). Call it after the rows that named it are gone.
+void RemoveTemplateFileWhenUnused(const QSqlDatabase &db, TemplateFileKind kind, const QString &storedName,
+                                  const QString &exceptRefNo = QString());
