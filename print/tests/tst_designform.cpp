@@ -22,6 +22,7 @@
 #include "gui/desktop/DesktopOpener.h"
 #include "gui/dialogs/FileDialogSeam.h"
 #include "designer/properties/TAddFieldButtons.h"
+#include "designer/properties/TFieldPropertyPanel.h"
 #include "gui/printfun/CurrentPrinter.h"
 #include "helpers/MessageRecorder.h"
 #include "PdfWords.h"
@@ -457,6 +458,22 @@ private slots:
         QCOMPARE(form.XmoveEdit->text(), typed);
         form.BtnSave->click();
         QCOMPARE(rows("select Xmove, Ymove from p_NoteList where RefNo = '21'"), QStringList{stored + "|0.0"});
+    }
+
+    // The template panel shows while no field is selected, the property panel while one is.
+    void panelFollowsTheSelection()
+    {
+        TDesignForm &form = openDesigner(21);
+        QVERIFY(form.pnlMain->isVisibleTo(&form));
+        QVERIFY(!form.pnlDetail->isVisibleTo(&form));
+        QWidget *control = fieldControlAt(form, QRect(100, 50, 120, 22));
+        QVERIFY(control);
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(60, 11));
+        QVERIFY(!form.pnlMain->isVisibleTo(&form));
+        QVERIFY(form.pnlDetail->isVisibleTo(&form));
+        form.BtnRefresh->click();
+        QVERIFY(form.pnlMain->isVisibleTo(&form));
+        QVERIFY(!form.pnlDetail->isVisibleTo(&form));
     }
 
     // Ctrl+arrows with nothing selected move the page; the surface stores the offset at once and

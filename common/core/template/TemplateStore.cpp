@@ -82,6 +82,14 @@ std::optional<TemplateDocument> LoadTemplate(const QSqlDatabase &db, const QStri
     return document;
 }
 
+std::optional<TemplateNote> LoadTemplateNote(const QSqlDatabase &db, const QString &refNo)
+{
+    QSqlQuery note = RunStatement(db, QStringLiteral("select * from p_NoteList where RefNo = ?"), {refNo});
+    if (!note.next())
+        return std::nullopt;
+    return rowOf(note.record(), NoteColumns());
+}
+
 void SaveTemplate(const QSqlDatabase &db, TemplateDocument &document)
 {
     Transaction transaction(db);

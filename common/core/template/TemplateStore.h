@@ -17,6 +17,9 @@ QString DefaultFlagFor(const QSqlDatabase &db, const QString &category, const QS
 // The template of that name (any letter case); none when there is none.
 std::optional<TemplateDocument> LoadTemplate(const QSqlDatabase &db, const QString &noteName);
 
+// The p_NoteList row of the template with that RefNo; none when there is none.
+std::optional<TemplateNote> LoadTemplateNote(const QSqlDatabase &db, const QString &refNo);
+
 // Writes the template in one transaction (a savepoint inside a caller's): its row (updated
 // when its autoid is stored, else inserted) and its fields, which replace every field stored under
 // its RefNo (fields keep their autoid when they have one). Whether it is its category's

@@ -247,9 +247,8 @@ void TEditNoteForm::WndProc(const WindowMessage &message)
 void TEditNoteForm::openRefNo(qint64 refNo)
 {
     const QSqlDatabase db = connection();
-    const QVariantList key{QString::number(refNo)};
-    const QString category = SelTableStringValue(db, QStringLiteral("select NoteNameType from p_NoteList where RefNo = ?"), key);
-    const QString name = SelTableStringValue(db, QStringLiteral("select NoteName from p_NoteList where RefNo = ?"), key);
+    const QString name = NoteNameOfRefNo(db, refNo);
+    const QString category = NoteTypeName(db, name);
     // 1 asks for a batch print only while a batch is waiting; otherwise it is the first bill.
     const bool batch = iCurOpenAutoid == 1 && !arrBatchPrintid.isEmpty();
     const qint64 billId = batch ? 0 : iCurOpenAutoid;
@@ -273,16 +272,11 @@ void TEditNoteForm::openRefNo(qint64 refNo)
 void TEditNoteForm::fillFormatPickers(const QString &category, const QString &noteName)
 {
     const QSqlDatabase db = connection();
-    QStringList categories;
-    SqlAddPickList(db, QStringLiteral("select distinct NoteNameType from p_NoteList where NoteType = ?"), categories,
-                   {NoteBaseType(db, noteName)});
     NoteTypeComboBox->clear();
-    NoteTypeComboBox->addItems(categories);
+    NoteTypeComboBox->addItems(NoteCategoriesOfKind(db, NoteBaseType(db, noteName)));
     NoteTypeComboBox->setCurrentIndex(NoteTypeComboBox->findText(category));
-    QStringList names;
-    SqlAddPickList(db, QStringLiteral("select NoteName from p_NoteList where NoteNameType = ?"), names, {category});
     NoteListComboBox->clear();
-    NoteListComboBox->addItems(names);
+    NoteListComboBox->addItems(NoteNamesOfCategory(db, category));
     NoteListComboBox->setCurrentIndex(NoteListComboBox->findText(noteName));
 }
 
@@ -294,9 +288,7 @@ void TEditNoteForm::formatPicked()
 
 void TEditNoteForm::categoryPicked()
 {
-    QStringList names;
-    SqlAddPickList(connection(), QStringLiteral("select NoteName from p_NoteList where NoteNameType = ?"), names,
-                   {NoteTypeComboBox->currentText()});
+    const QStringList names = NoteNamesOfCategory(connection(), NoteTypeComboBox->currentText());
     NoteListComboBox->clear();
     NoteListComboBox->addItems(names);
     if (names.isEmpty())

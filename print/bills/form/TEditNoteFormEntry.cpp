@@ -1,4 +1,5 @@
 // What the bill form adds to the bound controls while the user fills a bill in.
+#include "bills/form/BillFormData.h"
 #include "bills/form/EntryCells.h"
 #include "bills/form/MultiCheckRules.h"
 #include "bills/pickers/PickData.h"
@@ -227,8 +228,7 @@ void TEditNoteForm::RzDbEditButtonClick(QLineEdit *edit)
         || QueryHea->fieldByName(QStringLiteral("Flag"))->asInteger() == 1)
         return;
     const QSqlDatabase db = connection();
-    const int number = int(SelTableIntValue(db, QStringLiteral("select tagid from p_pickList where PickName = ?"),
-                                            {edit->property(kPickListProperty).toString()}));
+    const int number = BillFormData(db).pickerNumber(edit->property(kPickListProperty).toString());
     const QString result = GetPickData(db, this, number);
     if (result.isEmpty() || !headerEdit())
         return;
@@ -265,8 +265,7 @@ bool TEditNoteForm::DetailDataUpdate(const DetailGrid &grid)
         return true;
     const DataField *code = grid.query->findField(QStringLiteral("产品编号"));
     const QSqlDatabase db = connection();
-    if (code && IsTableExists(db, QStringLiteral("Bs_ProdList"))
-        && !SqlTableIsEmpty(db, QStringLiteral("select 1 from Bs_ProdList where PartNo = ?"), {code->asString()}))
+    if (code && BillFormData(db).isProductCode(code->asString()))
         return true;
     MessageRequest request;
     request.icon = QMessageBox::Critical;

@@ -2,14 +2,12 @@
 #include "bills/form/BillSave.h"
 #include "bills/form/DataValid.h"
 #include "bills/form/StkProc.h"
+#include "bills/form/BillFormData.h"
 #include "bills/form/TEditNoteForm.h"
 
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
-#include "core/db/SqlName.h"
-#include "core/db/Transaction.h"
-#include "core/dbfun/DeleteNoteTable.h"
 #include "core/dbfun/SetDefaultValue.h"
 #include "core/errors/CorvaneError.h"
 #include "core/globals/PubDm.h"
@@ -114,10 +112,7 @@ void TEditNoteForm::btnDelClick()
     const QString refNo = QueryHea->fieldByName(QStringLiteral("RefNo"))->asString();
     const qint64 id = integerOf(*QueryHea, QStringLiteral("id"));
     try {
-        Transaction tx(db);
-        DeleteNoteTable(db, m_format.note.dataTableName, refNo, id);
-        ExecTmpQuery(db, QStringLiteral("delete from %1 where id = ?").arg(SqlName(m_format.note.dataTableName)), {id});
-        tx.commit();
+        BillFormData(db).deleteBill(m_format.note.dataTableName, refNo, id);
     } catch (const std::exception &) {
         return;  // rolled back: the bill stays
     }
@@ -159,7 +154,7 @@ void TEditNoteForm::DisButtonClick()
         != QMessageBox::Ok)
         return;
     const qint64 id = integerOf(*QueryHea, QStringLiteral("id"));
-    ExecTmpQuery(connection(), QStringLiteral("update %1 set dis = 1 where id = ?").arg(SqlName(m_format.note.dataTableName)), {id});
+    BillFormData(connection()).voidBill(m_format.note.dataTableName, id);
     OpenMainTable(id);
 }
 

@@ -1,4 +1,5 @@
 // Opening a format and building its entry surface over the picture.
+#include "bills/form/BillFormData.h"
 #include "bills/form/DataSetTavLink.h"
 #include "bills/pickers/RegionLists.h"
 #include "bills/form/SurfaceProperties.h"
@@ -8,7 +9,6 @@
 #include "core/dataset/DataSet.h"
 #include "core/dataset/DataSource.h"
 #include "core/db/AdoFunc.h"
-#include "core/db/SqlName.h"
 #include "core/db/TableCatalog.h"
 #include "core/dbfun/BillColumns.h"
 #include "core/dbfun/TableFieldChange.h"
@@ -94,13 +94,6 @@ void applyFont(QWidget *control, const TemplateField &field)
         control->setFont(field.font->toFont());
 }
 
-QStringList baseCodeList(const QSqlDatabase &db, const QString &listName)
-{
-    QStringList items;
-    if (IsTableExists(db, QStringLiteral("p_BaseCode")))
-        SqlAddPickList(db, QStringLiteral("select DmValue from p_BaseCode where DmName = ?"), items, {listName});
-    return items;
-}
 
 } // namespace
 
@@ -146,9 +139,7 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
         progress.IncStep(QStringLiteral("显示背景"));
         showBackground();
         if (openNewest)
-            OpenMainTable(SelTableIntValue(db,
-                                           QStringLiteral("select max(id) from %1 where NoteTypeName = ?").arg(SqlName(m_format.note.dataTableName)),
-                                           {m_format.note.noteName}));
+            OpenMainTable(BillFormData(db).newestBillId(m_format.note.dataTableName, m_format.note.noteName));
         if (rebind && QueryHea->isActive() && headerEdit()) {
             QueryHea->fieldByName(QStringLiteral("NoteName"))->setValue(m_format.note.noteName);
             QueryHea->fieldByName(QStringLiteral("NoteTypeName"))->setValue(NoteTypeName(db, m_format.note.noteName));
@@ -197,11 +188,11 @@ void TEditNoteForm::OpenMainTable(qint64 id)
     QueryHea->close();
     if (m_format.note.dataTableName.isEmpty())
         return;
-    const QString table = SqlName(m_format.note.dataTableName);
+    const QString &table = m_format.note.dataTableName;
     if (id == -1)
-        QueryHea->setSql(QStringLiteral("select * from %1 where 1=2").arg(table));
+        QueryHea->setSql(BillFormData::noBillStatement(table));
     else
-        QueryHea->setSql(QStringLiteral("select * from %1 where id = ?").arg(table), {id});
+        QueryHea->setSql(BillFormData::billStatement(table), {id});
     QueryHea->open();
     // The kind of the bill shown; an empty header keeps the format's.
     const DataField *noteName = QueryHea->findField(QStringLiteral("NoteName"));
@@ -217,10 +208,7 @@ void TEditNoteForm::OpenMainTable(qint64 id)
 void TEditNoteForm::reopenSavedBills()
 {
     SelQuery->close();
-    SelQuery->setSql(QStringLiteral("select a.id, a.RefNo, a.NoteName from %1 a join p_NoteList b on a.NoteName = b.NoteName"
-                                    " where b.NoteType = ? order by a.id desc")
-                         .arg(SqlName(m_format.note.dataTableName)),
-                     {m_baseKind});
+    SelQuery->setSql(BillFormData::savedBillsStatement(m_format.note.dataTableName), {m_baseKind});
     SelQuery->open();
     SelQuery->fieldByName(QStringLiteral("id"))->setDisplayLabel(QStringLiteral("编号"));
     SelQuery->fieldByName(QStringLiteral("NoteName"))->setDisplayLabel(QStringLiteral("单据"));
@@ -235,7 +223,7 @@ void TEditNoteForm::QueryHeaAfterScroll()
     const DataField *refNo = QueryHea->isActive() ? QueryHea->findField(QStringLiteral("RefNo")) : nullptr;
     for (const DetailGrid &grid : std::as_const(m_grids)) {
         grid.query->close();
-        grid.query->setSql(QStringLiteral("select * from %1 where Refno = ?").arg(SqlName(grid.table)),
+        grid.query->setSql(BillFormData::detailRowsStatement(grid.table),
                            {refNo ? refNo->asString() : QString()});
         grid.query->open();
     }
@@ -375,12 +363,7 @@ QWidget *TEditNoteForm::createEditor(const TemplateField &field)
     // switches to the figures while it is clicked into.
     const QString amountField = AmountOfCapitalColumn(field.column());
     if (!amountField.isEmpty()) {
-        const bool figures = !SqlTableIsEmpty(connection(),
-                                              QStringLiteral("select 1 from p_Tables a join p_TableFields b on a.RefNo = b.RefNo"
-                                                             " where a.bAmtNumInput = 1 and b.flag = 1 and a.TableName = ?"
-                                                             " and b.FieldName = ?"),
-                                              {m_format.note.dataTableName, amountField});
-        if (figures) {
+        if (BillFormData(connection()).amountInFigures(m_format.note.dataTableName, amountField)) {
             edit->setReadOnly(true);
             edit->setProperty(kAmountFieldProperty, amountField);
             edit->installEventFilter(this);
@@ -397,7 +380,7 @@ QWidget *TEditNoteForm::createDropDown(const TemplateField &field)
     setBackground(box, QStringLiteral("#EDF8B7"));
     const QString listName = field.dropDownName.trimmed();
     const bool province = listName == QStringLiteral("省");
-    box->addItems(province ? ProvinceList(connection()) : baseCodeList(connection(), listName));
+    box->addItems(province ? ProvinceList(connection()) : BillFormData(connection()).baseCodes(listName));
     box->setInsertPolicy(QComboBox::NoInsert);
     if (province) {
         box->setProperty(kCityFieldProperty, field.dropRelComp.trimmed());
@@ -422,11 +405,8 @@ QWidget *TEditNoteForm::createCheckGroup(const TemplateField &field)
 {
     auto *frame = new QFrame(pnlPage);
     setBackground(frame, QStringLiteral("#FF8000"));
-    const QStringList items = CheckItemsOf(SelTableStringValue(
-        connection(),
-        QStringLiteral("select b.CheckItems from p_tables a join p_TableFields b on a.RefNo = b.RefNo"
-                       " where a.TableName = ? and b.FieldName = ?"),
-        {m_format.note.dataTableName, field.column()}));
+    const QStringList items =
+        CheckItemsOf(BillFormData(connection()).checkItems(m_format.note.dataTableName, field.column()));
     const int columns = field.checkRadioCols.value_or(0) > 0 ? *field.checkRadioCols : std::max(int(items.size()), 1);
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(2, 0, 2, 0);
@@ -527,7 +507,7 @@ void TEditNoteForm::createDetailGrid(const TemplateField &field)
     grid.query->setConnection(db);
     grid.query->setCachedUpdates(true);
     grid.query->setTag(field.tag);
-    grid.query->setSql(QStringLiteral("select * from %1 where 1=2").arg(SqlName(grid.table)));
+    grid.query->setSql(BillFormData::noBillStatement(grid.table));
     grid.query->open();
     grid.source = new DataSource(grid.query, this);
     grid.grid = new DataGrid(pnlPage);
@@ -561,7 +541,7 @@ void TEditNoteForm::createDetailGrid(const TemplateField &field)
     for (const TemplateField &column : columns) {
         const int index = grid.grid->columnOfField(column.column());
         if (index >= 0 && column.kind == ekDropDown)
-            grid.grid->setItemDelegateForColumn(index, new PickListDelegate(baseCodeList(db, column.dropDownName.trimmed()), grid.grid));
+            grid.grid->setItemDelegateForColumn(index, new PickListDelegate(BillFormData(db).baseCodes(column.dropDownName.trimmed()), grid.grid));
     }
     SetDbGridSumList(grid.grid, sums.join(QLatin1Char(';')));
 

@@ -2,6 +2,7 @@
 
 #include "bills/pickers/PickData.h"
 #include "bills/pickers/PickResult.h"
+#include "bills/history/HistoryData.h"
 #include "bills/history/HistoryDatePreset.h"
 #include "bills/history/HistoryRowDelegate.h"
 #include "bills/history/HistoryStatement.h"
@@ -9,9 +10,6 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
-#include "core/db/SqlName.h"
-#include "core/db/Transaction.h"
-#include "core/dbfun/DeleteNoteTable.h"
 #include "core/globals/PubDm.h"
 #include "core/grid/GridLayout.h"
 #include "core/messages/MessageNames.h"
@@ -25,6 +23,7 @@
 #include "gui/grid/DataGrid.h"
 #include "gui/grid/GridRoutines.h"
 #include "core/globals/MenuIds.h"
+#include "core/template/TemplateStore.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -53,7 +52,7 @@ QColor bgrColour(int bgr)
 
 QString mainTableOf(const QString &kindWord)
 {
-    return SelTableStringValue(CurAdo, QStringLiteral("select MainTableName from s_printType where PrintName=?"), {kindWord});
+    return HistoryData(CurAdo).mainTableOfKind(kindWord);
 }
 
 } // namespace
@@ -121,9 +120,7 @@ TDbQueryForm::TDbQueryForm(QWidget *owner)
     m_consignee = addBox(boxes, QStringLiteral("收货单位："), "ConsigneeBox", &PickCustName_Kd);
     m_waybillType = new QComboBox(this);
     m_waybillType->setObjectName(QStringLiteral("WaybillTypeBox"));
-    QStringList waybillTypes{QString()};
-    SqlAddPickList(CurAdo, QStringLiteral("select distinct NoteNameType from p_NoteList where NoteType=?"), waybillTypes,
-                   {QStringLiteral("快递单")});
+    const QStringList waybillTypes = QStringList{QString()} + NoteCategoriesOfKind(CurAdo, QStringLiteral("快递单"));
     m_waybillType->addItems(waybillTypes);
     auto *waybillLabel = new QLabel(QStringLiteral("快递类型："), this);
     boxes->addRow(waybillLabel, m_waybillType);
@@ -382,8 +379,7 @@ void TDbQueryForm::openCurrentBill()
 {
     if (!m_rows->isActive() || m_rows->isEmpty())
         return;
-    const QString noteName = m_rows->fieldByName(QStringLiteral("notename"))->asString();
-    const qint64 refNo = SelTableIntegerValue(CurAdo, QStringLiteral("select refno from p_notelist where notename=?"), {noteName});
+    const qint64 refNo = NoteRefNo(CurAdo, m_rows->fieldByName(QStringLiteral("notename"))->asString());
     iCurOpenAutoid = m_rows->fieldByName(QStringLiteral("id"))->asInteger();
     SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), MenuId::BillForm, PackRefNoParam(refNo));
 }
@@ -420,7 +416,7 @@ void TDbQueryForm::printSelected()
         arrBatchPrintid.append(m_rows->value(row, id).toLongLong());
     // The selected rows share their format: the bill form opens that one.
     const QString noteName = m_rows->value(rows.first(), m_rows->fieldByName(QStringLiteral("noteName"))).toString();
-    const qint64 refNo = SelTableIntegerValue(CurAdo, QStringLiteral("select refno from p_notelist where notename=?"), {noteName});
+    const qint64 refNo = NoteRefNo(CurAdo, noteName);
     iCurOpenAutoid = 1;
     SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), MenuId::BillForm, PackRefNoParam(refNo));
 }
@@ -445,13 +441,10 @@ void TDbQueryForm::deleteSelected()
     std::sort(rows.begin(), rows.end(), std::greater<>());
     const DataField *refNo = m_rows->fieldByName(QStringLiteral("RefNo"));
     const DataField *id = m_rows->fieldByName(QStringLiteral("id"));
-    Transaction tx(CurAdo);
-    for (const int row : std::as_const(rows)) {
-        const qint64 rowId = m_rows->value(row, id).toLongLong();
-        DeleteNoteTable(CurAdo, m_table, m_rows->value(row, refNo).toString(), rowId);
-        ExecTmpQuery(CurAdo, QStringLiteral("delete from %1 where id=?").arg(SqlName(m_table)), {rowId});
-    }
-    tx.commit();
+    QList<HistoryData::Bill> bills;
+    for (const int row : std::as_const(rows))
+        bills.append({m_rows->value(row, id).toLongLong(), m_rows->value(row, refNo).toString()});
+    HistoryData(CurAdo).deleteBills(m_table, bills);
     m_rows->requery();
 }
 
@@ -465,12 +458,10 @@ void TDbQueryForm::changeSelectedFormat()
         return;
     const QString category = NoteTypeName(CurAdo, chosen);
     const DataField *id = m_rows->fieldByName(QStringLiteral("id"));
-    Transaction tx(CurAdo);
-    for (const int row : selectedRows()) {
-        ExecTmpQuery(CurAdo, QStringLiteral("update %1 set Notename=?, NoteTypename=? where id=?").arg(SqlName(m_table)),
-                     {chosen, category, m_rows->value(row, id)});
-    }
-    tx.commit();
+    QList<qint64> ids;
+    for (const int row : selectedRows())
+        ids.append(m_rows->value(row, id).toLongLong());
+    HistoryData(CurAdo).moveBillsToFormat(m_table, ids, chosen, category);
     m_rows->requery();
 }
 
@@ -487,12 +478,12 @@ void TDbQueryForm::saveGridLayout()
 
 void TDbQueryForm::openRefNo(qint64 refNo)
 {
-    const QVariantList key{refNo};
-    const QString table = SelTableStringValue(CurAdo, QStringLiteral("Select DataTablename from p_NoteList where Refno=?"), key);
-    if (table.isEmpty())
+    const std::optional<TemplateNote> format = LoadTemplateNote(CurAdo, QString::number(refNo));
+    if (!format || format->dataTableName.isEmpty())
         return;
-    const QString kindWord = SelTableStringValue(CurAdo, QStringLiteral("Select NoteType from p_NoteList where Refno=?"), key);
-    const QString category = SelTableStringValue(CurAdo, QStringLiteral("Select NoteNameType from p_NoteList where Refno=?"), key);
+    const QString &table = format->dataTableName;
+    const QString &kindWord = format->noteType;
+    const QString &category = format->noteNameType;
     const int kind = HistoryKindOfWord(kindWord);
     m_kindWord = kindWord;
     m_table = table;
