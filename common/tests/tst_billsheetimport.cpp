@@ -73,6 +73,25 @@ private Q_SLOTS:
                               "2|10002|支票默认|支票类|-1|0|0|0|0.07||001|零钱|柒分|7||"}));
     }
 
+    void manyRowsGetDistinctRefNos()
+    {
+        const QString path = m_folder->file("tmp/many.xlsx");
+        const ToolRun made = runPython(QStringLiteral("import openpyxl, sys\n"
+                                                      "book = openpyxl.Workbook(); sheet = book.active; sheet.title = '支票'\n"
+                                                      "sheet.append(['金额', '用途'])\n"
+                                                      "for i in range(1, 10001): sheet.append([i + 0.25, '第%d张' % i])\n"
+                                                      "book.save(sys.argv[1])\n"),
+                                       {path});
+        QVERIFY2(made.exitCode == 0, made.errors.constData());
+        qint64 first = 0;
+        QCOMPARE(ReadExcel(CurAdo, "支票", "银行转帐单", path, first), 10000);
+        QCOMPARE(first, 10001);
+        QCOMPARE(rows("select count(distinct RefNo), min(cast(RefNo as integer)), max(cast(RefNo as integer)), count(*) from 银行转帐单"),
+                 QStringList{"10000|10001|20000|10000"});
+        QCOMPARE(counter(), QStringLiteral("20000"));
+        QCOMPARE(rows("select 用途, 金额_金额大写 from 银行转帐单 where RefNo = '20000'"), QStringList{"第10000张|壹万元贰角伍分"});
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QString>("suffix");

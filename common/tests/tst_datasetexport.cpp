@@ -1,5 +1,6 @@
 #include "helpers/SpreadsheetFixtures.h"
 #include "MessageScript.h"
+#include "SqliteShell.h"
 #include "TestProgramFolder.h"
 
 #include "core/dataset/DataField.h"
@@ -126,6 +127,29 @@ private Q_SLOTS:
         QCOMPARE(cell(rows, 2, 0).value(QLatin1String("value")).toString(), QStringLiteral("7"));
         for (int column = 1; column < header.size(); ++column)
             QVERIFY(cell(rows, 2, column).value(QLatin1String("value")).isNull());
+    }
+
+    // A list longer than what the data set reads at once: every row reaches the file.
+    void aLongListReadBackEqualsTheTable()
+    {
+        ExecTmpQuery(CurAdo, QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 10000) "
+                                            "insert into e (code, amount, paid) select printf('%05d', i), (i * 7919 % 100003) / 100.0, "
+                                            "date('2020-01-01', '+' || (i % 900) || ' days') from n"));
+        m_set->setSql(QStringLiteral("select code, amount, paid from e order by code desc"));
+        m_set->open();
+        QVERIFY(m_set->fetchedCount() < m_set->recordCount());
+        m_choice = target(QStringLiteral("long.xlsx"));
+        QVERIFY(DataSetExportToExcel(*m_set, QString()));
+
+        const QJsonArray rows = rowsOf(m_choice);
+        const QStringList stored = SqliteShellRows(m_folder->databasePath(), QStringLiteral("select code, amount, paid from e order by code desc"));
+        QCOMPARE(rows.size(), stored.size() + 1);
+        for (int row = 0; row < stored.size(); ++row) {
+            const QStringList expected = stored[row].split(u'|');
+            QCOMPARE(cell(rows, row + 1, 0).value(QLatin1String("value")).toString(), expected[0]);
+            QCOMPARE(cell(rows, row + 1, 1).value(QLatin1String("value")).toDouble(), expected[1].toDouble());
+            QCOMPARE(cell(rows, row + 1, 2).value(QLatin1String("value")).toString(), expected[2] + QStringLiteral("T00:00:00"));
+        }
     }
 
     void emptyDataSetGivesTheHeaderOnly()

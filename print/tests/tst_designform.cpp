@@ -303,6 +303,23 @@ private slots:
         QCOMPARE(rows("select Ctlx from p_NoteCntlList where Tag = 1000"), QStringList{stored});
     }
 
+    // A save that the database refuses keeps the screen open with its changes, and nothing of
+    // the template is written.
+    void exitKeepsTheScreenWhenSavingFails()
+    {
+        TDesignForm &form = openDesigner(21);
+        form.surface()->applyToField(1000, {{"Ctlx", 300}});
+        ExecTmpQuery(CurAdo, "create trigger refuse before update on p_NoteCntlList begin select raise(abort, 'refused'); end");
+        m_messages->answer(QMessageBox::Yes);
+        form.btnExit->click();
+        QVERIFY2(m_messages->lastText().contains("refused"), qPrintable(m_messages->texts().join('\n')));
+        QVERIFY(screen("TDesignForm"));
+        QVERIFY(form.surface()->hasUnsavedChanges());
+        QCOMPARE(rows("select Ctlx from p_NoteCntlList where Tag = 1000"), QStringList{"100"});
+        QCOMPARE(rows("select count(*) from s_ui"), QStringList{"0"});
+        ExecTmpQuery(CurAdo, "drop trigger refuse");
+    }
+
     void exitWithoutChangesAsksNothing()
     {
         TDesignForm &form = openDesigner(21);

@@ -4,6 +4,7 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSource.h"
 #include "core/dataset/FieldValue.h"
+#include "core/dataset/RowCursor.h"
 #include "core/dataset/SortText.h"
 #include "core/db/AdoFunc.h"
 #include "core/db/SqlName.h"
@@ -24,6 +25,8 @@ namespace {
 
 // A handler that keeps rewriting its own field gets this many rounds before it is stopped.
 constexpr int kMaxChangeRounds = 100;
+// Rows read at a time: a screenful or more, so opening a long list reads no more than this.
+constexpr int kPageRows = 256;
 
 // Exactly the same value: a change of letter case is a change.
 bool sameValue(FieldKind kind, const QVariant &a, const QVariant &b)
@@ -38,6 +41,22 @@ bool sameValue(FieldKind kind, const QVariant &a, const QVariant &b)
 QString foldedName(const QString &name)
 {
     return name.trimmed().toCaseFolded();
+}
+
+// Field names of the result columns: a repeated name ("select a.*, b.*") gets a number, as the
+// first one keeps its name.
+QStringList fieldNamesOf(const QList<ColumnOrigin> &columns)
+{
+    QStringList names;
+    QSet<QString> taken;
+    for (const ColumnOrigin &column : columns) {
+        QString name = column.name;
+        for (int n = 1; taken.contains(name.toCaseFolded()); ++n)
+            name = column.name + QStringLiteral("_%1").arg(n);
+        taken.insert(name.toCaseFolded());
+        names.append(name);
+    }
+    return names;
 }
 
 } // namespace
@@ -76,6 +95,8 @@ void DataSet::setCachedUpdates(bool cached)
     if (hasPendingUpdates())
         throw CorvaneError(QStringLiteral("数据集有未保存的修改，不能切换保存方式"));
     m_cached = cached;
+    if (cached)
+        fetchAll();
 }
 
 bool DataSet::canModify() const
@@ -85,11 +106,10 @@ bool DataSet::canModify() const
 
 DataField *DataSet::findField(const QString &name) const
 {
-    const QString wanted = foldedName(name);
-    for (DataField *field : m_fields)
-        if (field->name().toCaseFolded() == wanted)
-            return field;
-    return nullptr;
+    // Most look-ups spell the name as the statement does: no folding needed for them.
+    if (DataField *field = m_byName.value(name))
+        return field;
+    return m_byFoldedName.value(foldedName(name));
 }
 
 DataField *DataSet::fieldByName(const QString &name) const
@@ -102,9 +122,140 @@ DataField *DataSet::fieldByName(const QString &name) const
 
 QVariant DataSet::value(int row, const DataField *field) const
 {
-    if (!field || row < 0 || row >= m_rows.size())
+    if (!field || row < 0 || row >= recordCount())
+        return {};
+    // Reading a row not fetched yet changes nothing anyone can see.
+    if (row >= m_rows.size())
+        const_cast<DataSet *>(this)->fetchUpTo(row);
+    if (row >= m_rows.size())
         return {};
     return m_rows[row].values.value(field->index());
+}
+
+DataSet::ColumnTotal DataSet::columnTotal(const DataField *field) const
+{
+    ColumnTotal total;
+    if (!field || !isActive())
+        return total;
+    const int index = field->index();
+    const QString column = m_resultNames.value(index);
+    if (m_unfetched > 0 && column != field->name())
+        const_cast<DataSet *>(this)->fetchAll();  // a renamed column cannot be named in SQL
+    for (const Row &row : m_rows) {
+        const QVariant &value = row.values[index];
+        if (value.isNull())
+            continue;
+        ++total.values;
+        total.units += value.value<Currency>().units();
+        total.integer += value.toLongLong();
+        total.real += value.toDouble();
+    }
+    if (m_unfetched == 0)
+        return total;
+    // The rows behind the cursor, as the table holds them.
+    const QString x = SqlName(column);
+    const QString sums = QStringLiteral("count(%1), "
+                                        "sum(case when typeof(%1) = 'integer' then %1 * 10000 else cast(round(%1 * 10000) as integer) end), "
+                                        "sum(case when typeof(%1) = 'integer' then %1 else cast(round(%1) as integer) end), "
+                                        "total(%1)")
+                             .arg(x);
+    QSqlQuery query = run(m_cursor->restStatement(sums), m_cursor->params());
+    if (query.next()) {
+        total.values += query.value(0).toLongLong();
+        total.units += query.value(1).toLongLong();
+        total.integer += query.value(2).toLongLong();
+        total.real += query.value(3).toDouble();
+    }
+    return total;
+}
+
+DataSet::RowReader::RowReader(const DataSet &dataSet) : m_set(dataSet)
+{
+    if (m_set.m_unfetched > 0) {
+        m_left = m_set.m_unfetched;
+        m_rest = std::make_unique<RowCursor>(m_set.connection(), m_set.m_cursor->restStatement(QStringLiteral("*")),
+                                             m_set.m_cursor->params());
+    }
+}
+
+DataSet::RowReader::~RowReader() = default;
+
+const QVector<QVariant> *DataSet::RowReader::next()
+{
+    if (m_row < m_set.m_rows.size())
+        return &m_set.m_rows[m_row++].values;
+    while (m_left > 0) {
+        if (m_inPage == m_page.size()) {
+            m_page = m_rest->read(kPageRows);
+            m_inPage = 0;
+            if (m_page.isEmpty())
+                return nullptr;
+        }
+        const QVector<QVariant> &stored = m_page[m_inPage++];
+        if (!m_set.m_writtenKeys.isEmpty() && m_set.m_writtenKeys.contains(m_set.keyText(stored, true)))
+            continue;
+        --m_left;
+        m_values = m_set.memoryValues(stored);
+        return &m_values;
+    }
+    return nullptr;
+}
+
+void DataSet::fetchAll()
+{
+    while (m_unfetched > 0)
+        fetchPage(qMax(kPageRows, m_unfetched));
+}
+
+void DataSet::fetchUpTo(int row)
+{
+    while (row >= m_rows.size() && m_unfetched > 0)
+        fetchPage(qMax(kPageRows, row + 1 - int(m_rows.size())));
+}
+
+void DataSet::fetchPage(int rows)
+{
+    const QVector<QVector<QVariant>> stored = m_cursor->read(rows);
+    for (const QVector<QVariant> &values : stored) {
+        if (m_unfetched == 0)
+            break;
+        // A row this set wrote may come again from a cursor that walks the table.
+        if (!m_writtenKeys.isEmpty() && m_writtenKeys.contains(keyText(values, true)))
+            continue;
+        m_rows.append(makeRow(values, m_loaded++));
+        --m_unfetched;
+    }
+    if (m_unfetched > 0 && m_cursor->atEnd()) {
+        // Rows went away since they were counted: show the list as it is.
+        m_unfetched = 0;
+        QMetaObject::invokeMethod(this, [this] {
+            if (!isActive())
+                return;
+            Q_EMIT rowsAboutToBeReset();
+            Q_EMIT rowsReset();
+            notifyControls(nullptr);
+        }, Qt::QueuedConnection);
+    }
+    if (m_unfetched == 0)
+        endFetching();
+}
+
+void DataSet::endFetching()
+{
+    m_cursor.reset();
+    m_writtenKeys.clear();
+}
+
+QString DataSet::keyText(const QVector<QVariant> &values, bool stored) const
+{
+    QStringList parts;
+    for (DataField *field : m_fields) {
+        if (!field->isKey())
+            continue;
+        const QVariant value = values.value(field->index());
+        parts.append(fieldValueText(field->kind(), stored ? fieldValueFromStored(field->kind(), value) : value));
+    }
+    return parts.join(QChar(0x1f));
 }
 
 // ---- statements -------------------------------------------------------------------------
@@ -125,6 +276,10 @@ void DataSet::close()
 {
     if (!isActive())
         return;
+    Q_EMIT rowsAboutToBeReset();
+    endFetching();
+    m_unfetched = 0;
+    m_sortedByDatabase = false;
     m_rows.clear();
     m_deleted.clear();
     m_current = -1;
@@ -157,50 +312,92 @@ void DataSet::load(bool keepPosition)
     const Bookmark before = keepPosition ? bookmark() : Bookmark();
     const int recNoBefore = recNo();
 
-    QSqlQuery query = run(m_sql, m_params);
-    const QList<ColumnOrigin> columns = readColumnOrigins(query);
-    QVector<QVector<QVariant>> stored;
-    while (query.next()) {
-        QVector<QVariant> values(columns.size());
-        for (int i = 0; i < columns.size(); ++i)
-            values[i] = query.value(i);
-        stored.append(values);
+    // What can fail comes first: the rows held stay as they are until the new ones are read.
+    auto cursor = std::make_unique<RowCursor>(connection(), m_sql, m_params);
+    const QList<ColumnOrigin> columns = cursor->columns();
+    QVector<QVector<QVariant>> stored = cursor->read(kPageRows);
+    bool sortedByDatabase = false;
+    if (!cursor->atEnd() && !m_sortText.isEmpty() && !m_cached) {
+        if (auto sorted = sortedCursor(columns)) {
+            cursor = std::move(sorted);
+            stored = cursor->read(kPageRows);
+            sortedByDatabase = true;
+        }
     }
+    const int total = cursor->totalRows();
+    const QStringList names = fieldNamesOf(columns);
+    for (const SortItem &item : parseSortText(m_sortText))
+        if (!std::any_of(names.begin(), names.end(), [&item](const QString &name) { return name.toCaseFolded() == foldedName(item.field); }))
+            throw CorvaneError(QStringLiteral("字段 %1 不存在").arg(item.field));
+
+    Q_EMIT rowsAboutToBeReset();
+    endFetching();
     buildFields(columns, stored);
     findTable(columns);
+    m_resultNames.clear();
+    for (const ColumnOrigin &column : columns)
+        m_resultNames.append(column.name);
 
     m_rows.clear();
     m_deleted.clear();
+    m_loaded = 0;
     m_rows.reserve(stored.size());
-    for (int i = 0; i < stored.size(); ++i)
-        m_rows.append(makeRow(stored[i], i));
-    applySort();
-    m_current = m_rows.isEmpty() ? -1 : 0;
+    for (const QVector<QVariant> &values : std::as_const(stored))
+        m_rows.append(makeRow(values, m_loaded++));
+    m_sortedByDatabase = sortedByDatabase;
+    m_unfetched = qMax(0, total - cursor->rowsRead());
+    if (m_unfetched > 0)
+        m_cursor = std::move(cursor);
+    // Cached changes and an order only this side can make need every row.
+    if (m_cached || (!m_sortText.isEmpty() && !m_sortedByDatabase))
+        fetchAll();
+    if (!m_sortedByDatabase)
+        applySort();
+    m_current = isEmpty() ? -1 : 0;
     m_modified = false;
     m_applyPending = false;
     const bool wasActive = isActive();
     m_state = State::Browse;
     Q_EMIT rowsReset();
-    if (keepPosition && !gotoBookmark(before) && !m_rows.isEmpty())
-        m_current = qBound(0, recNoBefore - 1, int(m_rows.size()) - 1);
+    if (keepPosition && !gotoBookmark(before) && !isEmpty()) {
+        m_current = qBound(0, recNoBefore - 1, recordCount() - 1);
+        fetchUpTo(m_current);
+        m_current = qMin(m_current, int(m_rows.size()) - 1);
+    }
     m_bof = m_current <= 0;
-    m_eof = m_rows.isEmpty();
+    m_eof = isEmpty();
     if (!wasActive)
         Q_EMIT stateChanged(m_state);
     notifyControls(nullptr);
     Q_EMIT afterScroll();
 }
 
+// The statement in the order of the sort text, or nothing when a name is not a column.
+std::unique_ptr<RowCursor> DataSet::sortedCursor(const QList<ColumnOrigin> &columns) const
+{
+    const QStringList names = fieldNamesOf(columns);
+    QStringList terms;
+    for (const SortItem &item : parseSortText(m_sortText)) {
+        int position = -1;
+        for (int i = 0; i < names.size() && position < 0; ++i)
+            if (names[i].toCaseFolded() == foldedName(item.field))
+                position = i;
+        if (position < 0)
+            return nullptr;
+        // By position: no name to quote, and repeated names are told apart.
+        terms.append(QStringLiteral("%1 collate nocase%2").arg(position + 1).arg(item.descending ? QStringLiteral(" desc") : QString()));
+    }
+    if (terms.isEmpty())
+        return nullptr;
+    return std::make_unique<RowCursor>(connection(), QStringLiteral("select * from (%1) order by %2").arg(m_sql, terms.join(u',')), m_params);
+}
+
 void DataSet::buildFields(const QList<ColumnOrigin> &columns, const QVector<QVector<QVariant>> &stored)
 {
     QList<DataField *> kept;
-    QSet<QString> names;
+    const QStringList names = fieldNamesOf(columns);
     for (int i = 0; i < columns.size(); ++i) {
-        // Repeated result names ("select a.*, b.*") get a number, as the first one keeps its name.
-        QString name = columns[i].name;
-        for (int n = 1; names.contains(name.toCaseFolded()); ++n)
-            name = columns[i].name + QStringLiteral("_%1").arg(n);
-        names.insert(name.toCaseFolded());
+        const QString &name = names[i];
 
         DataField *field = nullptr;
         for (DataField *old : m_fields)
@@ -230,6 +427,12 @@ void DataSet::buildFields(const QList<ColumnOrigin> &columns, const QVector<QVec
         if (!kept.contains(old))
             delete old;
     m_fields = kept;
+    m_byName.clear();
+    m_byFoldedName.clear();
+    for (DataField *field : m_fields) {
+        m_byName.insert(field->name(), field);
+        m_byFoldedName.insert(field->name().toCaseFolded(), field);
+    }
 }
 
 void DataSet::findTable(const QList<ColumnOrigin> &columns)
@@ -299,6 +502,17 @@ DataSet::Row DataSet::makeRow(const QVector<QVariant> &stored, int loadOrder)
     return row;
 }
 
+QList<DataField *> DataSet::assignedFields() const
+{
+    QList<DataField *> fields;
+    if (m_current < 0 || !isEditing())
+        return fields;
+    for (DataField *field : writableFields())
+        if (m_rows[m_current].assigned.testBit(field->index()))
+            fields.append(field);
+    return fields;
+}
+
 QList<DataField *> DataSet::writableFields() const
 {
     QList<DataField *> fields;
@@ -365,6 +579,7 @@ void DataSet::insertRow(Row &row)
     for (DataField *field : writableFields())
         row.values[field->index()] = values[field->index()];
     row.original = stored;
+    rememberWritten(row);
 }
 
 void DataSet::updateRow(Row &row)
@@ -384,6 +599,16 @@ void DataSet::updateRow(Row &row)
     params.append(rowid);
     run(QStringLiteral("update %1 set %2 where rowid = ?").arg(SqlName(m_table), assignments.join(QStringLiteral(", "))), params);
     row.original = readStoredRow(rowid);
+    rememberWritten(row);
+}
+
+void DataSet::rememberWritten(const Row &row)
+{
+    if (!m_cursor)
+        return;
+    const QString key = keyText(row.values, false);
+    if (!key.isEmpty())
+        m_writtenKeys.insert(key);
 }
 
 void DataSet::deleteStoredRow(const Row &row)
@@ -436,7 +661,9 @@ bool DataSet::moveTo(int row)
         return false;
     if (targetId != 0 && rowIndexOf(targetId) >= 0)
         row = rowIndexOf(targetId);
-    const int count = int(m_rows.size());
+    if (row >= 0)
+        fetchUpTo(qMin(row, recordCount() - 1));
+    const int count = recordCount();
     m_bof = row < 0 || count == 0;
     m_eof = row >= count || count == 0;
     const int target = count == 0 ? -1 : qBound(0, row, count - 1);
@@ -508,7 +735,7 @@ bool DataSet::edit()
     if (isEditing())
         return true;
     requireModifiable();
-    if (m_rows.isEmpty())
+    if (isEmpty())
         return insert();
     if (m_beforeEdit && !m_beforeEdit(*this))
         return false;
@@ -523,6 +750,7 @@ bool DataSet::append()
     requireModifiable();
     if (!checkBrowseMode())
         return false;
+    fetchAll();  // the new row goes after the last one
     beginInsert(int(m_rows.size()));
     return true;
 }
@@ -545,6 +773,7 @@ void DataSet::beginInsert(int position)
     row.assigned = QBitArray(m_fields.size());
     row.status = Row::Inserted;
     // Listeners hear of the row only once the set is consistent again.
+    Q_EMIT rowAboutToBeInserted(position);
     m_rows.insert(position, row);
     m_current = position;
     m_bof = m_eof = false;
@@ -635,10 +864,14 @@ void DataSet::cancel()
     m_modified = false;
     const int row = m_current;
     if (wasInsert) {
+        // Browsing already, so that a listener moving the set meanwhile does not cancel again.
+        m_state = State::Browse;
+        Q_EMIT rowAboutToBeRemoved(row);
         m_rows.removeAt(row);
         const int back = rowIndexOf(m_returnRowId);
-        m_current = back >= 0 ? back : qMin(row, int(m_rows.size()) - 1);
-        m_eof = m_rows.isEmpty();
+        m_current = back >= 0 ? back : qMin(row, recordCount() - 1);
+        fetchUpTo(m_current);
+        m_eof = isEmpty();
         m_bof = m_current <= 0;
     } else {
         m_rows[row] = m_backup;
@@ -661,7 +894,7 @@ void DataSet::deleteRecord()
         cancel();
         return;
     }
-    if (m_rows.isEmpty())
+    if (isEmpty())
         throw CorvaneError(QStringLiteral("数据集为空，不能删除"));
     requireModifiable();
     const Row stored = m_state == State::Edit ? m_backup : m_rows[m_current];
@@ -671,9 +904,13 @@ void DataSet::deleteRecord()
         m_deleted.append(stored);
     const int removed = m_current;
     const bool wasEditing = m_state != State::Browse;
+    m_modified = false;
+    m_state = State::Browse;
+    Q_EMIT rowAboutToBeRemoved(removed);
     m_rows.removeAt(removed);
-    m_current = qMin(removed, int(m_rows.size()) - 1);
-    m_eof = m_rows.isEmpty();
+    m_current = qMin(removed, recordCount() - 1);
+    fetchUpTo(m_current);
+    m_eof = isEmpty();
     m_bof = m_current <= 0;
     m_modified = false;
     m_state = State::Browse;
@@ -851,8 +1088,9 @@ void DataSet::cancelUpdates()
         row.assigned.fill(false);
         rows.append(row);
     }
-    m_deleted.clear();
     std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) { return a.loadOrder < b.loadOrder; });
+    Q_EMIT rowsAboutToBeReset();
+    m_deleted.clear();
     m_rows = rows;
     applySort();
     const int back = rowIndexOf(currentId);
@@ -884,7 +1122,10 @@ bool DataSet::gotoBookmark(const Bookmark &bookmark)
         return false;
     int index = rowIndexOf(bookmark.rowId);
     if (index < 0 && !bookmark.key.isEmpty()) {
-        for (int i = 0; i < m_rows.size() && index < 0; ++i) {
+        for (int i = 0; i < recordCount() && index < 0; ++i) {
+            fetchUpTo(i);
+            if (i >= m_rows.size())
+                break;
             int k = 0;
             bool same = true;
             for (DataField *field : m_fields)
@@ -907,13 +1148,23 @@ void DataSet::setSort(const QString &sortText)
         m_sortText = previous;
         return;
     }
-    const quint64 currentId = m_current >= 0 ? m_rows[m_current].id : 0;
     try {
-        applySort();
+        for (const SortItem &item : parseSortText(m_sortText))
+            fieldByName(item.field);
+        // Rows not all here are read again in the database's order.
+        if (m_cursor || m_sortedByDatabase) {
+            if (hasPendingUpdates())
+                throw CorvaneError(QStringLiteral("数据集有未保存的修改，不能刷新"));
+            load(true);
+            return;
+        }
     } catch (...) {
         m_sortText = previous;
         throw;
     }
+    const quint64 currentId = m_current >= 0 ? m_rows[m_current].id : 0;
+    Q_EMIT rowsAboutToBeReset();
+    applySort();
     m_current = rowIndexOf(currentId);
     Q_EMIT rowsReset();
     notifyControls(nullptr);
@@ -955,7 +1206,10 @@ bool DataSet::locate(const QStringList &fieldNames, const QVariantList &values, 
         wanted.append(asText ? values[i] : fieldValueFromInput(field->kind(), values[i]).value_or(QVariant()));
     }
     const Qt::CaseSensitivity sensitivity = options.testFlag(CaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
-    for (int row = 0; row < m_rows.size(); ++row) {
+    for (int row = 0; row < recordCount(); ++row) {
+        fetchUpTo(row);
+        if (row >= m_rows.size())
+            break;
         bool match = true;
         for (int i = 0; i < fields.size() && match; ++i) {
             const QVariant &have = m_rows[row].values[fields[i]->index()];

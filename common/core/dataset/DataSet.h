@@ -3,24 +3,29 @@
 #include "core/dataset/Bookmark.h"
 
 #include <QBitArray>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
 
 #include <functional>
+#include <memory>
 
 class DataField;
 class DataSource;
 class QSqlQuery;
+class RowCursor;
 struct ColumnOrigin;
 
 // A query held in memory: the rows of one SELECT with '?' placeholders and bound values, a
-// current row, and the browse / edit / insert states of a form's data. See docs/architecture.md
-// ("Data sets") for states, hooks and cached updates.
+// current row, and the browse / edit / insert states of a form's data. Rows are fetched a page
+// at a time as they are reached; the row count is known from the start. See
+// docs/architecture.md ("Data sets") for states, hooks and cached updates.
 class DataSet : public QObject
 {
     Q_OBJECT
@@ -70,9 +75,12 @@ public:
     DataField *findField(const QString &name) const;   // any letter case; nullptr when absent
     DataField *fieldByName(const QString &name) const;  // raises CorvaneError when absent
 
-    int recordCount() const { return int(m_rows.size()); }
+    int recordCount() const { return int(m_rows.size()) + m_unfetched; }
     int recNo() const { return m_current + 1; }         // 1-based, 0 when empty
-    bool isEmpty() const { return m_rows.isEmpty(); }
+    bool isEmpty() const { return recordCount() == 0; }
+    // Rows held in memory; the rest is read from the open statement when reached.
+    int fetchedCount() const { return int(m_rows.size()); }
+    void fetchAll();
     bool bof() const { return m_bof; }
     bool eof() const { return m_eof; }
     // Moves post a row being edited first (or drop it when nothing was changed); they return
@@ -86,9 +94,42 @@ public:
     // A value of any row without moving (row counts from 0); NULL outside the rows.
     QVariant value(int row, const DataField *field) const;
 
+    // A column over every row: rows in memory as they stand, rows not fetched yet summed by
+    // the database. Amounts in ten-thousandths, integers exact, floats as doubles; `values`
+    // counts the values that are not NULL.
+    struct ColumnTotal
+    {
+        qint64 units = 0;
+        qint64 integer = 0;
+        double real = 0;
+        qint64 values = 0;
+    };
+    ColumnTotal columnTotal(const DataField *field) const;
+
+    // Every row in order, one at a time, in memory form (as value() gives it); rows not
+    // fetched yet are read for the reader only and not kept (exports of long lists).
+    class RowReader
+    {
+    public:
+        explicit RowReader(const DataSet &dataSet);
+        ~RowReader();
+        const QVector<QVariant> *next();  // nullptr after the last row
+
+    private:
+        const DataSet &m_set;
+        int m_row = 0;
+        int m_left = 0;
+        std::unique_ptr<RowCursor> m_rest;
+        QVector<QVector<QVariant>> m_page;
+        int m_inPage = 0;
+        QVector<QVariant> m_values;
+    };
+
     State state() const { return m_state; }
     bool isEditing() const { return m_state == State::Edit || m_state == State::Insert; }
     bool isModified() const { return m_modified; }
+    // Fields of the row being edited written since it was last stored (table columns only).
+    QList<DataField *> assignedFields() const;
     bool edit();      // false when the before-edit handler refused; an empty set starts an insert
     bool append();
     bool insert();    // before the current row
@@ -105,7 +146,9 @@ public:
 
     Bookmark bookmark() const;
     bool gotoBookmark(const Bookmark &bookmark);
-    // Client-side order, e.g. "金额 DESC,id"; kept across requery. Empty text: load order.
+    // Order, e.g. "金额 DESC,id"; kept across requery. Empty text: the statement's order.
+    // Rows all in memory are sorted here (stable); a list not fetched to the end is read
+    // again in the database's order.
     void setSort(const QString &sortText);
     const QString &sort() const { return m_sortText; }
     bool locate(const QStringList &fieldNames, const QVariantList &values, LocateOptions options = {});
@@ -129,9 +172,12 @@ Q_SIGNALS:
     // For bound controls: a field was written, or (nullptr) the row or the rows changed.
     // Silent while controls are disabled.
     void dataChanged(DataField *field);
-    // For models: the rows as a list.
+    // For models: the rows as a list. Each change of rows is announced before it is made.
+    void rowsAboutToBeReset();
     void rowsReset();
+    void rowAboutToBeInserted(int row);
     void rowInserted(int row);
+    void rowAboutToBeRemoved(int row);
     void rowRemoved(int row);
     void rowChanged(int row);
 
@@ -152,6 +198,11 @@ private:
     struct Applied;
 
     void load(bool keepPosition);
+    std::unique_ptr<RowCursor> sortedCursor(const QList<ColumnOrigin> &columns) const;
+    void fetchUpTo(int row);
+    void fetchPage(int rows);
+    void endFetching();
+    QString keyText(const QVector<QVariant> &values, bool stored) const;
     void buildFields(const QList<ColumnOrigin> &columns, const QVector<QVector<QVariant>> &stored);
     void findTable(const QList<ColumnOrigin> &columns);
     Row makeRow(const QVector<QVariant> &stored, int loadOrder);
@@ -176,6 +227,7 @@ private:
     qint64 locateStoredRow(const Row &row) const;
     QVector<QVariant> readStoredRow(qint64 rowid) const;
     void insertRow(Row &row);
+    void rememberWritten(const Row &row);
     void updateRow(Row &row);
     void deleteStoredRow(const Row &row);
     bool hasChanges(const Row &row) const;
@@ -192,7 +244,16 @@ private:
     int m_tag = 0;
 
     QList<DataField *> m_fields;
+    QHash<QString, DataField *> m_byName;        // as spelled
+    QHash<QString, DataField *> m_byFoldedName;  // case-folded
+    QStringList m_resultNames;  // column names as the statement gives them
     QVector<Row> m_rows;
+    // Rows not fetched yet and the statement they come from.
+    std::unique_ptr<RowCursor> m_cursor;
+    int m_unfetched = 0;
+    int m_loaded = 0;
+    bool m_sortedByDatabase = false;
+    QSet<QString> m_writtenKeys;  // rows this set wrote while rows were still to be fetched
     QVector<Row> m_deleted;
     quint64 m_nextRowId = 1;
     int m_current = -1;

@@ -9,14 +9,17 @@
 
 DataSetTableModel::DataSetTableModel(DataSet *dataSet, QObject *parent) : QAbstractTableModel(parent), m_dataSet(dataSet)
 {
-    connect(dataSet, &DataSet::rowsReset, this, &DataSetTableModel::reset);
-    connect(dataSet, &DataSet::rowInserted, this, [this](int row) {
-        beginInsertRows({}, row, row);
+    // The data set announces each change of rows before making it, so the view never sees
+    // rows that the model does not report.
+    connect(dataSet, &DataSet::rowsAboutToBeReset, this, &DataSetTableModel::beginReset);
+    connect(dataSet, &DataSet::rowsReset, this, &DataSetTableModel::endReset);
+    connect(dataSet, &DataSet::rowAboutToBeInserted, this, [this](int row) { beginInsertRows({}, row, row); });
+    connect(dataSet, &DataSet::rowInserted, this, [this] {
         ++m_rows;
         endInsertRows();
     });
-    connect(dataSet, &DataSet::rowRemoved, this, [this](int row) {
-        beginRemoveRows({}, row, row);
+    connect(dataSet, &DataSet::rowAboutToBeRemoved, this, [this](int row) { beginRemoveRows({}, row, row); });
+    connect(dataSet, &DataSet::rowRemoved, this, [this] {
         --m_rows;
         endRemoveRows();
     });
@@ -32,7 +35,21 @@ DataSet *DataSetTableModel::dataSet() const
 
 void DataSetTableModel::reset()
 {
+    beginReset();
+    endReset();
+}
+
+void DataSetTableModel::beginReset()
+{
+    if (m_resetting)
+        return;
+    m_resetting = true;
     beginResetModel();
+}
+
+void DataSetTableModel::endReset()
+{
+    beginReset();  // a reset that was not announced
     for (const QPointer<DataField> &field : std::as_const(m_watched))
         if (field)
             disconnect(field, nullptr, this, nullptr);
@@ -46,8 +63,9 @@ void DataSetTableModel::reset()
             if (field->isVisible())
                 m_columns.append(field);
         }
-        m_rows = m_dataSet->recordCount();
+        m_rows = m_dataSet->isActive() ? m_dataSet->recordCount() : 0;
     }
+    m_resetting = false;
     endResetModel();
     Q_EMIT currentRowChanged(currentRow());
 }
@@ -93,7 +111,7 @@ int DataSetTableModel::columnCount(const QModelIndex &parent) const
 QVariant DataSetTableModel::data(const QModelIndex &index, int role) const
 {
     DataField *field = fieldAt(index.column());
-    if (!m_dataSet || !field || index.row() >= m_rows)
+    if (!m_dataSet || !field || m_resetting || !index.isValid() || index.row() >= m_rows)
         return {};
     const QVariant value = m_dataSet->value(index.row(), field);
     const bool boolean = field->kind() == FieldKind::Boolean;
@@ -131,6 +149,8 @@ bool DataSetTableModel::setHeaderData(int section, Qt::Orientation orientation, 
 
 Qt::ItemFlags DataSetTableModel::flags(const QModelIndex &index) const
 {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
     DataField *field = fieldAt(index.column());
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (m_dataSet && field && m_dataSet->canModify() && !field->isReadOnly())

@@ -39,6 +39,8 @@ Q_SIGNALS:
 
 private:
     void reset();
+    void beginReset();
+    void endReset();
     void rowChangedAt(int row);
 
     QPointer<DataSet> m_dataSet;
@@ -46,4 +48,5 @@ private:
     QList<QPointer<DataField>> m_columns;
     QList<QPointer<DataField>> m_watched;
     int m_rows = 0;
+    bool m_resetting = false;
 };

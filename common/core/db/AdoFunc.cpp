@@ -1,7 +1,16 @@
 #include "core/db/AdoFunc.h"
 
-#include "core/db/DatabaseFailure.h"
-
+    const qint64 last = query.value(0).toLongLong();
+    // The update is kept only when the statement runs to its end: a failure there (disk full,
+    // I/O error) would hand the same numbers out again.
+    while (query.next()) {
+    }
+    if (query.lastError().isValid())
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
+    query.finish();
+    if (query.lastError().isValid())
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
+    return last - count + 1;
 #include "core/db/SqlName.h"
 #include "core/db/StoredValue.h"
 #include "core/errors/CorvaneError.h"
@@ -19,6 +28,13 @@ QVariant firstValue(const QSqlDatabase &db, const QString &sql, const QVariantLi
     return query.value(0);
 }
 
+// DROP and ALTER wait for no open read on the connection: SQLite would refuse them.
+bool changesSchema(const QString &sql)
+{
+    const QString word = sql.trimmed().section(u' ', 0, 0);
+    return word.compare(QLatin1String("drop"), Qt::CaseInsensitive) == 0 || word.compare(QLatin1String("alter"), Qt::CaseInsensitive) == 0;
+}
+
 bool returnsRow(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
 {
     QSqlQuery query = RunStatement(db, sql, params);
@@ -31,6 +47,8 @@ QSqlQuery RunStatement(const QSqlDatabase &db, const QString &sql, const QVarian
 {
     if (!db.isValid() || !db.isOpen())
         throw DatabaseError(QStringLiteral("数据库连接未打开"));
+    if (changesSchema(sql))
+        OpenReads::releaseAll(db.connectionName());
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
@@ -104,9 +122,17 @@ void ExecTmpQuery(const QSqlDatabase &db, const QString &sql, const QVariantList
 
 qint64 GetBillSysNo(const QSqlDatabase &db)
 {
-    QSqlQuery query = RunStatement(db, QStringLiteral("update Bs_SysSet set SysNoteId = SysNoteId + 1 returning SysNoteId"), {});
+    return GetBillSysNoBlock(db, 1);
+}
+
+qint64 GetBillSysNoBlock(const QSqlDatabase &db, qint64 count)
+{
+    if (count < 1)
+        throw DatabaseError(QStringLiteral("取得的编号个数必须大于0"));
+    QSqlQuery query = RunStatement(db, QStringLiteral("update Bs_SysSet set SysNoteId = SysNoteId + ? returning SysNoteId"), {count});
     if (!query.next())
         throw DatabaseError(QStringLiteral("系统编号表 Bs_SysSet 没有记录，无法取得新编号"));
+<<<<<<< HEAD
     const qint64 number = query.value(0).toLongLong();
     // The update is kept only when the statement runs to its end: a failure there (disk full,
     // I/O error) would hand the same number out again.
@@ -118,6 +144,12 @@ qint64 GetBillSysNo(const QSqlDatabase &db)
     if (query.lastError().isValid())
         throw DatabaseError(DatabaseFailureText(query.lastError()));
     return number;
+=======
+    const qint64 last = query.value(0).toLongLong();
+    while (query.next()) {
+    }
+    return last - count + 1;
+>>>>>>> main
 }
 
 qint64 GetTableMaxInteger(const QSqlDatabase &db, const QString &table, const QString &column)

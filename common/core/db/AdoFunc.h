@@ -28,6 +28,8 @@ void ExecTmpQuery(const QSqlDatabase &db, const QString &sql, const QVariantList
 // The next number of the system counter in Bs_SysSet, drawn in one statement. Raises when the
 // counter row is missing (a constant answer would hand out duplicate RefNos).
 qint64 GetBillSysNo(const QSqlDatabase &db);
+// `count` consecutive numbers in one step; the first of them.
+qint64 GetBillSysNoBlock(const QSqlDatabase &db, qint64 count);
 
 qint64 GetTableMaxInteger(const QSqlDatabase &db, const QString &table, const QString &column);
 bool TableExistIntValue(const QSqlDatabase &db, const QString &table, const QString &column, qint64 value);

@@ -49,14 +49,25 @@ QStringList SheetHeaderOfDataSet(const DataSet &dataSet)
 QList<QList<SheetCell>> SheetRowsOfDataSet(const DataSet &dataSet)
 {
     QList<QList<SheetCell>> rows;
-    if (!dataSet.isActive())
-        return rows;
-    rows.reserve(dataSet.recordCount());
-    for (int row = 0; row < dataSet.recordCount(); ++row) {
-        QList<SheetCell> cells;
-        for (const DataField *field : dataSet.fields())
-            cells.append(cellOf(field->kind(), dataSet.value(row, field)));
-        rows.append(cells);
-    }
+    const SheetRowSource next = SheetRowSourceOfDataSet(dataSet);
+    QList<SheetCell> row;
+    while (next(row))
+        rows.append(row);
     return rows;
+}
+
+SheetRowSource SheetRowSourceOfDataSet(const DataSet &dataSet)
+{
+    if (!dataSet.isActive())
+        return [](QList<SheetCell> &) { return false; };
+    auto reader = std::make_shared<DataSet::RowReader>(dataSet);
+    return [reader, &dataSet](QList<SheetCell> &cells) {
+        const QVector<QVariant> *values = reader->next();
+        if (!values)
+            return false;
+        cells.clear();
+        for (const DataField *field : dataSet.fields())
+            cells.append(cellOf(field->kind(), values->value(field->index())));
+        return true;
+    };
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/spreadsheet/SheetCell.h"
+#include "core/spreadsheet/XlsxSheetWriter.h"
 
 #include <QList>
 #include <QStringList>
@@ -13,3 +14,6 @@ class DataSet;
 // amounts, dates and yes/no values keep their kind, NULL is an empty cell.
 QStringList SheetHeaderOfDataSet(const DataSet &dataSet);
 QList<QList<SheetCell>> SheetRowsOfDataSet(const DataSet &dataSet);
+// The same rows one at a time, for writing a long list without holding it; the data set must
+// outlive the source and stay unchanged while it is read.
+SheetRowSource SheetRowSourceOfDataSet(const DataSet &dataSet);

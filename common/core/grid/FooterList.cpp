@@ -65,31 +65,18 @@ QString FooterText(const DataSet &dataSet, const DataField &field, const FooterI
         break;
     }
     const bool average = item.kind == FooterItem::Average;
+    // Over every row, the ones not fetched yet summed by the database.
+    const DataSet::ColumnTotal sums = rows > 0 ? dataSet.columnTotal(&field) : DataSet::ColumnTotal();
+    const qint64 values = sums.values;
     if (field.kind() == FieldKind::Currency) {
-        qint64 units = 0;
-        int values = 0;
-        for (int row = 0; row < rows; ++row) {
-            const QVariant value = dataSet.value(row, &field);
-            units += value.value<Currency>().units();
-            values += value.isNull() ? 0 : 1;
-        }
+        qint64 units = sums.units;
         if (average && values > 0)
             units = dividedToEven(units, values);
         return formatDisplay(FieldKind::Currency, QVariant::fromValue(Currency::fromUnits(units)), field.displayFormat());
     }
-    if (field.kind() == FieldKind::Integer && !average) {
-        qint64 total = 0;
-        for (int row = 0; row < rows; ++row)
-            total += dataSet.value(row, &field).toLongLong();
-        return formatDisplay(FieldKind::Integer, total, field.displayFormat());
-    }
-    double total = 0;
-    int values = 0;
-    for (int row = 0; row < rows; ++row) {
-        const QVariant value = dataSet.value(row, &field);
-        total += value.toDouble();
-        values += value.isNull() ? 0 : 1;
-    }
+    if (field.kind() == FieldKind::Integer && !average)
+        return formatDisplay(FieldKind::Integer, sums.integer, field.displayFormat());
+    double total = sums.real;
     if (average && values > 0)
         total /= values;
     if (!field.displayFormat().isEmpty())

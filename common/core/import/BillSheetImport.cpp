@@ -2,6 +2,7 @@
 
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
+#include "core/dataset/RowInserter.h"
 #include "core/db/AdoFunc.h"
 #include "core/db/SqlName.h"
 #include "core/db/Transaction.h"
@@ -128,13 +129,21 @@ BillSheetImport ImportBillSheet(const QSqlDatabase &db, const QString &kind, con
     const BillFieldFill fill(db, table);
     QObject::connect(&bill, &DataSet::fieldChanged, &bill, [&](DataField *field) { fill.fieldChanged(bill, field); });
 
+    int lastRow = 1;
+    while (lastRow < sheet.rowCount() && !columns.isEmpty() && !rowIsEmpty(sheet, lastRow, columns))
+        ++lastRow;
+
     Transaction transaction(db);
-    for (int row = 1; row < sheet.rowCount() && !columns.isEmpty() && !rowIsEmpty(sheet, row, columns); ++row) {
+    // Every row's number in one step of the counter, every row through one prepared insert.
+    const qint64 firstRefNo = refNo && lastRow > 1 ? GetBillSysNoBlock(db, lastRow - 1) : 0;
+    RowInserter inserter(bill);
+    for (int row = 1; row < lastRow; ++row) {
         const ImportColumn *current = nullptr;
+        qint64 rowId = 0;
         try {
             bill.append();
             if (refNo) {
-                const qint64 number = GetBillSysNo(db);
+                const qint64 number = firstRefNo + row - 1;
                 refNo->setValue(QString::number(number));
                 if (result.rows == 0 && !kind.isEmpty())
                     result.firstNumber = number;
@@ -152,7 +161,8 @@ BillSheetImport ImportBillSheet(const QSqlDatabase &db, const QString &kind, con
                 column.field->setValue(cellInput(cell, column.field->kind()));
             }
             current = nullptr;
-            bill.post();
+            rowId = inserter.insertCurrentRow();
+            bill.cancel();  // the row is in the table; nothing is kept in memory
         } catch (const CorvaneError &error) {
             const QString where = current ? QStringLiteral("第%1行“%2”列").arg(row + 1).arg(current->header)
                                           : QStringLiteral("第%1行").arg(row + 1);
@@ -160,7 +170,7 @@ BillSheetImport ImportBillSheet(const QSqlDatabase &db, const QString &kind, con
                                    QStringLiteral("%1数据有误，导入已全部撤销：%2").arg(where, error.message()));
         }
         if (result.rows == 0 && kind.isEmpty() && identity)
-            result.firstNumber = identity->asInteger();
+            result.firstNumber = rowId;
         ++result.rows;
     }
     transaction.commit();

@@ -75,7 +75,7 @@ QString reasonOfCell(lxw_error error, qsizetype row, qsizetype column)
 }
 
 // Fills the workbook; the first failure's reason, or nothing.
-QString fillSheet(lxw_workbook *workbook, const QStringList &headerLabels, const QList<QList<SheetCell>> &rows,
+QString fillSheet(lxw_workbook *workbook, const QStringList &headerLabels, const SheetRowSource &nextRow,
                   const QString &sheetName)
 {
     lxw_worksheet *sheet = workbook_add_worksheet(workbook, sheetName.toUtf8().constData());
@@ -88,12 +88,12 @@ QString fillSheet(lxw_workbook *workbook, const QStringList &headerLabels, const
         if (const lxw_error error = writeText(sheet, 0, lxw_col_t(column), headerLabels[column], formats))
             return reasonOfCell(error, 0, column);
     }
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        const qsizetype sheetRow = row + 1;
+    QList<SheetCell> cells;
+    for (qsizetype sheetRow = 1; nextRow(cells); ++sheetRow) {
         if (sheetRow >= LXW_ROW_MAX)
             return reasonOfCell(LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE, sheetRow, 0);
-        for (qsizetype column = 0; column < rows[row].size(); ++column) {
-            if (const lxw_error error = writeCell(sheet, lxw_row_t(sheetRow), lxw_col_t(column), rows[row][column], formats))
+        for (qsizetype column = 0; column < cells.size(); ++column) {
+            if (const lxw_error error = writeCell(sheet, lxw_row_t(sheetRow), lxw_col_t(column), cells[column], formats))
                 return reasonOfCell(error, sheetRow, column);
         }
     }
@@ -103,6 +103,18 @@ QString fillSheet(lxw_workbook *workbook, const QStringList &headerLabels, const
 
 SheetWriteResult WriteXlsxSheet(const QString &path, const QStringList &headerLabels,
                                 const QList<QList<SheetCell>> &rows, const QString &sheetName)
+{
+    qsizetype next = 0;
+    return WriteXlsxSheetRows(path, headerLabels, [&](QList<SheetCell> &row) {
+        if (next == rows.size())
+            return false;
+        row = rows[next++];
+        return true;
+    }, sheetName);
+}
+
+SheetWriteResult WriteXlsxSheetRows(const QString &path, const QStringList &headerLabels, const SheetRowSource &nextRow,
+                                    const QString &sheetName)
 {
     const QFileInfo given(path);
     const QFileInfo target(given.isSymLink() ? given.symLinkTarget() : path); // replace what the link points to
@@ -114,11 +126,13 @@ SheetWriteResult WriteXlsxSheet(const QString &path, const QStringList &headerLa
         return SheetWriteResult::failure(QStringLiteral("无法写入文件%1：文件夹不存在或没有写入权限").arg(shownPath));
     temporary.close(); // the library opens it by name
 
+    // Each row goes to the file once written (texts inline): the sheet never sits in memory.
     lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
     lxw_workbook *workbook = workbook_new_opt(QFile::encodeName(temporary.fileName()).constData(), &options);
     if (!workbook)
         return SheetWriteResult::failure(QStringLiteral("无法写入文件%1").arg(shownPath));
-    const QString problem = fillSheet(workbook, headerLabels, rows, sheetName);
+    const QString problem = fillSheet(workbook, headerLabels, nextRow, sheetName);
     const lxw_error closed = workbook_close(workbook);
     if (!problem.isEmpty())
         return SheetWriteResult::failure(problem);

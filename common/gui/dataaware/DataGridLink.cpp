@@ -8,14 +8,9 @@
 DataGridLink::DataGridLink(QTableView *view, DataSet *dataSet)
     : QObject(view), m_view(view), m_model(new DataSetTableModel(dataSet, this))
 {
-    view->setModel(m_model);
-    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
-        if (!m_following && current.isValid())
-            m_model->setCurrentRow(current.row());
-    });
-    connect(m_model, &DataSetTableModel::currentRowChanged, this, &DataGridLink::showCurrentRow);
     // While rows come and go the view moves its current cell by itself: that is no choice of
-    // the user, and afterwards the view shows the data set's row again.
+    // the user, and afterwards the view shows the data set's row again. The hold comes before
+    // the view's own handlers, the release after them.
     const auto hold = [this] { m_following = true; };
     const auto release = [this] {
         m_following = false;
@@ -24,9 +19,15 @@ DataGridLink::DataGridLink(QTableView *view, DataSet *dataSet)
     connect(m_model, &QAbstractItemModel::rowsAboutToBeInserted, this, hold);
     connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this, hold);
     connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, hold);
+    view->setModel(m_model);
     connect(m_model, &QAbstractItemModel::rowsInserted, this, release);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, release);
     connect(m_model, &QAbstractItemModel::modelReset, this, release);
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+        if (!m_following && current.isValid())
+            m_model->setCurrentRow(current.row());
+    });
+    connect(m_model, &DataSetTableModel::currentRowChanged, this, &DataGridLink::showCurrentRow);
     showCurrentRow(m_model->currentRow());
 }
 

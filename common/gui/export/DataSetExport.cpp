@@ -74,7 +74,7 @@ bool ToExcel(const QString &fileName, const DataSet &dataSet)
         if (answer != QMessageBox::Yes)
             return false;
     }
-    const SheetWriteResult written = WriteXlsxSheet(chosen, SheetHeaderOfDataSet(dataSet), SheetRowsOfDataSet(dataSet));
+    const SheetWriteResult written = WriteXlsxSheetRows(chosen, SheetHeaderOfDataSet(dataSet), SheetRowSourceOfDataSet(dataSet));
     if (!written) {
         tell(QMessageBox::Warning, QStringLiteral("数据导出失败：%1").arg(written.reason));
         return false;

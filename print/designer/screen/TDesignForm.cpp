@@ -3,6 +3,7 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/dataset/DataSource.h"
+#include "core/errors/CorvaneError.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
 #include "core/messages/RefNoParam.h"
@@ -340,7 +341,15 @@ void TDesignForm::closeEvent(QCloseEvent *event)
         question.buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         question.defaultButton = QMessageBox::Yes;
         const QMessageBox::StandardButton answer = MessageSeam::ask(question);
-        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !saveTemplate())) {
+        bool saved = answer != QMessageBox::Yes;
+        if (answer == QMessageBox::Yes) {
+            try {
+                saved = saveTemplate();
+            } catch (const CorvaneError &error) {
+                ShowMsgerror(error.message());  // the screen stays open with its changes
+            }
+        }
+        if (answer == QMessageBox::Cancel || !saved) {
             event->ignore();
             return;
         }

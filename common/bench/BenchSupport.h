@@ -1,0 +1,159 @@
+#pragma once
+
+// Shared by the benchmarks: a program folder's database filled with many cheques, the
+// connection, and the process's memory as Linux counts it.
+
+#include "core/globals/PubDm.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace bench {
+
+// The shipped database beside the benchmarks (build/Quillet/data/data.db).
+inline QString shippedDatabase()
+{
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
+    return QString::fromStdString((self.parent_path().parent_path() / "Quillet" / "data" / "data.db").string());
+}
+
+inline void fail(const QString &what)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(what));
+    std::exit(1);
+}
+
+inline void exec(QSqlDatabase &db, const QString &sql)
+{
+    QSqlQuery query(db);
+    if (!query.exec(sql))
+        fail(query.lastError().text());
+}
+
+// The cheque table of the shipped database holding `rows` cheques with every column filled,
+// made once per size in the temporary folder.
+inline QString chequeDatabase(int rows)
+{
+    const QString path = QStringLiteral("/tmp/quillet-bench-cheques-%1.db").arg(rows);
+    if (QFile::exists(path))
+        return path;
+    const QString building = path + QStringLiteral(".part");
+    QFile::remove(building);
+    if (!QFile::copy(shippedDatabase(), building))
+        fail(QStringLiteral("cannot copy %1").arg(shippedDatabase()));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-build"));
+        db.setDatabaseName(building);
+        if (!db.open())
+            fail(db.lastError().text());
+        QStringList columns;
+        QStringList values;
+        QSqlQuery info(db);
+        info.exec(QStringLiteral("select name, type from pragma_table_info('银行转帐单') where name <> 'id'"));
+        while (info.next()) {
+            const QString name = info.value(0).toString();
+            const QString type = info.value(1).toString().toLower();
+            columns.append(QStringLiteral("\"%1\"").arg(name));
+            if (name == QLatin1String("NoteName") || name == QLatin1String("NoteTypeName"))
+                values.append(QStringLiteral("'支票'"));
+            else if (name == QLatin1String("Refno"))
+                values.append(QStringLiteral("cast(i as text)"));
+            else if (type == QLatin1String("money"))
+                values.append(QStringLiteral("(i * 7919 % 1000003) / 100.0"));
+            else if (type == QLatin1String("datetime"))
+                values.append(QStringLiteral("date('2020-01-01', '+' || (i % 1500) || ' days')"));
+            else if (type.startsWith(QLatin1String("int")) || type == QLatin1String("bit"))
+                values.append(QStringLiteral("i % 2"));
+            else if (type.contains(QLatin1String("(1)")))
+                values.append(QStringLiteral("cast(i % 10 as text)"));
+            else
+                values.append(QStringLiteral("'%1 ' || i").arg(name));
+        }
+        exec(db, QStringLiteral("begin"));
+        exec(db, QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
+                                "insert into 银行转帐单 (%2) select %3 from n")
+                     .arg(rows)
+                     .arg(columns.join(u','), values.join(u',')));
+        exec(db, QStringLiteral("commit"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-build"));
+    QFile::rename(building, path);
+    return path;
+}
+
+inline void openCurAdo(const QString &path)
+{
+    if (CurAdo.isValid() && CurAdo.databaseName() == path)
+        return;
+    if (CurAdo.isValid()) {
+        const QString name = CurAdo.connectionName();
+        CurAdo.close();
+        CurAdo = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench"));
+    db.setDatabaseName(path);
+    if (!db.open())
+        fail(db.lastError().text());
+    CurAdo = db;
+}
+
+inline long statusKb(const char *key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word)
+        if (word == key) {
+            long kb = 0;
+            status >> kb;
+            return kb;
+        }
+    return 0;
+}
+
+// Peak memory of one subject: the high-water mark is reset before it and read after it.
+class PeakMemory
+{
+public:
+    PeakMemory()
+    {
+        std::ofstream("/proc/self/clear_refs") << "5";
+        m_start = statusKb("VmRSS:");
+    }
+    // Megabytes above what the process held before.
+    double megabytes() const { return double(statusKb("VmHWM:") - m_start) / 1024.0; }
+
+private:
+    long m_start = 0;
+};
+
+inline void reportMemory(benchmark::State &state, double megabytes)
+{
+    state.counters["peak_MB"] = benchmark::Counter(megabytes, benchmark::Counter::kAvgIterations);
+}
+
+} // namespace bench
+
+// main() of a benchmark that needs Qt's SQL drivers.
+#define QUILLET_BENCHMARK_MAIN()                                                                                       \
+    int main(int argc, char **argv)                                                                                    \
+    {                                                                                                                  \
+        QCoreApplication app(argc, argv);                                                                              \
+        benchmark::Initialize(&argc, argv);                                                                            \
+        benchmark::RunSpecifiedBenchmarks();                                                                           \
+        benchmark::Shutdown();                                                                                         \
+        return 0;                                                                                                      \
+    }
