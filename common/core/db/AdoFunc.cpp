@@ -1,16 +1,7 @@
 #include "core/db/AdoFunc.h"
 
-    const qint64 last = query.value(0).toLongLong();
-    // The update is kept only when the statement runs to its end: a failure there (disk full,
-    // I/O error) would hand the same numbers out again.
-    while (query.next()) {
-    }
-    if (query.lastError().isValid())
-        throw DatabaseError(DatabaseFailureText(query.lastError()));
-    query.finish();
-    if (query.lastError().isValid())
-        throw DatabaseError(DatabaseFailureText(query.lastError()));
-    return last - count + 1;
+#include "core/db/DatabaseFailure.h"
+#include "core/db/OpenReads.h"
 #include "core/db/SqlName.h"
 #include "core/db/StoredValue.h"
 #include "core/errors/CorvaneError.h"
@@ -132,10 +123,9 @@ qint64 GetBillSysNoBlock(const QSqlDatabase &db, qint64 count)
     QSqlQuery query = RunStatement(db, QStringLiteral("update Bs_SysSet set SysNoteId = SysNoteId + ? returning SysNoteId"), {count});
     if (!query.next())
         throw DatabaseError(QStringLiteral("系统编号表 Bs_SysSet 没有记录，无法取得新编号"));
-<<<<<<< HEAD
-    const qint64 number = query.value(0).toLongLong();
+    const qint64 last = query.value(0).toLongLong();
     // The update is kept only when the statement runs to its end: a failure there (disk full,
-    // I/O error) would hand the same number out again.
+    // I/O error) would hand the same numbers out again.
     while (query.next()) {
     }
     if (query.lastError().isValid())
@@ -143,13 +133,7 @@ qint64 GetBillSysNoBlock(const QSqlDatabase &db, qint64 count)
     query.finish();
     if (query.lastError().isValid())
         throw DatabaseError(DatabaseFailureText(query.lastError()));
-    return number;
-=======
-    const qint64 last = query.value(0).toLongLong();
-    while (query.next()) {
-    }
     return last - count + 1;
->>>>>>> main
 }
 
 qint64 GetTableMaxInteger(const QSqlDatabase &db, const QString &table, const QString &column)
