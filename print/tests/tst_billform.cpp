@@ -354,6 +354,39 @@ private Q_SLOTS:
         QVERIFY(!form.DisButton->isEnabled());
     }
 
+    // A batch from the history prints its bills in the order asked, one page each, in one job;
+    // a bill deleted meanwhile prints empty.
+    void batchPrintsTheListedBillsInOrder()
+    {
+        const QString noteName = SelTableStringValue(CurAdo, QStringLiteral("select NoteName from p_NoteList where RefNo = ?"), {QString::number(kChequeRefNo)});
+        for (const QString &payee : {QStringLiteral("甲公司"), QStringLiteral("乙公司"), QStringLiteral("丙公司")})
+            ExecTmpQuery(CurAdo, QStringLiteral("insert into 银行转帐单 (NoteName, RefNo, Flag, 金额, 收款人名称) values (?, '1', -1, 5, ?)"),
+                         {noteName, payee});
+        const QList<qint64> ids{3, 1, 99, 2};
+        QTemporaryDir output;
+        const QString pdf = output.filePath(QStringLiteral("batch.pdf"));
+        QPrinter &printer = CurrentPrinter();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        arrBatchPrintid = ids;
+        openFormat(kChequeRefNo, 1);
+        printer.setOutputFileName(QString());
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        arrBatchPrintid.clear();
+
+        const QStringList expected{QStringLiteral("丙公司"), QStringLiteral("甲公司"), QString(), QStringLiteral("乙公司")};
+        for (int page = 1; page <= 4; ++page) {
+            const ToolRun text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                                                       QString::number(page), pdf, QStringLiteral("-")});
+            QCOMPARE(text.exitCode, 0);
+            const QString words = QString::fromUtf8(text.output);
+            for (const QString &payee : {QStringLiteral("甲公司"), QStringLiteral("乙公司"), QStringLiteral("丙公司")})
+                QCOMPARE(words.contains(payee), payee == expected[page - 1]);
+        }
+        const ToolRun pages = runTool(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(QString::fromUtf8(pages.output).contains(QRegularExpression(QStringLiteral("Pages:\\s+4\\b"))), pages.output.constData());
+    }
+
     void emptyBillIsNotPrinted()
     {
         TEditNoteForm &form = openFormat(kChequeRefNo);

@@ -333,6 +333,19 @@ private Q_SLOTS:
         QCOMPARE(rows().text(1000, QStringLiteral("pickSetFields")), QStringLiteral("收款人名称,金额,用途,选项"));
     }
 
+    void columnChoiceReachesTheSelection()
+    {
+        // A multi-tick field is captioned by its column; other fields keep their caption.
+        const int tick = surface()->addField(ekMultiTick, QRect(10, 10, 20, 20), QStringLiteral("多项勾选15"));
+        select(tick, {1000});
+        choose(panel<QComboBox>("FieldsListEdit"), QStringLiteral("用途"));
+        QCOMPARE(rows().text(tick, QStringLiteral("DbFieldName")), QStringLiteral("用途"));
+        QCOMPARE(rows().text(tick, QStringLiteral("CtlCName")), QStringLiteral("用途"));
+        QCOMPARE(m_host->control(tick)->caption(), QStringLiteral("用途"));
+        QCOMPARE(rows().text(1000, QStringLiteral("DbFieldName")), QStringLiteral("用途"));
+        QCOMPARE(rows().text(1000, QStringLiteral("CtlCName")), QStringLiteral("收款人"));
+    }
+
     void nothingSelectedChangesNothing()
     {
         select(1000);

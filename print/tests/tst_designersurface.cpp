@@ -4,6 +4,8 @@
 #include "SqliteShell.h"
 
 #include "core/db/AdoFunc.h"
+#include "core/errors/CorvaneError.h"
+#include "core/template/TemplateStore.h"
 #include "core/globals/PubDm.h"
 #include "designer/model/DesignFieldRows.h"
 #include "designer/surface/TDesignPage.h"
@@ -400,6 +402,33 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("select CtlCName from p_NoteCntlList where RefNo = '7001' and Tag = 1001")),
                  QStringLiteral("小写"));
         QCOMPARE(stored(QStringLiteral("select count(*) from p_NoteCntlList where RefNo = '7001'")), QStringLiteral("12"));
+    }
+
+    void aRefusedBatchKeepsEverything()
+    {
+        surface()->applyToField(1000, {{QStringLiteral("Ctlx"), 5}});
+        ExecTmpQuery(CurAdo, QStringLiteral("create trigger refuse before insert on p_NoteCntlList"
+                                            " begin select raise(abort, 'refused'); end"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, surface()->writeFieldBatch());
+        QVERIFY(surface()->hasUnsavedChanges());
+        QCOMPARE(rowRect(1000).x(), 5);
+        QCOMPARE(stored(QStringLiteral("select count(*) from p_NoteCntlList where RefNo = '7001'")), QStringLiteral("14"));
+        QCOMPARE(storedRect(1000), QStringLiteral("60|40|300|30"));
+        ExecTmpQuery(CurAdo, QStringLiteral("drop trigger refuse"));
+        surface()->writeFieldBatch();
+        QCOMPARE(storedRect(1000), QStringLiteral("5|40|300|30"));
+        QCOMPARE(stored(QStringLiteral("select count(*) from p_NoteCntlList where RefNo = '7001'")), QStringLiteral("14"));
+    }
+
+    void opensALoadedDocument()
+    {
+        std::optional<TemplateDocument> document = LoadTemplate(CurAdo, PrintFixture::kNoteName);
+        QVERIFY(document);
+        document->fields.removeLast();
+        surface()->openDocument(*document);
+        QCOMPARE(surface()->controls().size(), 13);
+        QCOMPARE(surface()->pictureSize(), QSize(800, 400));
+        QCOMPARE(surface()->header()->refNo, kRefNo);
     }
 
     void clearingNeverWritesAndAlwaysDropsThePicture()

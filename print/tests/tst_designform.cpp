@@ -309,7 +309,9 @@ private slots:
     {
         TDesignForm &form = openDesigner(21);
         form.surface()->applyToField(1000, {{"Ctlx", 300}});
+        // The field rows are written by replacing them: refuse the new rows as well as changes.
         ExecTmpQuery(CurAdo, "create trigger refuse before update on p_NoteCntlList begin select raise(abort, 'refused'); end");
+        ExecTmpQuery(CurAdo, "create trigger refuseNew before insert on p_NoteCntlList begin select raise(abort, 'refused'); end");
         m_messages->answer(QMessageBox::Yes);
         form.btnExit->click();
         QVERIFY2(m_messages->lastText().contains("refused"), qPrintable(m_messages->texts().join('\n')));
@@ -318,6 +320,7 @@ private slots:
         QCOMPARE(rows("select Ctlx from p_NoteCntlList where Tag = 1000"), QStringList{"100"});
         QCOMPARE(rows("select count(*) from s_ui"), QStringList{"0"});
         ExecTmpQuery(CurAdo, "drop trigger refuse");
+        ExecTmpQuery(CurAdo, "drop trigger refuseNew");
     }
 
     void exitWithoutChangesAsksNothing()

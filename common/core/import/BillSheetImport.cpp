@@ -36,7 +36,7 @@ QList<ImportColumn> readHeader(const SheetData &sheet, const DataSet &bill, cons
         DataField *field = bill.findField(header);
         if (!field && columnOfTitle.contains(header))
             field = bill.findField(columnOfTitle.value(header));
-        if (field && (IsBillBookkeepingColumn(header) || field->isIdentity() || field->isReadOnly()))
+        if (field && (IsBillBookkeepingColumn(field->name()) || field->isIdentity() || field->isReadOnly()))
             field = nullptr;
         columns.append({column, header, field});
     }

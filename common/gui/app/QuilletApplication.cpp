@@ -20,6 +20,9 @@ bool QuilletApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const DatabaseError &e) {
+        // The driver speaks English: the clerk reads what happened, the detail says why.
+        showUncaughtError(QStringLiteral("数据库操作失败，操作没有完成。\n详细信息：%1").arg(e.message()));
     } catch (const CorvaneError &e) {
         showUncaughtError(e.message());
     } catch (const std::exception &e) {

@@ -54,12 +54,12 @@ QString WithXlsxExtension(const QString &fileName)
     return fileName + QStringLiteral(".xlsx");
 }
 
-bool DataSetExportToExcel(const DataSet &dataSet, const QString &fileName)
+bool DataSetExportToExcel(const DataSet &dataSet, const QString &fileName, const QString &sheetName)
 {
-    return ToExcel(fileName, dataSet);
+    return ToExcel(fileName, dataSet, sheetName);
 }
 
-bool ToExcel(const QString &fileName, const DataSet &dataSet)
+bool ToExcel(const QString &fileName, const DataSet &dataSet, const QString &sheetName)
 {
     const QString proposed = proposedName(fileName);
     QString chosen = GetSaveFileName(QFileInfo(proposed).absolutePath(), QStringLiteral("xlsx"), proposed, QString(),
@@ -74,7 +74,8 @@ bool ToExcel(const QString &fileName, const DataSet &dataSet)
         if (answer != QMessageBox::Yes)
             return false;
     }
-    const SheetWriteResult written = WriteXlsxSheetRows(chosen, SheetHeaderOfDataSet(dataSet), SheetRowSourceOfDataSet(dataSet));
+    const SheetWriteResult written = WriteXlsxSheetRows(chosen, SheetHeaderOfDataSet(dataSet), SheetRowSourceOfDataSet(dataSet),
+                                                        sheetName.isEmpty() ? QStringLiteral("Sheet1") : sheetName);
     if (!written) {
         tell(QMessageBox::Warning, QStringLiteral("数据导出失败：%1").arg(written.reason));
         return false;

@@ -189,13 +189,15 @@ void DataGrid::updateGeometries()
         return;
     m_layingOut = true;
     QTableView::updateGeometries();
-    if (m_footer->isVisible()) {
+    // Not isVisible(): while the grid's screen is hidden behind another tab the footer still
+    // needs its place, or it comes back wherever it last stood.
+    if (!m_footer->isHidden()) {
         const QMargins margins = viewportMargins();
         setViewportMargins(margins.left(), margins.top(), margins.right(), kFooterHeight);
         const QRect area = viewport()->geometry();
         m_footer->setGeometry(area.left() - margins.left(), area.bottom() + 1, area.width() + margins.left(),
                               kFooterHeight);
-        if (verticalHeader()->isVisible())
+        if (!verticalHeader()->isHidden())
             verticalHeader()->setGeometry(area.left() - margins.left(), area.top(), margins.left(), area.height());
         fitVerticalScrollRange();
         m_footer->update();

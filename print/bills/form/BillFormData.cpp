@@ -28,6 +28,11 @@ QString BillFormData::detailRowsStatement(const QString &table)
     return QStringLiteral("select * from %1 where Refno = ?").arg(SqlName(table));
 }
 
+QString BillFormData::batchBillsStatement(const QString &table)
+{
+    return QStringLiteral("select * from %1 where id in (select value from json_each(?))").arg(SqlName(table));
+}
+
 qint64 BillFormData::newestBillId(const QString &table, const QString &noteName) const
 {
     return SelTableIntValue(m_db, QStringLiteral("select max(id) from %1 where NoteTypeName = ?").arg(SqlName(table)),

@@ -17,6 +17,8 @@ public:
     static QString billStatement(const QString &table);        // one bill; parameter: id
     static QString savedBillsStatement(const QString &table);  // the kind's bills; parameter: kind
     static QString detailRowsStatement(const QString &table);  // a detail table; parameter: RefNo
+    // Several bills in one query; parameter: their ids as a JSON array ("[3,1,2]").
+    static QString batchBillsStatement(const QString &table);
 
     // The newest bill of the format; 0 when it has none.
     qint64 newestBillId(const QString &table, const QString &noteName) const;

@@ -241,6 +241,8 @@ void TEditNoteForm::WndProc(const WindowMessage &message)
         openRefNo(UnpackRefNoParam(message.LParam).refNo);
     else if (IsMessage(message, MsgPreviewPrint))
         Q_EMIT printRequested(PrintAction::PreviewPrint);
+    else if (IsMessage(message, MsgOnFormActive))
+        m_fills.clear();  // the table's definitions may have been changed meanwhile
     MessageReceiver::WndProc(message);
 }
 

@@ -4,11 +4,13 @@
 
 #include <memory>
 #include "core/template/TemplateDocument.h"
+#include "core/dbfun/BillFieldFill.h"
 #include "core/messages/MessageReceiver.h"
 
 #include <QList>
 #include <QSqlDatabase>
 #include <functional>
+#include <map>
 #include <QPointer>
 #include <QWidget>
 
@@ -144,6 +146,7 @@ private:
     // Printing (TEditNoteFormPrinting.cpp): 套打, 预览, the preview's request and batches.
     void printBill(PrintAction action);
     BillData billData() const;
+    void printBatch(const QString &noteName);
     BillPrintEngine &printEngine();
     std::unique_ptr<BillPrintEngine> m_printEngine;
     // "空单据不能打印" for a bill without RefNo; true when refused.
@@ -194,6 +197,11 @@ private:
     QPointer<QLineEdit> m_amountEntryEdit;
     int m_amountBoxCounter = 0;
     bool m_ready = true;
+    // The derived-column rules of each data table, read once per showing of the form (a
+    // designer saved meanwhile is read again when the form comes back), not at every key.
+    std::map<QString, BillFieldFill> m_fills;
+    const BillFieldFill &fillOf(const QString &table);
+    void fillDerivedColumns(DataSet &dataSet, const QString &table, DataField *changed);
     bool m_building = false;
     bool m_pickersActive = true;
 };

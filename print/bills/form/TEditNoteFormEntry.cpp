@@ -15,7 +15,6 @@
 #include "core/db/AdoFunc.h"
 #include "core/db/TableCatalog.h"
 #include "core/dbfun/BillColumns.h"
-#include "core/dbfun/TableFieldChange.h"
 #include "gui/dataaware/LineEditLink.h"
 #include "gui/dialogs/MessageSeam.h"
 #include "tav/TtavCurrencyLabel.h"
@@ -55,10 +54,24 @@ void TEditNoteForm::HsrcDataChange(DataField *field)
     updateBillStates();
 }
 
+const BillFieldFill &TEditNoteForm::fillOf(const QString &table)
+{
+    auto found = m_fills.find(table);
+    if (found == m_fills.end())
+        found = m_fills.emplace(table, BillFieldFill(connection(), table)).first;
+    return found->second;
+}
+
+void TEditNoteForm::fillDerivedColumns(DataSet &dataSet, const QString &table, DataField *changed)
+{
+    if (changed && FieldChange)
+        fillOf(table).fieldChanged(dataSet, changed);
+}
+
 void TEditNoteForm::QueryHeaFieldChanged(DataField *field)
 {
     if (m_ready)
-        TableFieldChange(*QueryHea, m_format.note.dataTableName, field);
+        fillDerivedColumns(*QueryHea, m_format.note.dataTableName, field);
     TavCurrencyChange(field);
     if (!m_building)
         TableStrFieldChange(field);

@@ -2,6 +2,7 @@
 #include "bills/form/TEditNoteForm.h"
 
 #include "bills/cheques/ChequePrintCheck.h"
+#include "bills/form/BillFormData.h"
 #include "gui/dialogs/PrinterSetupSeam.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
@@ -10,11 +11,55 @@
 #include "core/printfun/ParaSwitch.h"
 #include "gui/dialogs/MessageSeam.h"
 
+#include <memory>
+#include <vector>
+
 BillPrintEngine &TEditNoteForm::printEngine()
 {
     if (!m_printEngine)
         m_printEngine = std::make_unique<BillPrintEngine>(connection(), this, HandleOf(this));
     return *m_printEngine;
+}
+
+// The batch's bills are read in one query and each page is laid out from its row; a bill
+// that is gone prints as an empty one, as its reopening would show it.
+void TEditNoteForm::printBatch(const QString &noteName)
+{
+    const QString &table = m_format.note.dataTableName;
+    QStringList ids;
+    for (qint64 id : std::as_const(arrBatchPrintid))
+        ids.append(QString::number(id));
+    DataSet bills;
+    bills.setConnection(connection());
+    bills.setSql(BillFormData::batchBillsStatement(table), {QStringLiteral("[%1]").arg(ids.join(u','))});
+    bills.open();
+    bills.fetchAll();
+    DataSet none;
+    none.setConnection(connection());
+    none.setSql(BillFormData::noBillStatement(table));
+    none.open();
+    for (DataSet *set : {&bills, &none})
+        for (const DataField *field : QueryHea->fields())
+            if (DataField *same = set->findField(field->name()))
+                same->setDisplayFormat(field->displayFormat());
+    std::vector<std::unique_ptr<DataSet>> details;
+    for (const DetailGrid &grid : std::as_const(m_grids)) {
+        details.push_back(std::make_unique<DataSet>());
+        details.back()->setConnection(connection());
+        details.back()->setTag(grid.query->tag());
+    }
+    printEngine().printBatch(noteName, arrBatchPrintid, [&](qint64 billId) {
+        BillData bill;
+        bill.header = bills.locate(QStringLiteral("id"), billId) ? &bills : &none;
+        const DataField *refNo = bill.header->findField(QStringLiteral("RefNo"));
+        for (qsizetype i = 0; i < m_grids.size(); ++i) {
+            details[i]->close();
+            details[i]->setSql(BillFormData::detailRowsStatement(m_grids[i].table), {refNo ? refNo->asString() : QString()});
+            details[i]->open();
+            bill.details.append(details[i].get());
+        }
+        return bill;
+    });
 }
 
 BillData TEditNoteForm::billData() const
@@ -63,10 +108,7 @@ void TEditNoteForm::printBill(PrintAction action)
         printEngine().printOnPaper(printEngine().lastPrintedFormat(), billData());
         return;
     case PrintAction::Batch:
-        printEngine().printBatch(noteName, arrBatchPrintid, [this](qint64 billId) {
-            OpenMainTable(billId);
-            return billData();
-        });
+        printBatch(noteName);
         return;
     case PrintAction::Report:
         FrPrintBtnClick();

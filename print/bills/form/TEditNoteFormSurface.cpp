@@ -11,7 +11,6 @@
 #include "core/db/AdoFunc.h"
 #include "core/db/TableCatalog.h"
 #include "core/dbfun/BillColumns.h"
-#include "core/dbfun/TableFieldChange.h"
 #include "core/grid/GridLayout.h"
 #include "core/globals/ProgramFolder.h"
 #include "core/printfun/Alignment.h"
@@ -101,6 +100,7 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
 {
     const QSqlDatabase db = connection();
     m_ready = false;
+    m_fills.clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TProcStepForm progress(this);
     progress.SetMax(10);
@@ -555,7 +555,7 @@ void TEditNoteForm::createDetailGrid(const TemplateField &field)
     connect(grid.query, &DataSet::fieldChanged, this, [this, index = m_grids.size()](DataField *changed) {
         const DetailGrid &detail = m_grids.at(index);
         if (changed->name() == QStringLiteral("小计"))
-            TableFieldChange(*detail.query, detail.table, changed);
+            fillDerivedColumns(*detail.query, detail.table, changed);
         if (!detail.formula.isEmpty())
             GridFieldDataChange(*detail.grid, detail.formula, changed);
     });

@@ -2,6 +2,7 @@
 
 #include "core/errors/CorvaneError.h"
 #include "core/money/Currency.h"
+#include "core/text/TypedNumber.h"
 
 namespace {
 
@@ -59,7 +60,8 @@ private:
         const QString typed = text.trimmed();
         if (typed.isEmpty())
             return;
-        const std::optional<Currency> amount = Currency::parse(typed);
+        const std::optional<QString> plain = NormalizeTypedNumber(typed);
+        const std::optional<Currency> amount = plain ? Currency::parse(*plain) : std::nullopt;
         if (!amount)
             throw CorvaneError(QStringLiteral("金额不是数字：%1").arg(typed));
         add(AmountBoxes, clause, amount->toDouble());

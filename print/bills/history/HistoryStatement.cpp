@@ -34,7 +34,8 @@ SqlCondition HistoryStatement(const QSqlDatabase &db, const QString &table, cons
     QVariantList params;
     QString sql;
     if (kindWord.isEmpty()) {
-        sql = QStringLiteral("select * from %1 a where %2 order by id").arg(SqlName(table), where);
+        // The stock table has no id column; every table has its row order.
+        sql = QStringLiteral("select * from %1 a where %2 order by a.rowid").arg(SqlName(table), where);
     } else if (!detailTable.isEmpty()) {
         sql = QStringLiteral("select a.*,%1 from %2 a join %3 c on a.refno=c.refno left join p_notelist b on a.notename=b.notename"
                              " where %4 and (%5) order by a.id desc")

@@ -2,6 +2,7 @@
 
 #include "bills/pickers/PickData.h"
 #include "bills/pickers/PickResult.h"
+#include "bills/history/HistoryColumns.h"
 #include "bills/history/HistoryData.h"
 #include "bills/history/HistoryDatePreset.h"
 #include "bills/history/HistoryRowDelegate.h"
@@ -9,6 +10,7 @@
 #include "gui/dialogs/PrinterSetupSeam.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
+#include "core/errors/CorvaneError.h"
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
 #include "core/grid/GridLayout.h"
@@ -131,8 +133,13 @@ TDbQueryForm::TDbQueryForm(QWidget *owner)
     m_partName = addBox(boxes, QStringLiteral("品名："), "PartNameBox", &PickProductPartName);
     m_partStandard = addBox(boxes, QStringLiteral("规格："), "PartStandardBox", &PickProductPartSpec);
 
+    // The boxes keep the height they have with every group shown, so the kind buttons below
+    // stay where they are while groups show and hide.
+    auto *boxArea = new QWidget(this);
+    boxArea->setLayout(boxes);
+    boxArea->setFixedHeight(boxArea->sizeHint().height());
     auto *leftPanel = new QVBoxLayout;
-    leftPanel->addLayout(boxes);
+    leftPanel->addWidget(boxArea, 0, Qt::AlignTop);
     leftPanel->addLayout(kindsPanel, 1);
 
     auto *topBar = new QHBoxLayout;
@@ -142,8 +149,8 @@ TDbQueryForm::TDbQueryForm(QWidget *owner)
         const char *name;
         const char16_t *hint;
         void (TDbQueryForm::*action)();
-    } commands[] = {{u"Excel导入", "ImportButton", u"", nullptr},
-                    {u"淘宝订单导入", "ShopImportButton", u"", nullptr},
+    } commands[] = {{u"Excel导入", "ImportButton", u"", &TDbQueryForm::importSheet},
+                    {u"淘宝订单导入", "ShopImportButton", u"", &TDbQueryForm::importShopOrders},
                     {u"连续打印(&P)", "PrintButton", u"批量打印当前单据内容", &TDbQueryForm::printSelected},
                     {u"Excel导出", "ExportButton", u"", &TDbQueryForm::exportList},
                     {u"退出(&X)", "ExitButton", u"退出当前窗口", nullptr}};
@@ -157,6 +164,7 @@ TDbQueryForm::TDbQueryForm(QWidget *owner)
     }
     topBar->addStretch();
     m_shopImport = findChild<QPushButton *>(QStringLiteral("ShopImportButton"));
+    m_sheetImport = findChild<QPushButton *>(QStringLiteral("ImportButton"));
     connect(findChild<QPushButton *>(QStringLiteral("ExitButton")), &QPushButton::clicked, this, &QWidget::close);
 
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
@@ -270,7 +278,17 @@ void TDbQueryForm::runKind(int index)
         m_detailTable = kind.detailTable;
     }
     m_shopImport->setVisible(m_kindWord == QStringLiteral("快递单"));
-    openQuery(m_table, m_kindWord, m_detailTable, BuildHistoryFilter(kind, filterBoxes()));
+    m_sheetImport->setVisible(index != kStockHistoryKind);  // the stock list is no bill table
+    SqlCondition condition;
+    try {
+        condition = BuildHistoryFilter(kind, filterBoxes());
+    } catch (const CorvaneError &refusal) {
+        // The old rows were not filtered by what the boxes now say: none are shown.
+        openEmpty();
+        ShowMsgWarn(refusal.message());
+        return;
+    }
+    openQuery(m_table, m_kindWord, m_detailTable, condition);
 }
 
 HistoryFilterBoxes TDbQueryForm::filterBoxes() const
@@ -325,22 +343,44 @@ void TDbQueryForm::openQuery(const QString &table, const QString &kindWord, cons
     m_rows->open();
     m_grid->setDataSet(m_rows);
     m_grid->setLayoutSection(layoutSection());
+    hideDerivedColumns();
     if (QFileInfo::exists(GridLayoutFilePath()))
         m_grid->restoreLayout();
     setTitlesAndFooters();
     SetSortMarking(m_grid, false);
 }
 
+void TDbQueryForm::hideDerivedColumns()
+{
+    // A saved layout may show them again; the column chooser shows them too.
+    QSet<QString> derived = DerivedColumnsOf(CurAdo, m_table);
+    if (!m_detailTable.isEmpty())
+        for (const QString &column : DerivedColumnsOf(CurAdo, m_detailTable))
+            derived.insert(QStringLiteral("c.") + column);
+    for (int column = 0; column < m_grid->model()->columnCount(); ++column) {
+        const DataField *field = m_grid->fieldOfColumn(column);
+        if (field && derived.contains(field->name().toLower()))
+            m_grid->setColumnVisible(column, false);
+    }
+}
+
+void TDbQueryForm::openEmpty()
+{
+    m_grid->setDataSet(nullptr);
+    m_rows->close();
+    m_rows->setSql(EmptyHistoryStatement(m_table));
+    m_rows->open();
+    m_grid->setDataSet(m_rows);
+    setTitlesAndFooters();
+}
+
 void TDbQueryForm::setTitlesAndFooters()
 {
-    const QHash<QString, QString> titles = {{QStringLiteral("notetypename"), QStringLiteral("单据类型")},
-                                            {QStringLiteral("notename"), QStringLiteral("单据名称")},
-                                            {QStringLiteral("sel"), QStringLiteral("选中")}};
     const QStringList twoDecimals = {QStringLiteral("金额"), QStringLiteral("合计金额"), QStringLiteral("小计"), QStringLiteral("单价")};
     for (DataField *field : m_rows->fields()) {
         // Every column is titled, by its name when it has no title of its own, so that the
         // exported sheet has its header.
-        const QString title = titles.value(field->name().toLower());
+        const QString title = HistoryColumnTitle(field->name());
         if (!title.isEmpty())
             field->setDisplayLabel(title);
         else if (!field->hasDisplayLabel())
@@ -467,7 +507,8 @@ void TDbQueryForm::changeSelectedFormat()
 
 void TDbQueryForm::exportList()
 {
-    DataSetExportToExcel(*m_rows, QString());
+    // Named after the kind, so that the sheet imports again into it.
+    DataSetExportToExcel(*m_rows, QString(), m_kindWord);
 }
 
 void TDbQueryForm::saveGridLayout()

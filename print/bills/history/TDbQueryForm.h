@@ -44,6 +44,12 @@ public:
     void deleteSelected();
     void changeSelectedFormat();
     void exportList();
+    // "Excel导入" into the shown kind and "淘宝订单导入" into waybills; the list then shows the
+    // bills just made.
+    void importSheet();
+    void importShopOrders();
+    // Lists the bills of the shown kind with these RefNos.
+    void showBills(const QList<qint64> &refNos);
     void saveGridLayout();
 
     void WndProc(const WindowMessage &message) override;
@@ -59,12 +65,15 @@ private:
     QList<int> selectedRows() const;
     QString layoutSection() const;
     void setTitlesAndFooters();
+    void hideDerivedColumns();
+    void openEmpty();
 
     DataSet *m_rows;
     DataGrid *m_grid;
     QList<QPushButton *> m_kindButtons;
     QList<QPair<int, QWidget *>> m_groupWidgets;  // group -> caption or control
     QPushButton *m_shopImport = nullptr;
+    QPushButton *m_sheetImport = nullptr;
     QLineEdit *m_amountFrom = nullptr;
     QLineEdit *m_amountTo = nullptr;
     QComboBox *m_datePreset = nullptr;

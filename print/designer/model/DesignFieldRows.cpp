@@ -1,62 +1,77 @@
 #include "designer/model/DesignFieldRows.h"
 
-#include "core/dataset/DataField.h"
-#include "core/dataset/DataSet.h"
+#include "core/db/AdoFunc.h"
+#include "core/errors/CorvaneError.h"
 #include "core/globals/PubDm.h"
+#include "core/template/TemplateColumns.h"
+#include "core/template/TemplateStore.h"
 
-DesignFieldRows::DesignFieldRows(QObject *parent) : QObject(parent), m_rows(std::make_unique<DataSet>())
+#include <algorithm>
+
+namespace {
+std::optional<TemplateDocument> loadByRefNo(const QString &refNo)
 {
-    m_rows->setCachedUpdates(true);
+    const QString name = SelTableStringValue(CurAdo, QStringLiteral("select NoteName from p_NoteList where RefNo = ?"), {refNo});
+    if (name.isEmpty())
+        return std::nullopt;
+    return LoadTemplate(CurAdo, name);
+}
 }
 
-DesignFieldRows::~DesignFieldRows() = default;
+DesignFieldRows::DesignFieldRows(QObject *parent) : QObject(parent) {}
 
-void DesignFieldRows::open(const QString &refNo)
+bool DesignFieldRows::open(const QString &refNo)
 {
-    m_rows->close();
-    m_rows->setConnection(CurAdo);
-    m_rows->setSql(QStringLiteral("select * from p_NoteCntlList where RefNo = ? order by autoid"), {refNo});
-    m_rows->open();
-    m_refNo = refNo;
+    const std::optional<TemplateDocument> document = loadByRefNo(refNo);
+    if (!document) {
+        close();
+        return false;
+    }
+    open(*document);
+    return true;
+}
+
+void DesignFieldRows::open(const TemplateDocument &document)
+{
+    m_document = document;
+    m_stored = document.fields;
+    m_open = true;
 }
 
 void DesignFieldRows::close()
 {
-    m_rows->close();
-    m_refNo.clear();
-}
-
-bool DesignFieldRows::isOpen() const
-{
-    return m_rows->isActive();
+    m_document = TemplateDocument();
+    m_stored.clear();
+    m_open = false;
 }
 
 QList<int> DesignFieldRows::tags() const
 {
     QList<int> tags;
-    if (!isOpen())
-        return tags;
-    const DataField *tag = m_rows->fieldByName(QStringLiteral("Tag"));
-    for (int row = 0; row < m_rows->recordCount(); ++row)
-        tags.append(m_rows->value(row, tag).toInt());
+    for (const TemplateField &field : m_document.fields)
+        tags.append(field.tag);
     return tags;
 }
 
-bool DesignFieldRows::contains(int tag) const
+const TemplateField *DesignFieldRows::field(int tag) const
 {
-    return isOpen() && tags().contains(tag);
+    const auto it = std::find_if(m_document.fields.cbegin(), m_document.fields.cend(),
+                                 [tag](const TemplateField &field) { return field.tag == tag; });
+    return it == m_document.fields.cend() ? nullptr : &*it;
 }
 
-bool DesignFieldRows::locate(int tag) const
+TemplateField *DesignFieldRows::find(int tag)
 {
-    return isOpen() && m_rows->locate(QStringLiteral("Tag"), tag);
+    // Non-const access detaches the list from the stored copy it shares.
+    const auto it = std::find_if(m_document.fields.begin(), m_document.fields.end(),
+                                 [tag](const TemplateField &field) { return field.tag == tag; });
+    return it == m_document.fields.end() ? nullptr : &*it;
 }
 
 QVariant DesignFieldRows::value(int tag, const QString &column) const
 {
-    if (!locate(tag))
-        return {};
-    return m_rows->fieldByName(column)->value();
+    const TemplateField *found = field(tag);
+    return found ? FieldColumn(column).stored(*found) : QVariant();
 }
 
 QString DesignFieldRows::text(int tag, const QString &column) const
@@ -71,67 +86,69 @@ int DesignFieldRows::integer(int tag, const QString &column) const
 
 QRect DesignFieldRows::rect(int tag) const
 {
-    if (!locate(tag))
-        return {};
-    auto number = [this](const char *column) { return int(m_rows->fieldByName(QLatin1String(column))->asInteger()); };
-    return QRect(number("Ctlx"), number("CtlY"), number("CtlW"), number("CtlH"));
+    const TemplateField *found = field(tag);
+    return found ? found->rect.toRect() : QRect();
 }
 
 QVariantMap DesignFieldRows::row(int tag) const
 {
     QVariantMap values;
-    if (!locate(tag))
-        return values;
-    for (const DataField *field : m_rows->fields())
-        values.insert(field->name(), field->value());
+    if (const TemplateField *found = field(tag)) {
+        for (const TemplateColumn<TemplateField> &column : FieldColumns())
+            values.insert(column.name, column.stored(*found));
+    }
     return values;
 }
 
 void DesignFieldRows::setValues(int tag, const QVariantMap &columns)
 {
-    if (!locate(tag))
+    TemplateField *found = find(tag);
+    if (!found)
         return;
-    m_rows->edit();
     for (auto it = columns.cbegin(); it != columns.cend(); ++it)
-        m_rows->fieldByName(it.key())->setValue(it.value());
-    m_rows->post();
-    emit rowChanged(tag);
+        FieldColumn(it.key()).load(*found, it.value());
+    emit rowChanged(found->tag);
 }
 
 void DesignFieldRows::setRect(int tag, const QRect &rect)
 {
-    setValues(tag, {{QStringLiteral("Ctlx"), rect.x()},
-                    {QStringLiteral("CtlY"), rect.y()},
-                    {QStringLiteral("CtlW"), rect.width()},
-                    {QStringLiteral("CtlH"), rect.height()}});
+    TemplateField *found = find(tag);
+    if (!found)
+        return;
+    found->placed = true;
+    found->rect = PictureRect::fromRect(rect);
+    emit rowChanged(tag);
 }
 
-void DesignFieldRows::insertRow(const QVariantMap &columns)
+void DesignFieldRows::insertField(TemplateField field)
 {
-    m_rows->last();
-    m_rows->append();
-    for (auto it = columns.cbegin(); it != columns.cend(); ++it) {
-        if (it.key().compare(QLatin1String("autoid"), Qt::CaseInsensitive) != 0)
-            m_rows->fieldByName(it.key())->setValue(it.value());
-    }
-    m_rows->fieldByName(QStringLiteral("RefNo"))->setValue(m_refNo);
-    m_rows->post();
-    emit rowChanged(columns.value(QStringLiteral("Tag")).toInt());
+    field.refNo = refNo();
+    field.autoid = 0;
+    m_document.fields.append(field);
+    emit rowChanged(field.tag);
 }
 
 void DesignFieldRows::removeRow(int tag)
 {
-    if (locate(tag))
-        m_rows->deleteRecord();
+    m_document.fields.removeIf([tag](const TemplateField &field) { return field.tag == tag; });
 }
 
 bool DesignFieldRows::hasUnsavedChanges() const
 {
-    return isOpen() && m_rows->hasPendingUpdates();
+    return m_open && m_document.fields != m_stored;
 }
 
 void DesignFieldRows::write()
 {
-    if (isOpen())
-        m_rows->applyUpdates();
+    if (!m_open)
+        return;
+    // The template's row may have changed on the screen since the page was opened: it is
+    // written back as it is stored now, only the fields come from here.
+    std::optional<TemplateDocument> stored = loadByRefNo(refNo());
+    if (!stored)
+        throw CorvaneError(QStringLiteral("单据格式已被删除，字段不能保存"));
+    stored->fields = m_document.fields;
+    SaveTemplate(CurAdo, *stored);
+    m_document.fields = stored->fields;
+    m_stored = m_document.fields;
 }

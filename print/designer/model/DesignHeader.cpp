@@ -2,24 +2,10 @@
 
 #include "core/db/AdoFunc.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
-
-std::optional<DesignHeader> LoadDesignHeader(const QSqlDatabase &db, const QString &refNo)
+DesignHeader DesignHeaderOf(const TemplateNote &note)
 {
-    QSqlQuery query = RunStatement(
-        db, QStringLiteral("select RefNo, NoteName, DataTablename, ImgFile, ImgEnc, Xmove, Ymove from p_NoteList where RefNo = ?"),
-        {refNo});
-    if (!query.next())
-        return std::nullopt;
-    DesignHeader header;
-    header.refNo = query.value(0).toString();
-    header.noteName = query.value(1).toString();
-    header.dataTableName = query.value(2).toString();
-    header.imgFile = query.value(3).toString();
-    header.imgEnc = query.value(4).toInt() == 1;
-    header.offsetMm = QPointF(query.value(5).toDouble(), query.value(6).toDouble());
-    return header;
+    return {note.refNo, note.noteName, note.dataTableName, note.imgFile, note.imgEnc.value_or(0) == 1,
+            QPointF(note.xMove.value, note.yMove.value)};
 }
 
 void WritePageOffset(const QSqlDatabase &db, const QString &refNo, const QPointF &offsetMm)

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "core/template/TemplateNote.h"
+
 #include <QPointF>
 #include <QSqlDatabase>
 #include <QString>
 
-#include <optional>
 
 // What the design page needs of a template's p_NoteList row.
 struct DesignHeader
@@ -18,8 +19,8 @@ struct DesignHeader
     QPointF offsetMm;
 };
 
-// The header of the template `refNo`; none when there is no such template.
-std::optional<DesignHeader> LoadDesignHeader(const QSqlDatabase &db, const QString &refNo);
+// What the page takes of a template's row.
+DesignHeader DesignHeaderOf(const TemplateNote &note);
 
 // Stores the paper offset of the template `refNo` at once (it is no part of the field batch).
 void WritePageOffset(const QSqlDatabase &db, const QString &refNo, const QPointF &offsetMm);

@@ -1,7 +1,5 @@
 #include "designer/surface/TDesignFieldControl.h"
 
-#include "core/errors/CorvaneError.h"
-#include "core/printfun/FontInfo.h"
 #include "designer/model/FieldLook.h"
 
 #include <QMouseEvent>
@@ -48,15 +46,9 @@ void TDesignFieldControl::setSelected(bool selected)
     update();
 }
 
-void TDesignFieldControl::setFontString(const QString &fontString)
+void TDesignFieldControl::setFieldFont(const std::optional<QFont> &font)
 {
-    std::optional<QFont> decoded;
-    try {
-        decoded = DecodeFontInfo(fontString);
-    } catch (const CorvaneError &) {
-        // A damaged font string still shows the field, in the page's font.
-    }
-    setFont(decoded.value_or(parentWidget() ? parentWidget()->font() : QFont()));
+    setFont(font.value_or(parentWidget() ? parentWidget()->font() : QFont()));
 }
 
 void TDesignFieldControl::paintEvent(QPaintEvent *)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
+
+#include <optional>
 
 // One field of the template on the design page: a transparent box with the field's caption,
 // its border showing whether it is selected and a grip in the colour of its kind. The page
@@ -24,8 +27,8 @@ public:
     bool shown() const { return m_shown; }
     void setSelected(bool selected);
     bool selected() const { return m_selected; }
-    // The font of the caption, from a stored font string (empty: the page's font).
-    void setFontString(const QString &fontString);
+    // The font of the caption; none: the page's font.
+    void setFieldFont(const std::optional<QFont> &font);
 
 signals:
     void pressed(TDesignFieldControl *control, QMouseEvent *event);

@@ -22,7 +22,6 @@
 namespace {
 // A page without picture still gives room to place fields.
 constexpr QSize kBlankPage{1000, 600};
-const QString kYes = QStringLiteral("是");
 
 QFrame *marginStrip(QWidget *parent, const char *name)
 {
@@ -66,10 +65,22 @@ TDesignSurface::~TDesignSurface() = default;
 bool TDesignSurface::openTemplate(const QString &refNo)
 {
     clearPage();
-    m_header = LoadDesignHeader(CurAdo, refNo);
-    if (!m_header)
+    if (!m_rows->open(refNo))
         return false;
-    m_rows->open(refNo);
+    showOpenedTemplate();
+    return true;
+}
+
+void TDesignSurface::openDocument(const TemplateDocument &document)
+{
+    clearPage();
+    m_rows->open(document);
+    showOpenedTemplate();
+}
+
+void TDesignSurface::showOpenedTemplate()
+{
+    m_header = DesignHeaderOf(m_rows->document().note);
     loadPicture(m_header->imgFile);
     m_scrollPos = PagePosition(m_header->offsetMm, m_strips);
     layoutScrollBox();
@@ -78,7 +89,6 @@ bool TDesignSurface::openTemplate(const QString &refNo)
     emit templateOpened();
     emit fieldsChanged();
     emit pageOffsetChanged(pageOffsetMm());
-    return true;
 }
 
 void TDesignSurface::clearPage()
@@ -196,17 +206,18 @@ TDesignFieldControl *TDesignSurface::createControl(int tag)
 
 void TDesignSurface::refreshControl(int tag)
 {
-    if (!m_rows->contains(tag))
+    const TemplateField *field = m_rows->field(tag);
+    if (!field)
         return;
     TDesignFieldControl *control = this->control(tag);
     if (!control)
         control = createControl(tag);
-    control->setGeometry(m_rows->rect(tag));
-    control->setCaption(m_rows->text(tag, QStringLiteral("CtlCName")));
-    control->setKind(m_rows->text(tag, QStringLiteral("FieldEditType")));
-    control->setFontString(m_rows->text(tag, QStringLiteral("CtlFontName")));
-    control->setPrinted(m_rows->text(tag, QStringLiteral("NeedPrint")).trimmed() == kYes);
-    control->setShown(m_rows->text(tag, QStringLiteral("NeedShow")).trimmed() == kYes);
+    control->setGeometry(field->rect.toRect());
+    control->setCaption(field->caption);
+    control->setKind(field->kindText());
+    control->setFieldFont(field->font ? std::optional<QFont>(field->font->toFont()) : std::nullopt);
+    control->setPrinted(field->needPrint);
+    control->setShown(field->needShow);
     control->setSelected(m_selection.contains(tag));
 }
 

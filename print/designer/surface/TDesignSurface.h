@@ -14,6 +14,7 @@
 #include <optional>
 
 class DesignFieldRows;
+class TemplateDocument;
 class DesignerHotKeys;
 class QFrame;
 class QMouseEvent;
@@ -38,6 +39,8 @@ public:
     // Shows the template `refNo` (picture and fields, nothing selected); unsaved field changes
     // of the page are dropped. False, with an empty page, when there is no such template.
     bool openTemplate(const QString &refNo);
+    // The same for a template document already loaded (its fields as they are in it).
+    void openDocument(const TemplateDocument &document);
     // Removes every control and the picture; the field rows are dropped, nothing is written.
     void clearPage();
     bool hasTemplate() const { return m_header.has_value(); }
@@ -126,6 +129,7 @@ private:
         QPoint startGlobal;
     };
 
+    void showOpenedTemplate();
     TDesignFieldControl *createControl(int tag);
     void refreshControl(int tag);
     void removeControls();

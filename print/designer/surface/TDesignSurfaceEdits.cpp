@@ -2,7 +2,6 @@
 
 #include "core/globals/PubDm.h"
 #include "core/printfun/MoveZone.h"
-#include "core/template/TemplateColumns.h"
 #include "core/template/TemplateDocument.h"
 #include "designer/model/DesignFieldRows.h"
 #include "designer/model/DesignTags.h"
@@ -16,52 +15,46 @@ namespace {
 // Edges this wide of a field control resize it; its inner area moves it.
 constexpr int kZoneMargin = 3;
 
-// The columns a copy takes from its source; the others keep a new row's values.
-const QStringList &copiedColumns()
+// A copy takes its source's kind, column, look and lists; the rest is a new field's.
+TemplateField copyOf(const TemplateField &source, const QString &dataTableName)
 {
-    static const QStringList columns = {
-        "DbFieldName", "FieldEditType", "xAlign", "yAlign", "CtlFontName", "NeedPrint", "NeedShow", "CaptionVisible",
-        "InitType", "DropDownName", "DropRelComp", "PickListName", "pickSetFields", "DropDownLevel", "CheckRaidioCols",
-        "ParentId"};
-    return columns;
+    TemplateField copy = NewTemplateField(source.refNo, ekTextDisplay, dataTableName);
+    copy.dbFieldName = source.dbFieldName;
+    copy.kind = source.kind;
+    copy.unknownKind = source.unknownKind;
+    copy.xAlign = source.xAlign;
+    copy.yAlign = source.yAlign;
+    copy.font = source.font;
+    copy.needPrint = source.needPrint;
+    copy.needShow = source.needShow;
+    copy.captionVisible = source.captionVisible;
+    copy.initType = source.initType;
+    copy.dropDownName = source.dropDownName;
+    copy.dropRelComp = source.dropRelComp;
+    copy.pickListName = source.pickListName;
+    copy.pickSetFields = source.pickSetFields;
+    copy.dropDownLevel = source.dropDownLevel;
+    copy.checkRadioCols = source.checkRadioCols;
+    copy.parentId = source.parentId;
+    return copy;
 }
 
-// A new field's row as the design rows take it: every column the template document gives it.
-QVariantMap newFieldRow(const QString &refNo, EditKindIndex kind, const QString &dataTableName)
-{
-    const TemplateField field = NewTemplateField(refNo, kind, dataTableName);
-    QVariantMap row;
-    for (const TemplateColumn<TemplateField> &column : FieldColumns()) {
-        const QVariant value = column.stored(field);
-        if (!value.isNull())
-            row.insert(column.name, value);
-    }
-    return row;
-}
-
-bool isGridKind(const QString &kind)
-{
-    return kind.trimmed() == EditKindName(ekGrid);
-}
 }
 
 int TDesignSurface::addField(EditKindIndex kind, const QRect &rect, const QString &caption, int parentId)
 {
     if (!m_header)
         return -1;
-    const int tag = NextDesignTag(m_rows->tags(), kind == ekGrid);
-    QVariantMap row = newFieldRow(m_header->refNo, kind, m_header->dataTableName);
+    TemplateField field = NewTemplateField(m_header->refNo, kind, m_header->dataTableName);
+    field.tag = NextDesignTag(m_rows->tags(), kind == ekGrid);
     if (kind == ekSpacedString)
-        row.insert(QStringLiteral("DigitalCount"), SpacedStringCells(row.value(QStringLiteral("DigitalCount")).toInt()));
-    row.insert(QStringLiteral("Tag"), tag);
-    row.insert(QStringLiteral("ParentId"), parentId);
-    row.insert(QStringLiteral("CtlCName"), caption);
-    const QRect placed = AtLeastOnePixel(rect);
-    row.insert(QStringLiteral("Ctlx"), placed.x());
-    row.insert(QStringLiteral("CtlY"), placed.y());
-    row.insert(QStringLiteral("CtlW"), placed.width());
-    row.insert(QStringLiteral("CtlH"), placed.height());
-    m_rows->insertRow(row);
+        field.digitalCount = SpacedStringCells(field.digitalCount.value_or(0));
+    field.parentId = parentId;
+    field.caption = caption;
+    field.placed = true;
+    field.rect = PictureRect::fromRect(AtLeastOnePixel(rect));
+    const int tag = field.tag;
+    m_rows->insertField(field);
     refreshControl(tag);
     m_selection.add(tag);
     setCurrent(tag);
@@ -110,22 +103,16 @@ void TDesignSurface::sizeSelection(SizeMode mode)
 
 int TDesignSurface::copyField(TDesignFieldControl *source, const QRect &rect)
 {
-    const QVariantMap sourceRow = m_rows->row(source->tag());
-    const bool grid = isGridKind(sourceRow.value(QStringLiteral("FieldEditType")).toString());
+    const TemplateField *sourceField = m_rows->field(source->tag());
     QList<int> taken = m_rows->tags();
     for (const TDesignFieldControl *control : controls())
         taken.append(control->tag());
-    const int tag = NextDesignTag(taken, grid);
-    QVariantMap row = newFieldRow(m_header->refNo, ekTextDisplay, m_header->dataTableName);
-    for (const QString &column : copiedColumns())
-        row.insert(column, sourceRow.value(column));
-    row.insert(QStringLiteral("Tag"), tag);
-    row.insert(QStringLiteral("CtlCName"), QString());
-    row.insert(QStringLiteral("Ctlx"), rect.x());
-    row.insert(QStringLiteral("CtlY"), rect.y());
-    row.insert(QStringLiteral("CtlW"), rect.width());
-    row.insert(QStringLiteral("CtlH"), rect.height());
-    m_rows->insertRow(row);
+    TemplateField copy = copyOf(*sourceField, m_header->dataTableName);
+    copy.tag = NextDesignTag(taken, sourceField->isGrid());
+    copy.placed = true;
+    copy.rect = PictureRect::fromRect(rect);
+    const int tag = copy.tag;
+    m_rows->insertField(copy);
     refreshControl(tag);
     return tag;
 }
