@@ -1,23 +1,15 @@
 #include "ExternalTool.h"
 #include "PdfWords.h"
 #include "TestProgramFolder.h"
+#include "helpers/DeliveryNoteFixture.h"
 
-#include "core/dataset/DataField.h"
-#include "core/dataset/DataSet.h"
-#include "core/db/AdoFunc.h"
-#include "core/globals/PubDm.h"
-#include "core/report/CompanyReportQuery.h"
-#include "core/report/ReportData.h"
 #include "core/report/ReportFile.h"
 #include "core/report/ReportLayout.h"
 #include "core/report/ReportPainter.h"
 #include "core/report/ReportText.h"
-#include "gui/report/ReportDesignSurface.h"
-#include "gui/report/TReportDesignerForm.h"
 
 #include <QPdfWriter>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -86,35 +78,6 @@ class TestReportEngine : public QObject
 
 private:
     std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<DataSet> m_header;
-    std::unique_ptr<DataSet> m_lines;
-    std::unique_ptr<DataSet> m_company;
-
-    // A saved delivery note with `count` lines; line i sells 货品i for i x 10.25.
-    ReportData deliveryNote(int count)
-    {
-        ExecTmpQuery(CurAdo, QStringLiteral("update bs_compset set CompName = '华东建材有限公司'"));
-        ExecTmpQuery(CurAdo, QStringLiteral("insert into 出货单 (Refno, 收货单位, 合计金额) values ('77', '上海联华超市', 0)"));
-        for (int i = 1; i <= count; ++i)
-            ExecTmpQuery(CurAdo, QStringLiteral("insert into 出货单明细 (Refno, 品名, 小计) values ('77', ?, ?)"),
-                         {QStringLiteral("货品%1").arg(i, 2, 10, QLatin1Char('0')), i * 10.25});
-        m_header = std::make_unique<DataSet>();
-        m_header->setSql(QStringLiteral("select * from 出货单 where Refno = ?"), {QStringLiteral("77")});
-        m_header->open();
-        m_lines = std::make_unique<DataSet>();
-        m_lines->setSql(QStringLiteral("select * from 出货单明细 where Refno = ? order by id"), {QStringLiteral("77")});
-        m_lines->open();
-        // The bill form labels grid columns with their captions.
-        m_lines->fieldByName(QStringLiteral("小计"))->setDisplayLabel(QStringLiteral("金额"));
-        m_lines->fieldByName(QStringLiteral("Refno"))->setTag(-1);
-        m_company = std::make_unique<DataSet>();
-        OpenCompanyReportQuery(*m_company, CurAdo);
-        ReportData data;
-        data.addDataSet(QStringLiteral("出货单"), m_header.get());
-        data.addDataSet(QStringLiteral("出货单明细"), m_lines.get());
-        data.addDataSet(CompanyReportAlias(), m_company.get());
-        return data;
-    }
 
 private Q_SLOTS:
     void init()
@@ -122,13 +85,7 @@ private Q_SLOTS:
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
     }
-    void cleanup()
-    {
-        m_company.reset();
-        m_lines.reset();
-        m_header.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m_folder.reset(); }
 
     // Every property survives the file, and the file is plain JSON of the documented shape.
     void definitionRoundTrip()
@@ -241,8 +198,8 @@ private Q_SLOTS:
     // definition puts it.
     void deliveryNoteOnA4()
     {
-        const ReportData data = deliveryNote(25);
-        const LaidOutReport report = LayOutReport(deliveryNoteReport(), data);
+        const DeliveryNoteFixture note(25);
+        const LaidOutReport report = LayOutReport(deliveryNoteReport(), note.data());
         const QString pdf = m_folder->file(QStringLiteral("tmp/report.pdf"));
         {
             QPdfWriter writer(pdf);
@@ -300,13 +257,13 @@ private Q_SLOTS:
     // Each page footer sums the lines up to its page; a title sees the whole total.
     void runningSums()
     {
-        const ReportData data = deliveryNote(25);
+        const DeliveryNoteFixture note(25);
         ReportDefinition definition = deliveryNoteReport();
         definition.band(ReportBandKind::PageFooter)->items = {
             textItem(QStringLiteral("[SUM(出货单明细.金额)]"), {0, 0, 50, 6})};
         definition.band(ReportBandKind::ReportTitle)->items = {
             textItem(QStringLiteral("[SUM(出货单明细.金额)] [出货单明细.数量]"), {0, 0, 50, 6})};
-        const LaidOutReport report = LayOutReport(definition, data);
+        const LaidOutReport report = LayOutReport(definition, note.data());
         QCOMPARE(report.pages.size(), 2);
         const auto texts = [&](int page) {
             QStringList found;
@@ -319,54 +276,21 @@ private Q_SLOTS:
         QVERIFY(texts(1).contains(QStringLiteral("3331.25")));
     }
 
-    // A field with a negative tag is neither offered nor printed; labelled fields are offered
-    // by label, the company data under its alias.
+    // A field with a negative tag is neither offered nor printed; labelled fields are found by
+    // label, the company data under its alias.
     void hiddenFields()
     {
-        const ReportData data = deliveryNote(1);
+        const DeliveryNoteFixture note(1);
+        const ReportData &data = note.data();
         QVERIFY(!data.field(QStringLiteral("出货单明细"), QStringLiteral("Refno")));
         QVERIFY(data.field(QStringLiteral("出货单明细"), QStringLiteral("金额")));
+        QVERIFY(data.field(QStringLiteral("出货单明细"), QStringLiteral("小计")));
+        QVERIFY(data.field(QStringLiteral("出货单"), QStringLiteral("refno")));
         QVERIFY(data.field(QStringLiteral("公司资料"), QStringLiteral("公司名称")));
-
-        TReportDesignerForm designer(EmptyReportDefinition(data.aliases()), data, m_folder->file(QStringLiteral("Reports/x.Rep")),
-                                     m_folder->path());
-        QTreeWidget *tree = designer.fieldTree();
-        const auto children = [tree](const QString &alias) {
-            QStringList names;
-            for (QTreeWidgetItem *top : tree->findItems(alias, Qt::MatchExactly))
-                for (int i = 0; i < top->childCount(); ++i)
-                    names.append(top->child(i)->text(0));
-            return names;
-        };
-        QVERIFY(!children(QStringLiteral("出货单明细")).contains(QStringLiteral("Refno")));
-        QVERIFY(children(QStringLiteral("出货单明细")).contains(QStringLiteral("金额")));
-        QVERIFY(children(QStringLiteral("出货单")).contains(QStringLiteral("Refno")));
-        QVERIFY(children(QStringLiteral("公司资料")).contains(QStringLiteral("纳税识别号")));
 
         ReportDefinition definition;
         definition.ensureBand(ReportBandKind::ReportTitle).items = {textItem(QStringLiteral("[出货单明细.Refno]"), {0, 0, 50, 6})};
         QCOMPARE(LayOutReport(definition, data).pages.first().items.first().item.text, QStringLiteral("[出货单明细.Refno]"));
-    }
-
-    // Inserting a field from the list puts its reference into the band over its data set, and
-    // saving writes the file the entry names.
-    void designerSavesWhereTheEntryPoints()
-    {
-        const ReportData data = deliveryNote(2);
-        const QString path = m_folder->file(QStringLiteral("Reports/新报表.Rep"));
-        TReportDesignerForm designer(EmptyReportDefinition(data.aliases()), data, path, m_folder->path());
-        designer.insertField(QStringLiteral("出货单明细"), QStringLiteral("金额"));
-        // A field of no data band goes where the user points.
-        designer.surface()->select(ReportBandKind::ReportTitle);
-        designer.insertField(QStringLiteral("公司资料"), QStringLiteral("公司名称"));
-        QVERIFY(designer.isModified());
-        QVERIFY(designer.save());
-        const ReportDefinition saved = LoadReportFile(path);
-        QCOMPARE(saved.band(ReportBandKind::DetailData)->items.size(), 1);
-        QCOMPARE(saved.band(ReportBandKind::ReportTitle)->items.size(), 1);
-        QCOMPARE(saved.band(ReportBandKind::DetailData)->items.first().text, QStringLiteral("[出货单明细.\"金额\"]"));
-        QCOMPARE(saved.band(ReportBandKind::ReportTitle)->items.first().text, QStringLiteral("[公司资料.\"公司名称\"]"));
-        QCOMPARE(saved, designer.definition());
     }
 };
 

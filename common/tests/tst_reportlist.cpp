@@ -1,5 +1,6 @@
 #include "ExternalTool.h"
 #include "MessageScript.h"
+#include "PdfWords.h"
 #include "TestProgramFolder.h"
 
 #include "core/dataset/DataSet.h"
@@ -8,6 +9,7 @@
 #include "core/report/ReportList.h"
 #include "gui/dialogs/FileDialogSeam.h"
 #include "gui/dialogs/PrinterSetupSeam.h"
+#include "gui/printfun/CurrentPrinter.h"
 #include "gui/report/TNewRepEditForm.h"
 #include "gui/report/TRepListForm.h"
 #include "gui/report/TReportDesignerForm.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -276,15 +279,32 @@ private Q_SLOTS:
                      .band(ReportBandKind::ReportTitle)->items.size(),
                  1);
 
-        // 打印 asks for the printer, then previews.
+        // 打印 asks for the printer, then previews; the preview prints the pages as one document.
         int previews = 0;
-        onNextModal<TReportPreviewForm>([&previews](TReportPreviewForm *preview) {
+        const QString pdf = m_folder->file(QStringLiteral("tmp/list.pdf"));
+        const QPageLayout billPaper = CurrentPrinter().pageLayout();
+        const bool billFullPage = CurrentPrinter().fullPage();
+        onNextModal<TReportPreviewForm>([&previews, &pdf](TReportPreviewForm *preview) {
             ++previews;
             QCOMPARE(preview->pageCount(), 1);
+            QPrinter &printer = CurrentPrinter();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            QVERIFY(preview->print());
+            printer.setOutputFileName(QString());
         });
         form.printReport();
         QVERIFY(asked);
         QCOMPARE(previews, 1);
+        // Bill printing shares the printer: it gets its paper back.
+        QVERIFY(CurrentPrinter().pageLayout().isEquivalentTo(billPaper));
+        QCOMPARE(CurrentPrinter().fullPage(), billFullPage);
+        QCOMPARE(PdfPageCount(pdf), 1);
+        const QList<PdfWord> words = PdfWords(pdf);
+        QCOMPARE(words.size(), 1);
+        QCOMPARE(words.first().text, QStringLiteral("文本"));
+        // The designer placed it 2 mm into the title, 1 mm down, inside 10 mm margins.
+        QVERIFY(std::abs(words.first().mm.left() - 12.5) < 0.6);
     }
 };
 

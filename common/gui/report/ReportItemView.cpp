@@ -40,16 +40,19 @@ QRect ReportItemView::pixelRect(const QRectF &mm) const
 
 QRectF ReportItemView::millimetreRect() const
 {
+    // Edges the drag left alone keep their millimetres; a move keeps the size exactly.
     const double scale = pixelsPerMm();
-    const QRect g = geometry();
-    const auto extent = [&](int pixels, double stored) {
-        // A line keeps its zero extent while the view shows it a few pixels thick.
-        if (pixels <= kMinimumPixels && stored * scale <= kMinimumPixels)
-            return stored;
-        return tenths(pixels / scale);
-    };
-    return QRectF(tenths(g.x() / scale), tenths(g.y() / scale), extent(g.width(), m_item.rect.width()),
-                  extent(g.height(), m_item.rect.height()));
+    const QRect before = pixelRect(m_item.rect);
+    const QRect after = geometry();
+    const QRectF &mm = m_item.rect;
+    if (after.size() == before.size())
+        return mm.translated(tenths((after.x() - before.x()) / scale), tenths((after.y() - before.y()) / scale));
+    const auto edge = [scale](double value, int was, int now) { return was == now ? value : tenths(value + (now - was) / scale); };
+    const double left = edge(mm.left(), before.left(), after.left());
+    const double top = edge(mm.top(), before.top(), after.top());
+    const double right = edge(mm.left() + mm.width(), before.x() + before.width(), after.x() + after.width());
+    const double bottom = edge(mm.top() + mm.height(), before.y() + before.height(), after.y() + after.height());
+    return QRectF(left, top, std::max(right - left, 0.0), std::max(bottom - top, 0.0));
 }
 
 void ReportItemView::setItem(const ReportItem &item)

@@ -24,7 +24,7 @@ public:
     // Millimetres and pixels of this surface.
     double pixelsPerMm() const;
     QRect pixelRect(const QRectF &mm) const;
-    // The item's rectangle read back from the view's geometry (0.1 mm steps).
+    // The item's rectangle after a drag of the view: the edges that moved, in 0.1 mm steps.
     QRectF millimetreRect() const;
 
 Q_SIGNALS:

@@ -46,6 +46,8 @@ TReportDesignerForm::TReportDesignerForm(const ReportDefinition &definition, con
     SaveButton = button(QStringLiteral("保存(&S)"), "SaveButton");
     PreviewButton = button(QStringLiteral("预览(&V)"), "PreviewButton");
     TextButton = button(QStringLiteral("文本"), "TextButton");
+    SumButton = button(QStringLiteral("合计"), "SumButton");
+    SumButton->setToolTip(QStringLiteral("在报表合计中加入所选字段的合计"));
     LineButton = button(QStringLiteral("线条"), "LineButton");
     RectangleButton = button(QStringLiteral("矩形"), "RectangleButton");
     PictureButton = button(QStringLiteral("图片"), "PictureButton");
@@ -101,6 +103,11 @@ TReportDesignerForm::TReportDesignerForm(const ReportDefinition &definition, con
     connect(DeleteButton, &QPushButton::clicked, this, &TReportDesignerForm::deleteSelectedItem);
     connect(CloseButton, &QPushButton::clicked, this, &TReportDesignerForm::reject);
     connect(FieldTree, &QTreeWidget::itemDoubleClicked, this, &TReportDesignerForm::treeItemActivated);
+    connect(SumButton, &QPushButton::clicked, this, [this] {
+        const QTreeWidgetItem *field = FieldTree->currentItem();
+        if (field && !field->data(0, NameRole).toString().isEmpty())
+            insertSum(field->data(0, AliasRole).toString(), field->data(0, NameRole).toString());
+    });
     connect(m_surface, &ReportDesignSurface::selectionChanged, this,
             [this] { m_properties->showSelection(m_surface->selectedBand(), m_surface->selectedItem()); });
     connect(m_surface, &ReportDesignSurface::itemMoved, this, [this](ReportBandKind band, int index) {
@@ -183,6 +190,16 @@ void TReportDesignerForm::insertVariable(const QString &name)
     item.text = ReportReferenceText({ReportReference::Variable, QString(), name});
     item.rect = QRectF(2, 1, 30, 6);
     addItemTo(targetBand(), item);
+}
+
+void TReportDesignerForm::insertSum(const QString &alias, const QString &label)
+{
+    ReportItem item;
+    item.text = ReportReferenceText({ReportReference::Sum, alias, label});
+    item.rect = QRectF(std::max(m_definition.page.printableWidth() - 42, 0.0), 1, 40, 6);
+    item.alignment = Qt::AlignRight | Qt::AlignTop;
+    item.format = QStringLiteral("#,##0.00");
+    addItemTo(ReportBandKind::Summary, item);
 }
 
 void TReportDesignerForm::addItem(ReportItemKind kind)

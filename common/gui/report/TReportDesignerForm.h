@@ -32,6 +32,8 @@ public:
     // the selected band, else in the title).
     void insertField(const QString &alias, const QString &label);
     void insertVariable(const QString &name);
+    // The sum of the field over its rows, right-aligned in the summary band.
+    void insertSum(const QString &alias, const QString &label);
     void addItem(ReportItemKind kind);
     void deleteSelectedItem();
     // Writes the file; false (after telling the user) when it could not be written.
@@ -39,8 +41,8 @@ public:
     void preview();
 
     QTreeWidget *FieldTree;
-    QPushButton *SaveButton, *PreviewButton, *TextButton, *LineButton, *RectangleButton, *PictureButton,
-        *DeleteButton, *BandsButton, *CloseButton;
+    QPushButton *SaveButton, *PreviewButton, *TextButton, *SumButton, *LineButton, *RectangleButton,
+        *PictureButton, *DeleteButton, *BandsButton, *CloseButton;
 
 public Q_SLOTS:
     void reject() override;

@@ -109,9 +109,15 @@ bool TReportPreviewForm::print()
 {
     if (!PrinterSetupSeam::ask(this))
         return false;
+    // The printer is shared with bill printing: its paper and origin are given back afterwards.
     QPrinter &printer = CurrentPrinter();
+    const QPageLayout layout = printer.pageLayout();
+    const bool fullPage = printer.fullPage();
     printer.setFullPage(true);
-    if (PrintReport(printer, m_report))
+    const bool printed = PrintReport(printer, m_report);
+    printer.setPageLayout(layout);
+    printer.setFullPage(fullPage);
+    if (printed)
         return true;
     ShowMsgerror(QStringLiteral("打印失败"));
     return false;

@@ -149,8 +149,6 @@ private:
     void printBatch(const QString &noteName);
     BillPrintEngine &printEngine();
     std::unique_ptr<BillPrintEngine> m_printEngine;
-    // "空单据不能打印" for a bill without RefNo; true when refused.
-    bool refuseEmptyBill();
     // 打印 (TEditNoteFormReport.cpp): the bill handed to the report list.
     void FrPrintBtnClick();
 

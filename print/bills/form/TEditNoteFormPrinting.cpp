@@ -71,25 +71,21 @@ BillData TEditNoteForm::billData() const
     return bill;
 }
 
-bool TEditNoteForm::refuseEmptyBill()
-{
-    const DataField *refNo = QueryHea->findField(QStringLiteral("RefNo"));
-    if (refNo && !refNo->asString().trimmed().isEmpty())
-        return false;
-    MessageRequest request;
-    request.icon = QMessageBox::NoIcon;
-    request.text = QStringLiteral("空单据不能打印");
-    MessageSeam::ask(request);
-    return true;
-}
-
 void TEditNoteForm::printBill(PrintAction action)
 {
     const QSqlDatabase db = connection();
     const QString noteName = m_format.note.noteName;
     switch (action) {
     case PrintAction::Overlay: {
-        if (refuseEmptyBill() || !PrinterSetupSeam::ask(this))
+        const DataField *refNo = QueryHea->findField(QStringLiteral("RefNo"));
+        if (!refNo || refNo->asString().trimmed().isEmpty()) {
+            MessageRequest request;
+            request.icon = QMessageBox::NoIcon;
+            request.text = QStringLiteral("空单据不能打印");
+            MessageSeam::ask(request);
+            return;
+        }
+        if (!PrinterSetupSeam::ask(this))
             return;
         [[fallthrough]];
     }
