@@ -10,10 +10,10 @@
 
 extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
 {
-    module.registerFormClass<TBackUpForm>(QStringLiteral("TBackUpForm"), WindowKind::ModalDialog);
-    module.registerFormClass<TRestoreForm>(QStringLiteral("TRestoreForm"), WindowKind::ModalDialog);
-    module.registerFormClass<TChangePassWForm>(QStringLiteral("TChangePassWForm"), WindowKind::ModalDialog);
-    module.registerFormClass<TGoodsForm>(QStringLiteral("TGoodsForm"), WindowKind::ChildWindow);
-    module.registerFormClass<TUserInfoForm>(QStringLiteral("TUserInfoForm"), WindowKind::ChildWindow);
-    module.registerFormClass<TDroplistForm>(QStringLiteral("TDroplistForm"), WindowKind::ChildWindow);
+    module.registerFormClass<TBackUpForm>(WindowKind::ModalDialog);
+    module.registerFormClass<TRestoreForm>(WindowKind::ModalDialog);
+    module.registerFormClass<TChangePassWForm>(WindowKind::ModalDialog);
+    module.registerFormClass<TGoodsForm>(WindowKind::ChildWindow);
+    module.registerFormClass<TUserInfoForm>(WindowKind::ChildWindow);
+    module.registerFormClass<TDroplistForm>(WindowKind::ChildWindow);
 }

@@ -25,6 +25,22 @@ QStringList ownNeededLibraries(const QString &file)
     return own;
 }
 
+// The dialog seams a built file defines (nm, demangled): their classes' names, each once.
+QStringList definedSeams(const QString &file)
+{
+    QProcess nm;
+    nm.start(QStringLiteral("nm"), {QStringLiteral("-D"), QStringLiteral("-C"), QStringLiteral("--defined-only"), file});
+    if (!nm.waitForFinished() || nm.exitCode() != 0)
+        return {QStringLiteral("nm failed: ") + QString::fromLocal8Bit(nm.readAllStandardError())};
+    static const QRegularExpression seam(QStringLiteral(R"(\b(\w+Seam)::ask\()"));
+    QStringList seams;
+    for (const auto &match : seam.globalMatch(QString::fromLocal8Bit(nm.readAllStandardOutput())))
+        seams << match.captured(1);
+    seams.removeDuplicates();
+    seams.sort();
+    return seams;
+}
+
 } // namespace
 
 class TestModuleBoundaries : public QObject
@@ -51,6 +67,24 @@ private Q_SLOTS:
         const QString path = QDir(qEnvironmentVariable("QUILLET_PROGRAM_DIR")).filePath(file);
         QVERIFY2(QFileInfo::exists(path), qPrintable(path));
         QCOMPARE(ownNeededLibraries(path), own);
+    }
+
+    // A test's handler answers every dialog only when each seam exists once in the process:
+    // in Corvane, never in a module or the program.
+    void dialogSeamsLiveInCorvaneOnly_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("seams");
+        const QStringList all = {"FileDialogSeam", "FolderDialogSeam", "FontDialogSeam", "MessageSeam", "PrinterSetupSeam"};
+        QTest::newRow("Corvane") << QStringLiteral("libCorvane.so") << all;
+        for (const char *file : {"Quillet", "Print.so", "Lumisk.so", "Fundora.so"})
+            QTest::newRow(file) << QString::fromLatin1(file) << QStringList();
+    }
+    void dialogSeamsLiveInCorvaneOnly()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, seams);
+        QCOMPARE(definedSeams(QDir(qEnvironmentVariable("QUILLET_PROGRAM_DIR")).filePath(file)), seams);
     }
 };
 

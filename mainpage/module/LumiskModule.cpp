@@ -5,5 +5,5 @@
 
 extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
 {
-    module.registerFormClass<TLumiskMainForm>(QStringLiteral("TLumiskMainForm"), WindowKind::ChildWindow);
+    module.registerFormClass<TLumiskMainForm>(WindowKind::ChildWindow);
 }

@@ -12,7 +12,7 @@
 #include "core/messages/WindowMessages.h"
 #include "core/package/PackageFile.h"
 #include "data/NoteSearch.h"
-#include "gui/FolderDialog.h"
+#include "gui/dialogs/FolderDialogSeam.h"
 #include "gui/IconListView.h"
 #include "gui/PicturePanel.h"
 #include "gui/TLumiskMainForm.h"
@@ -172,7 +172,7 @@ private Q_SLOTS:
         m_folder.reset();
         DesktopOpener::setHandler({});
         FileDialogSeam::setHandler({});
-        SetFolderDialogHandler({});
+        FolderDialogSeam::setHandler({});
         IsNetConnected = false;
     }
 
@@ -188,7 +188,7 @@ private Q_SLOTS:
     {
         copyPackageTemplates();
         QTemporaryDir folder;
-        SetFolderDialogHandler([&](const QString &) { return folder.path(); });
+        FolderDialogSeam::setHandler([&](const QString &) { return folder.path(); });
         auto page = openPage();
         QTest::mouseClick(tabButton(*page, 2), Qt::LeftButton);
         page->preparePopupMenu();

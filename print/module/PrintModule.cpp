@@ -13,13 +13,13 @@
 
 extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
 {
-    module.registerFormClass<TPrintTypeEditForm>(QStringLiteral("TPrintTypeEditForm"), WindowKind::ModalDialog);
-    module.registerFormClass<TSysSetForm>(QStringLiteral("TSysSetForm"), WindowKind::ModalDialog);
-    module.registerFormClass<TUiEditForm>(QStringLiteral("TUiEditForm"), WindowKind::ModalDialog);
-    module.registerFormClass<TCompanyForm>(QStringLiteral("TCompanyForm"), WindowKind::ChildWindow);
-    module.registerFormClass<TCheckForm>(QStringLiteral("TCheckForm"), WindowKind::ChildWindow);
-    module.registerFormClass<TEditTableForm>(QStringLiteral("TEditTableForm"), WindowKind::ChildWindow);
-    module.registerFormClass<TDbQueryForm>(QStringLiteral("TDbQueryForm"), WindowKind::ChildWindow);
-    module.registerFormClass<TEditNoteForm>(QStringLiteral("TEditNoteForm"), WindowKind::ChildWindow);
-    module.registerFormClass<TDesignForm>(QStringLiteral("TDesignForm"), WindowKind::ChildWindow);
+    module.registerFormClass<TPrintTypeEditForm>(WindowKind::ModalDialog);
+    module.registerFormClass<TSysSetForm>(WindowKind::ModalDialog);
+    module.registerFormClass<TUiEditForm>(WindowKind::ModalDialog);
+    module.registerFormClass<TCompanyForm>(WindowKind::ChildWindow);
+    module.registerFormClass<TCheckForm>(WindowKind::ChildWindow);
+    module.registerFormClass<TEditTableForm>(WindowKind::ChildWindow);
+    module.registerFormClass<TDbQueryForm>(WindowKind::ChildWindow);
+    module.registerFormClass<TEditNoteForm>(WindowKind::ChildWindow);
+    module.registerFormClass<TDesignForm>(WindowKind::ChildWindow);
 }

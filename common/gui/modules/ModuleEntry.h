@@ -7,7 +7,7 @@ class ModulePackage;
 //
 //   extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
 //   {
-//       module.registerFormClass<TEditNoteForm>(QStringLiteral("TEditNoteForm"), WindowKind::ChildWindow);
+//       module.registerFormClass<TEditNoteForm>(WindowKind::ChildWindow);
 //   }
 //
 // There is no counterpart: the loader unregisters the classes itself, after the module's forms

@@ -34,10 +34,12 @@ public:
     // For the module's entry point: offers a form class under a name.
     void registerFormClass(const QString &name, WindowKind kind, FormFactory factory);
 
+    // Offers `Form` under its own class name, so the name and the class cannot disagree.
     template <class Form>
-    void registerFormClass(const QString &name, WindowKind kind)
+    void registerFormClass(WindowKind kind)
     {
-        registerFormClass(name, kind, [](QWidget *owner) -> QWidget * { return new Form(owner); });
+        registerFormClass(QString::fromLatin1(Form::staticMetaObject.className()), kind,
+                          [](QWidget *owner) -> QWidget * { return new Form(owner); });
     }
 
     // The forms made from the module's classes that are still alive, oldest first.

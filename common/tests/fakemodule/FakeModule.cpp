@@ -87,9 +87,9 @@ public:
 
 extern "C" Q_DECL_EXPORT void QuilletRegisterClasses(ModulePackage &module)
 {
-    module.registerFormClass<TFakeChildForm>(QStringLiteral("TFakeChildForm"), WindowKind::ChildWindow);
-    module.registerFormClass<TFakeDialogForm>(QStringLiteral("TFakeDialogForm"), WindowKind::ModalDialog);
-    module.registerFormClass<TFakeFailingForm>(QStringLiteral("TFakeFailingForm"), WindowKind::ChildWindow);
+    module.registerFormClass<TFakeChildForm>(WindowKind::ChildWindow);
+    module.registerFormClass<TFakeDialogForm>(WindowKind::ModalDialog);
+    module.registerFormClass<TFakeFailingForm>(WindowKind::ChildWindow);
 }
 
 #include "FakeModule.moc"

@@ -6,7 +6,7 @@
 #include "core/package/PackageFileNames.h"
 #include "core/printfun/ProgramSubDir.h"
 #include "data/TemplateFacts.h"
-#include "gui/FolderDialog.h"
+#include "gui/dialogs/FolderDialogSeam.h"
 #include "gui/dialogs/FileDialogs.h"
 #include "gui/dialogs/MessageBoxes.h"
 #include "gui/package/ExportPrintNoteStyle.h"
@@ -48,7 +48,7 @@ void ExportFormatsMerged(const QSqlDatabase &db, QWidget *owner, const QList<qin
 
 void ExportFormatsToFolder(const QSqlDatabase &db, const QList<qint64> &refNos)
 {
-    const QString folder = ChooseFolder(QStringLiteral("选择导出的文件夹"));
+    const QString folder = FolderDialogSeam::ask(QStringLiteral("选择导出的文件夹"));
     if (folder.isEmpty())
         return;
     const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
