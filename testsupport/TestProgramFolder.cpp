@@ -71,7 +71,8 @@ void TestProgramFolder::openDatabase()
 void TestProgramFolder::removeShippedFormats()
 {
     QSqlQuery query(CurAdo);
-    if (!query.exec(QStringLiteral("delete from p_NoteCntlList")) || !query.exec(QStringLiteral("delete from p_NoteList")))
+    if (!query.exec(QStringLiteral("delete from p_NoteCntlList")) || !query.exec(QStringLiteral("delete from p_NoteList"))
+        || !query.exec(QStringLiteral("delete from s_ui")))
         qFatal("cannot remove the shipped formats");
 }
 

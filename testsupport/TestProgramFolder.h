@@ -18,8 +18,8 @@ public:
 
     // Opens CurAdo on the copied database (closing any earlier connection).
     void openDatabase();
-    // Removes the shipped formats (p_NoteList, p_NoteCntlList) from the open database, for tests
-    // that build their own formats from nothing.
+    // Removes the shipped formats (p_NoteList, p_NoteCntlList) and their main-page icons (s_ui)
+    // from the open database, for tests that build their own formats from nothing.
     void removeShippedFormats();
     // Copies the files of a folder of the built program folder (e.g. "xml", the package text
     // templates) into this one.

@@ -126,6 +126,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
+        m_folder->removeShippedFormats();
         m_messages = std::make_unique<MessageScript>();
         qApp->setProperty("fakeModuleLog", QStringList());
         sCurUserId = QStringLiteral("admin");

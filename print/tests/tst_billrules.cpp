@@ -122,7 +122,9 @@ private Q_SLOTS:
         QVERIFY(row.next());
         for (int i = 0; i < 6; ++i)
             QCOMPARE(row.value(i).toString(), columns.at(i));
-        QCOMPARE(StoredPictureInches(row.value(0).toString(), QStringLiteral("cheque.jpg")), 900.0 / 96);
+        // 240 mm of cheque paper at 96 dots per inch.
+        QCOMPARE(GetJpgSize(picture), std::optional<QSize>(QSize(907, 302)));
+        QCOMPARE(StoredPictureInches(row.value(0).toString(), QStringLiteral("cheque.jpg")), 9.447917);
     }
 };
 

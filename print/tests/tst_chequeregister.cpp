@@ -163,6 +163,7 @@ private Q_SLOTS:
         QFETCH(int, verdict);
         ExecTmpQuery(CurAdo, QStringLiteral("update bs_ParaList set ParaValue = ? where ParaName = '打印支票时是否验证支票号码'"),
                      {switchOn ? QStringLiteral("是") : QStringLiteral("否")});
+        m_folder->removeShippedFormats();
         ExecTmpQuery(CurAdo, QStringLiteral("insert into p_NoteList (RefNo, NoteName, NoteNameType, NoteType) values"
                                             " ('10001', '工行支票', '工行', '支票'), ('10002', '进账单', '进账单', '进账单')"));
         registerCheque(QStringLiteral("00012345"), QStringLiteral("空白"));

@@ -77,6 +77,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
+        m_folder->removeShippedFormats();
         m_messages = std::make_unique<MessageScript>();
         sCurUserId = QStringLiteral("admin");
         ExecTmpQuery(CurAdo, QStringLiteral("insert into p_NoteList (RefNo, NoteName, NoteType) values ('10001', '工行支票', '支票')"));

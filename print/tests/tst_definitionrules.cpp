@@ -43,6 +43,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
+        m_folder->removeShippedFormats();
         m_messages = std::make_unique<MessageScript>();
         addTemplate(QStringLiteral("工行支票"), QStringLiteral("支票"));
     }

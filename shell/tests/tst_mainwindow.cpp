@@ -25,6 +25,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QDir>
+#include <QFileInfo>
 #include <QtTest>
 
 namespace {
@@ -440,6 +442,9 @@ private Q_SLOTS:
         qputenv("QUILLET_VENDOR_URL", site.toUtf8());
         QVERIFY(QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/Trellum"),
                             NetworkReportReader::companionPath()));
+        // The companion finds the library beside it, as in the program folder.
+        QVERIFY(QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/libCorvane.so"),
+                            QFileInfo(NetworkReportReader::companionPath()).dir().filePath(QStringLiteral("libCorvane.so"))));
         ExecTmpQuery(CurAdo, QStringLiteral("update bs_compset set CompName = '东方贸易公司'"));
         RecordingWindow mainPage;
         MainUIWindowsHand = mainPage.Handle();

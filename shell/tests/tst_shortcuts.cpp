@@ -52,6 +52,8 @@ private Q_SLOTS:
             QCOMPARE(validate(file), QString());
             QSettings entry(file, QSettings::IniFormat);
             QCOMPARE(entry.value(QStringLiteral("Desktop Entry/Path")).toString(), QFileInfo(m_target).absolutePath());
+            QCOMPARE(entry.value(QStringLiteral("Desktop Entry/Icon")).toString(),
+                     QFileInfo(m_target).absolutePath() + QStringLiteral("/icons/quillet.png"));
         }
     }
 

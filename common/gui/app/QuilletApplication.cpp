@@ -1,6 +1,7 @@
 #include "gui/app/QuilletApplication.h"
 
 #include "core/errors/CorvaneError.h"
+#include "gui/app/ProgramIcon.h"
 #include "gui/dialogs/MessageSeam.h"
 
 #include <QLibraryInfo>
@@ -14,6 +15,9 @@ QuilletApplication::QuilletApplication(int &argc, char **argv) : QApplication(ar
     if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(translator);
+    // Every window, and the corner of a maximised screen in the menu bar, shows the program's
+    // own icon instead of the toolkit's.
+    setWindowIcon(ProgramIcon());
 }
 
 bool QuilletApplication::notify(QObject *receiver, QEvent *event)

@@ -46,6 +46,11 @@ QString specialFolderPath(int specialFolder)
 
 } // namespace
 
+QString ProgramIconFile(const QString &programFolder)
+{
+    return QDir(programFolder).filePath(QStringLiteral("icons/quillet.png"));
+}
+
 QString DesktopEntryText(const QString &target, const QString &name)
 {
     const QFileInfo info(target);
@@ -56,10 +61,11 @@ QString DesktopEntryText(const QString &target, const QString &name)
                           "Comment=%2\n"
                           "Exec=%3\n"
                           "Path=%4\n"
+                          "Icon=%5\n"
                           "Terminal=false\n"
                           "Categories=Office;Finance;\n")
         .arg(entryValue(name), QStringLiteral("票据填开与套打"), execArgument(info.absoluteFilePath()),
-             entryValue(info.absolutePath()));
+             entryValue(info.absolutePath()), entryValue(ProgramIconFile(info.absolutePath())));
 }
 
 bool CreateExeShortcut(const QString &target, const QString &linkName, const QString &folder, int specialFolder)

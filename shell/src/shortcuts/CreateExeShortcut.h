@@ -15,3 +15,5 @@ bool CreateExeShortcut(const QString &target, const QString &linkName, const QSt
 
 // The text of the desktop entry for `target` named `name`.
 QString DesktopEntryText(const QString &target, const QString &name);
+// The program's icon in its folder (drawn at build time), named by the desktop entries.
+QString ProgramIconFile(const QString &programFolder);
