@@ -360,8 +360,8 @@ private Q_SLOTS:
     {
         const QString noteName = SelTableStringValue(CurAdo, QStringLiteral("select NoteName from p_NoteList where RefNo = ?"), {QString::number(kChequeRefNo)});
         for (const QString &payee : {QStringLiteral("甲公司"), QStringLiteral("乙公司"), QStringLiteral("丙公司")})
-            ExecTmpQuery(CurAdo, QStringLiteral("insert into 银行转帐单 (NoteName, RefNo, Flag, 金额, 收款人名称) values (?, '1', -1, 5, ?)"),
-                         {noteName, payee});
+            ExecTmpQuery(CurAdo, QStringLiteral("insert into 银行转帐单 (NoteName, RefNo, Flag, 金额, 收款人名称) values (?, ?, -1, 5, ?)"),
+                         {noteName, QStringLiteral("9") + payee, payee});
         const QList<qint64> ids{3, 1, 99, 2};
         QTemporaryDir output;
         const QString pdf = output.filePath(QStringLiteral("batch.pdf"));

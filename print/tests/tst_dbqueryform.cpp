@@ -71,7 +71,7 @@ qint64 addTransfer(const QString &format, const QString &payee, const QString &a
     ExecTmpQuery(CurAdo,
                  QStringLiteral("insert into 银行转帐单 (NoteName, NoteTypeName, Refno, Flag, dis, 收款人名称, 金额, 付款日期)"
                                 " values (?, ?, ?, ?, 0, ?, ?, ?)"),
-                 {format, format + QStringLiteral("类"), QStringLiteral("R") + payee, flag, payee, amount, date});
+                 {format, format + QStringLiteral("类"), QStringLiteral("R%1-%2").arg(payee, amount), flag, payee, amount, date});
     return SelTableIntegerValue(CurAdo, QStringLiteral("select max(id) from 银行转帐单"));
 }
 

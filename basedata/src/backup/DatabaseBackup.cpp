@@ -1,13 +1,14 @@
 #include "backup/DatabaseBackup.h"
 
 #include "backup/BackupArchive.h"
-#include "backup/FileMoves.h"
 #include "backup/SideConnection.h"
 #include "core/archive/PasswordArchive.h"
+#include "core/db/DatabaseFailure.h"
 #include "core/db/MainDatabase.h"
 #include "core/globals/ProgramFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -24,7 +25,7 @@ QString snapshot(const QString &databaseFile, const QString &copy)
     vacuum.prepare(QStringLiteral("VACUUM INTO ?"));
     vacuum.addBindValue(copy);
     if (!vacuum.exec())
-        return vacuum.lastError().text();
+        return DatabaseFailureText(vacuum.lastError());
     return {};
 }
 }
@@ -40,20 +41,12 @@ ArchiveResult BackupDatabase(const QString &databaseFile, const QString &archive
         return ArchiveResult::failure(QStringLiteral("无法建立临时文件夹：%1").arg(tmpFolder));
     // The entry is named after the database file.
     const QString copy = work.filePath(QFileInfo(databaseFile).fileName());
+    // The copy holds the password hashes: readable by the owner only, from its creation on.
+    if (QFile file(copy); !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)
+        || !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner))
+        return ArchiveResult::failure(QStringLiteral("无法建立临时文件：%1").arg(copy));
     if (const QString problem = snapshot(databaseFile, copy); !problem.isEmpty())
         return ArchiveResult::failure(problem);
 
-    const QFileInfo target(archive);
-    if (target.isDir())
-        return ArchiveResult::failure(QStringLiteral("同名文件夹已存在：%1").arg(archive));
-    if (!target.absoluteDir().exists())
-        return ArchiveResult::failure(QStringLiteral("文件夹不存在：%1").arg(target.absolutePath()));
-    // Built aside and moved over the target only when complete.
-    const QString partial = work.filePath(QStringLiteral("archive.") + BackupArchive::kExtension);
-    ArchiveResult zipped = ZipFileLists({copy}, partial, BackupArchive::kPassword);
-    if (!zipped)
-        return zipped;
-    if (!MoveFileOver(partial, target.absoluteFilePath()))
-        return ArchiveResult::failure(QStringLiteral("无法写入文件：%1").arg(archive));
-    return zipped;
+    return WriteArchiveOver({copy}, archive, BackupArchive::kPassword);
 }

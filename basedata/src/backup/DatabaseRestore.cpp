@@ -1,10 +1,10 @@
 #include "backup/DatabaseRestore.h"
 
 #include "backup/BackupArchive.h"
-#include "backup/FileMoves.h"
 #include "backup/SideConnection.h"
 #include "core/archive/PasswordArchive.h"
 #include "core/db/MainDatabase.h"
+#include "core/files/DurableFile.h"
 #include "core/globals/ProgramFolder.h"
 
 #include <QDir>
@@ -24,55 +24,77 @@ RestoreResult refused(const QString &why)
     return {RestoreResult::ArchiveRefused, why};
 }
 
-bool isIntactProgramDatabase(const QString &file)
+QStringList tablesOf(const QSqlDatabase &db)
+{
+    QStringList names;
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("select name from sqlite_master where type = 'table' and name not like 'sqlite%'")))
+        while (query.next())
+            names.append(query.value(0).toString().toLower());
+    return names;
+}
+
+// The tables the program itself needs: those of the running database that no bill-table
+// definition makes (bill tables come and go with their definitions).
+QStringList programTables(const QSqlDatabase &live)
+{
+    QStringList billTables;
+    QSqlQuery query(live);
+    if (query.exec(QStringLiteral("select TableName from p_tables")))
+        while (query.next())
+            billTables.append(query.value(0).toString().toLower());
+    QStringList needed;
+    for (const QString &table : tablesOf(live))
+        if (!billTables.contains(table))
+            needed.append(table);
+    return needed;
+}
+
+// Empty when the file is an intact database holding every table of `needed`.
+QString programDatabaseFault(const QString &file, const QStringList &needed)
 {
     SideConnection side;
     if (!OpenDatabaseFile(side.db(), file, DatabaseAccess::ReadOnly))
-        return false;
+        return QStringLiteral("备份文件中不是本程序的数据库");
     QSqlQuery check(side.db());
-    return check.exec(QStringLiteral("PRAGMA quick_check")) && check.next()
-        && check.value(0).toString() == QLatin1String("ok") && !check.next();
+    if (!(check.exec(QStringLiteral("PRAGMA quick_check")) && check.next()
+          && check.value(0).toString() == QLatin1String("ok") && !check.next()))
+        return QStringLiteral("备份文件中的数据库已损坏");
+    const QStringList present = tablesOf(side.db());
+    for (const QString &table : needed)
+        if (!present.contains(table))
+            return QStringLiteral("备份文件中的数据库缺少数据表%1").arg(table);
+    return {};
 }
 
-// Moves the database file and its companions from one name to another; false when a file
-// that exists could not be moved (those moved so far are moved back).
-bool moveDatabaseFiles(const QString &from, const QString &to)
-{
-    QStringList moved;
-    for (const char *suffix : kFileSuffixes) {
-        const QString source = from + QLatin1String(suffix);
-        if (!QFileInfo::exists(source))
-            continue;
-        if (!MoveFileOver(source, to + QLatin1String(suffix))) {
-            for (const QString &done : moved)
-                MoveFileOver(to + done, from + done);
-            return false;
-        }
-        moved.append(QLatin1String(suffix));
-    }
-    return true;
-}
-
+// The restored file takes the place of the live one in one rename; a safety copy of the live
+// file is made first and removed once the restored file has opened. A start after a crash in
+// between keeps whichever of the two is intact (ResolveInterruptedRestore).
 RestoreResult swapIn(const QString &restored, const QString &target, QSqlDatabase &connection)
 {
     const QString safety = target + QStringLiteral(".before-restore");
     connection.close();
-    for (const char *suffix : kFileSuffixes)
-        QFile::remove(safety + QLatin1String(suffix));
-    if (!moveDatabaseFiles(target, safety)) {
+    const QFile::Permissions mode = QFileInfo(target).permissions();
+    if (const QString problem = CopyFileDurably(target, safety, 0600); !problem.isEmpty()) {
         OpenDatabaseFile(connection, target);
-        return {RestoreResult::NotReplaced, QStringLiteral("无法移开当前的数据库文件：%1").arg(target)};
+        return {RestoreResult::NotReplaced, QStringLiteral("无法保存当前的数据库文件：%1").arg(problem)};
     }
-    if (MoveFileOver(restored, target) && OpenDatabaseFile(connection, target)) {
-        for (const char *suffix : kFileSuffixes)
-            QFile::remove(safety + QLatin1String(suffix));
+    QFile::setPermissions(restored, mode);
+    // A journal beside the target belongs to the old file and must never be played into the new one.
+    for (const char *suffix : kFileSuffixes)
+        if (*suffix)
+            QFile::remove(target + QLatin1String(suffix));
+    if (const QString problem = RenameDurably(restored, target); !problem.isEmpty()) {
+        QFile::remove(safety);
+        OpenDatabaseFile(connection, target);
+        return {RestoreResult::NotReplaced, QStringLiteral("无法放入恢复的数据库文件，原数据库未改变（%1）").arg(problem)};
+    }
+    if (OpenDatabaseFile(connection, target)) {
+        QFile::remove(safety);
         return {RestoreResult::Restored, QString()};
     }
-    connection.close();
-    for (const char *suffix : kFileSuffixes)
-        QFile::remove(target + QLatin1String(suffix));
-    if (moveDatabaseFiles(safety, target) && OpenDatabaseFile(connection, target))
-        return {RestoreResult::NotReplaced, QStringLiteral("无法放入恢复的数据库文件，原数据库未改变")};
+    if (RenameDurably(safety, target).isEmpty() && OpenDatabaseFile(connection, target))
+        return {RestoreResult::NotReplaced, QStringLiteral("恢复的数据库文件无法打开，原数据库未改变")};
     return {RestoreResult::NotReplaced,
             QStringLiteral("无法放回原数据库文件，它保存在%1，请重新启动程序前将它改名为%2")
                 .arg(safety, QFileInfo(target).fileName())};
@@ -95,7 +117,7 @@ RestoreResult RestoreDatabase(const QString &archive, QSqlDatabase &connection)
     if (unzipped.names.size() != 1)
         return refused(QStringLiteral("备份文件应只含一个数据库文件"));
     const QString restored = QDir(work.path()).filePath(unzipped.names.first());
-    if (!isIntactProgramDatabase(restored))
-        return refused(QStringLiteral("备份文件中不是本程序的数据库"));
+    if (const QString fault = programDatabaseFault(restored, programTables(connection)); !fault.isEmpty())
+        return refused(fault);
     return swapIn(restored, MainDatabaseFile(), connection);
 }

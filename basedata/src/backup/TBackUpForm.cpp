@@ -62,10 +62,12 @@ void TBackUpForm::BtnOkClick()
                                             QStringLiteral("数据备份"), QStringLiteral("备份文件|*.bak"));
     if (archive.isEmpty())
         return;
-    bool written = false;
+    ArchiveResult written;
     {
         BusyScope busy(lblBusy, QStringLiteral("正在备份..."), {BtnOk, BtnCancel});
-        written = BackupDatabase(database, archive).ok;
+        written = BackupDatabase(database, archive);
     }
-    ShowMsgHint(written ? QStringLiteral("备份数据成功") : QStringLiteral("备份数据失败"));
+    // A failure names its cause (a full disk among them) below the fixed text.
+    ShowMsgHint(written.ok ? QStringLiteral("备份数据成功")
+                           : QStringLiteral("备份数据失败") + (written.reason.isEmpty() ? QString() : QLatin1Char('\n') + written.reason));
 }

@@ -19,11 +19,29 @@ ArchiveResult ZipFiles(const QString &filePattern, const QString &archive, const
 // Adds every listed file to the archive, creating it or replacing entries of the same name.
 ArchiveResult ZipFileLists(const QStringList &files, const QString &archive, const QString &password);
 
+// What an archive may unpack to; checked on the entries' stated sizes before anything is
+// written (and held to while extracting), together with the free space of the destination.
+struct ArchiveLimits
+{
+    qint64 maxTotalSize = qint64(4) << 30;   // all entries together, uncompressed
+    qint64 maxRatio = 200;                   // uncompressed : compressed, for entries over 1 MiB
+};
+
 // Extracts every entry into `folder` (created when missing).
-ArchiveResult UnZipFiles(const QString &archive, const QString &folder, const QString &password);
+ArchiveResult UnZipFiles(const QString &archive, const QString &folder, const QString &password,
+                         const ArchiveLimits &limits = {});
 
 // Like UnZipFiles; `names` also receives the extracted names joined by ";".
 ArchiveResult UnZipFiles2(const QString &archive, const QString &folder, const QString &password, QString &names);
 
 // Extracts the first file entry only.
 ArchiveResult UnZipFirstFiles(const QString &archive, const QString &folder, const QString &password);
+
+// Writes a new archive of `files` in place of `target` (created or replaced as a whole): built
+// beside the target, flushed to the disk, read back and compared with the files (names, sizes,
+// CRC), and only then renamed over the target. On any failure the target is as it was and no
+// file is left beside it.
+ArchiveResult WriteArchiveOver(const QStringList &files, const QString &target, const QString &password);
+
+// Reads every entry of the archive through and compares it with the files it must hold.
+ArchiveResult VerifyArchive(const QString &archive, const QString &password, const QStringList &files);

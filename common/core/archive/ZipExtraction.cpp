@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -53,8 +55,14 @@ QString extractEntry(zip_t *zip, zip_uint64_t index, const QDir &folder, Extract
             break;
         crc = crc32(crc, reinterpret_cast<const Bytef *>(buffer), uInt(n));
         total += zip_uint64_t(n);
+        if ((stat.valid & ZIP_STAT_SIZE) && total > stat.size) {
+            problem = QStringLiteral("文件长度不符：%1").arg(entry.name);
+            break;
+        }
         if (entry.file->write(buffer, n) != n) {
-            problem = QStringLiteral("无法写入文件：%1").arg(entry.name);
+            problem = entry.file->error() == QFileDevice::ResourceError
+                ? QStringLiteral("磁盘空间不足，无法写入文件：%1").arg(entry.name)
+                : QStringLiteral("无法写入文件：%1").arg(entry.name);
             break;
         }
     }
@@ -90,13 +98,43 @@ QString commitEntries(std::vector<ExtractedEntry> &entries, const QDir &folder)
     return {};
 }
 
-ArchiveResult extract(const QString &archive, const QString &folderPath, const QString &password, bool firstOnly)
+// Refuses, before anything is written, archives that unpack to more than the limits allow or
+// than the destination has room for (a small file that expands into gigabytes).
+QString sizeFault(zip_t *zip, const QString &folderPath, const ArchiveLimits &limits, bool firstOnly)
+{
+    qint64 total = 0;
+    const zip_int64_t count = zip_get_num_entries(zip, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(zip, zip_uint64_t(i), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
+            return QStringLiteral("不是有效的压缩文件或文件已损坏");
+        const qint64 size = qint64(std::min<zip_uint64_t>(stat.size, zip_uint64_t(1) << 62));
+        const qint64 packed = (stat.valid & ZIP_STAT_COMP_SIZE) ? qint64(stat.comp_size) : size;
+        if (size > (qint64(1) << 20) && size / std::max<qint64>(packed, 1) > limits.maxRatio)
+            return QStringLiteral("压缩文件中的文件过大（压缩比异常）");
+        total += size;
+        if (total > limits.maxTotalSize)
+            return QStringLiteral("压缩文件解压后过大");
+        if (firstOnly && size > 0)
+            break;
+    }
+    const QStorageInfo disk(folderPath);
+    if (disk.isValid() && disk.bytesAvailable() >= 0 && total + (qint64(16) << 20) > disk.bytesAvailable())
+        return QStringLiteral("磁盘空间不足，无法解压文件");
+    return {};
+}
+
+ArchiveResult extract(const QString &archive, const QString &folderPath, const QString &password, bool firstOnly,
+                      const ArchiveLimits &limits)
 {
     ZipHandle zip(archive, ZIP_RDONLY);
     if (!zip.isOpen())
         return ArchiveResult::failure(zip.openError());
     if (!QDir().mkpath(folderPath))
         return ArchiveResult::failure(QStringLiteral("无法建立文件夹：%1").arg(folderPath));
+    if (const QString problem = sizeFault(zip.get(), folderPath, limits, firstOnly); !problem.isEmpty())
+        return ArchiveResult::failure(problem);
     const QDir folder(folderPath);
     const QByteArray gbkPassword = toGbk(password);
     zip_set_default_password(zip.get(), gbkPassword.isEmpty() ? nullptr : gbkPassword.constData());
@@ -128,19 +166,20 @@ ArchiveResult extract(const QString &archive, const QString &folderPath, const Q
 }
 }
 
-ArchiveResult UnZipFiles(const QString &archive, const QString &folder, const QString &password)
+ArchiveResult UnZipFiles(const QString &archive, const QString &folder, const QString &password,
+                         const ArchiveLimits &limits)
 {
-    return extract(archive, folder, password, false);
+    return extract(archive, folder, password, false, limits);
 }
 
 ArchiveResult UnZipFiles2(const QString &archive, const QString &folder, const QString &password, QString &names)
 {
-    ArchiveResult result = extract(archive, folder, password, false);
+    ArchiveResult result = extract(archive, folder, password, false, {});
     names = result.names.join(QLatin1Char(';'));
     return result;
 }
 
 ArchiveResult UnZipFirstFiles(const QString &archive, const QString &folder, const QString &password)
 {
-    return extract(archive, folder, password, true);
+    return extract(archive, folder, password, true, {});
 }

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 #include <zip.h>
 
 ZipHandle::ZipHandle(const QString &path, int flags)
@@ -52,6 +54,8 @@ bool ZipHandle::entryNameIsUtf8(quint64 index) const
 QString ZipHandle::lastError() const
 {
     zip_error_t *error = zip_get_error(m_zip);
+    if (zip_error_system_type(error) == ZIP_ET_SYS && (zip_error_code_system(error) == ENOSPC || zip_error_code_system(error) == EDQUOT))
+        return QStringLiteral("磁盘空间不足，无法写入压缩文件");
     return reasonOf(zip_error_code_zip(error), zip_error_strerror(error));
 }
 

@@ -812,12 +812,24 @@ bool DataSet::post()
         if (row.status == Row::Unchanged && hasChanges(row))
             row.status = Row::Modified;
     } else {
+        const Row typed = row;
+        const Row backup = m_backup;
+        const State editState = m_state;
         if (row.status == Row::Inserted)
             insertRow(row);
         else
             updateRow(row);
         row.status = Row::Unchanged;
         row.assigned.fill(false);
+        // Written inside a caller's transaction: when that work is undone, the row goes back
+        // into edit with what was typed, so nothing the user entered is lost.
+        if (Transaction *work = Transaction::current(connection())) {
+            QPointer<DataSet> self(this);
+            work->onRollback([self, typed, backup, editState] {
+                if (self)
+                    self->restoreUnsaved(typed, backup, editState);
+            });
+        }
     }
     m_modified = false;
     setState(State::Browse);
@@ -825,6 +837,23 @@ bool DataSet::post()
     notifyControls(nullptr);
     Q_EMIT afterPost();
     return true;
+}
+
+void DataSet::restoreUnsaved(const Row &typed, const Row &backup, State editState)
+{
+    if (isEditing())
+        return;
+    const int index = rowIndexOf(typed.id);
+    if (index < 0)
+        return;
+    m_rows[index] = typed;
+    m_backup = backup;
+    m_current = index;
+    m_bof = m_eof = false;
+    m_modified = true;
+    setState(editState);
+    Q_EMIT rowChanged(index);
+    notifyControls(nullptr);
 }
 
 void DataSet::cancel()

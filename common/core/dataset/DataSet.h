@@ -213,6 +213,7 @@ private:
     bool checkBrowseMode();
     bool moveTo(int row);
     void setState(State state);
+    void restoreUnsaved(const Row &typed, const Row &backup, State editState);
     void beginInsert(int position);
     void applySort();
     int rowIndexOf(quint64 id) const;

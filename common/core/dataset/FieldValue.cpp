@@ -117,11 +117,16 @@ std::optional<QVariant> fieldValueFromInput(FieldKind kind, const QVariant &inpu
             const auto parsed = Currency::parse(input.toString());
             return parsed ? std::optional<QVariant>(QVariant::fromValue(*parsed)) : std::nullopt;
         }
-        if (input.metaType().id() == QMetaType::Double)
-            return QVariant::fromValue(Currency::fromDouble(input.toDouble()));
-        bool ok = false;
-        const qint64 whole = input.toLongLong(&ok);
-        return ok ? std::optional<QVariant>(QVariant::fromValue(Currency::fromInteger(whole))) : std::nullopt;
+        std::optional<Currency> amount;
+        if (input.metaType().id() == QMetaType::Double || input.metaType().id() == QMetaType::Float) {
+            amount = Currency::fromDoubleInRange(input.toDouble());
+        } else {
+            bool ok = false;
+            const qint64 whole = input.toLongLong(&ok);
+            if (ok)
+                amount = Currency::fromIntegerInRange(whole);
+        }
+        return amount ? std::optional<QVariant>(QVariant::fromValue(*amount)) : std::nullopt;
     }
     case FieldKind::Date: {
         const auto moment = dateTimeFromInput(input);

@@ -3,6 +3,7 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/dataset/FieldValue.h"
+#include "core/db/DatabaseFailure.h"
 #include "core/db/SqlName.h"
 #include "core/errors/CorvaneError.h"
 
@@ -32,13 +33,13 @@ qint64 RowInserter::insertCurrentRow()
                                               : QStringLiteral("insert into %1 (%2) values (%3)")
                                                     .arg(SqlName(m_set.tableName()), columns.join(u','), marks.join(u','));
         if (!query.prepare(sql))
-            throw DatabaseError(query.lastError().text());
+            throw DatabaseError(DatabaseFailureText(query.lastError()));
         statement = m_statements.insert(key, query);
     }
     QSqlQuery &query = *statement;
     for (int i = 0; i < fields.size(); ++i)
         query.bindValue(i, fieldValueToStored(fields[i]->kind(), fields[i]->value()));
     if (!query.exec())
-        throw DatabaseError(query.lastError().text());
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
     return query.lastInsertId().toLongLong();
 }

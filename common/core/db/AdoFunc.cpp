@@ -1,5 +1,6 @@
 #include "core/db/AdoFunc.h"
 
+#include "core/db/DatabaseFailure.h"
 #include "core/db/OpenReads.h"
 #include "core/db/SqlName.h"
 #include "core/db/StoredValue.h"
@@ -42,11 +43,11 @@ QSqlQuery RunStatement(const QSqlDatabase &db, const QString &sql, const QVarian
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw DatabaseError(query.lastError().text());
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
     for (const QVariant &value : params)
         query.addBindValue(value);
     if (!query.exec())
-        throw DatabaseError(query.lastError().text());
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
     return query;
 }
 
@@ -123,8 +124,15 @@ qint64 GetBillSysNoBlock(const QSqlDatabase &db, qint64 count)
     if (!query.next())
         throw DatabaseError(QStringLiteral("系统编号表 Bs_SysSet 没有记录，无法取得新编号"));
     const qint64 last = query.value(0).toLongLong();
+    // The update is kept only when the statement runs to its end: a failure there (disk full,
+    // I/O error) would hand the same numbers out again.
     while (query.next()) {
     }
+    if (query.lastError().isValid())
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
+    query.finish();
+    if (query.lastError().isValid())
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
     return last - count + 1;
 }
 

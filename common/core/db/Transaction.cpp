@@ -1,5 +1,7 @@
 #include "core/db/Transaction.h"
 
+#include "core/db/DatabaseFailure.h"
+
 #include "core/errors/CorvaneError.h"
 #include "core/globals/PubDm.h"
 
@@ -72,7 +74,7 @@ void Transaction::run(const QString &statement)
 {
     QSqlQuery query(m_db);
     if (!query.exec(statement))
-        throw DatabaseError(query.lastError().text());
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
 }
 
 void Transaction::commit()
@@ -82,7 +84,11 @@ void Transaction::commit()
     try {
         run(m_ownsTransaction ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + m_savepoint);
     } catch (...) {
-        rollback();
+        // The commit's own error is the one to report, not a failure of the rollback after it.
+        try {
+            rollback();
+        } catch (...) {
+        }
         throw;
     }
     m_open = false;
@@ -108,7 +114,9 @@ void Transaction::rollback()
     innermost()[m_db.connectionName()] = m_parent;
     try {
         if (m_ownsTransaction) {
-            run(QStringLiteral("ROLLBACK"));
+            // A full disk or an I/O error may have ended the transaction already.
+            if (inTransaction(m_db))
+                run(QStringLiteral("ROLLBACK"));
         } else {
             run(QStringLiteral("ROLLBACK TO ") + m_savepoint);
             run(QStringLiteral("RELEASE ") + m_savepoint);
@@ -124,6 +132,11 @@ void Transaction::finishRolledBack()
 {
     m_onCommit.clear();
     runAll(m_onRollback);
+}
+
+Transaction *Transaction::current(const QSqlDatabase &db)
+{
+    return innermost().value(db.connectionName(), nullptr);
 }
 
 void Transaction::onCommit(std::function<void()> action)

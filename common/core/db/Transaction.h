@@ -24,6 +24,9 @@ public:
     void commit();
     void rollback();
 
+    // The innermost open scope on the connection, if any.
+    static Transaction *current(const QSqlDatabase &db);
+
     void onCommit(std::function<void()> action);
     void onRollback(std::function<void()> action);
 

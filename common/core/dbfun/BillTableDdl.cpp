@@ -4,6 +4,7 @@
 #include "core/db/ColumnTypeChange.h"
 #include "core/db/SqlName.h"
 #include "core/db/Transaction.h"
+#include "core/dbfun/BillNumberIndex.h"
 #include "core/db/TableCatalog.h"
 #include "core/dbfun/BillColumns.h"
 #include "core/errors/CorvaneError.h"
@@ -125,6 +126,8 @@ std::optional<QString> DefinitionFault(const QString &table, const QList<TableFi
             return field;
         if (!GetFieldSqlType(def.fieldType, def.len))
             return def.fieldType.trimmed();
+        if (const int most = def.fieldType.trimmed() == kSplit ? kMaxSplitLength : kMaxFieldLength; def.len < 0 || def.len > most)
+            return QStringLiteral("%1（长度%2超出0至%3）").arg(field).arg(def.len).arg(most);
         if (def.fieldType.trimmed() == kCheck) {
             for (const QString &item : CheckItemsOf(def.checkItems)) {
                 if (!IsValidSqlName(item))
@@ -171,6 +174,7 @@ BillTableResult BuildBillTable(const QSqlDatabase &db, const QString &table, boo
             for (const DdlColumn &column : ColumnsOfField(def))
                 AddOrAlterColumn(db, name, column.name, column.sqlType, update);
         }
+        EnsureUniqueBillNumbers(db);
         transaction.commit();
         return {BillTableOutcome::Done, {}};
     } catch (const CorvaneError &e) {

@@ -31,8 +31,13 @@ QString GetFieldSqlDef(const QString &column, const QString &fieldType, int len)
 // field type is unknown.
 QList<DdlColumn> ColumnsOfField(const TableFieldDef &def);
 
+// Longest text a field may declare, and most characters a split string may spread over
+// columns of their own (one column each).
+constexpr int kMaxFieldLength = 8000;
+constexpr int kMaxSplitLength = 100;
+
 // The first name of the definition (table, field or check item) that may not be defined, or
-// the first unknown field type; nothing when the definition is sound.
+// the first unknown field type or length out of range; nothing when the definition is sound.
 std::optional<QString> DefinitionFault(const QString &table, const QList<TableFieldDef> &defs);
 
 // Adds the column, or (with update and an existing column) gives it the new type; an unchanged

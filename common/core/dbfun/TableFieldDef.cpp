@@ -1,5 +1,6 @@
 #include "core/dbfun/TableFieldDef.h"
 
+#include "core/db/DatabaseFailure.h"
 #include "core/errors/CorvaneError.h"
 
 #include <QSqlError>
@@ -14,7 +15,7 @@ QList<TableFieldDef> ReadTableFieldDefs(const QSqlDatabase &db, const QString &t
                                  "order by b.seqno, b.autoid"));
     query.addBindValue(table);
     if (!query.exec())
-        throw DatabaseError(query.lastError().text());
+        throw DatabaseError(DatabaseFailureText(query.lastError()));
     QList<TableFieldDef> defs;
     while (query.next()) {
         TableFieldDef def;

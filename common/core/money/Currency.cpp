@@ -25,6 +25,24 @@ Currency Currency::fromDouble(double value)
     return Currency(qint64(std::nearbyint(value * double(kScale))));
 }
 
+std::optional<Currency> Currency::fromDoubleInRange(double value)
+{
+    // 2^63 ten-thousandths; the bound is exact as a double.
+    constexpr double limit = 9223372036854775808.0;
+    const double units = std::nearbyint(value * double(kScale));
+    if (!std::isfinite(units) || units >= limit || units < -limit)
+        return std::nullopt;
+    return Currency(qint64(units));
+}
+
+std::optional<Currency> Currency::fromIntegerInRange(qint64 whole)
+{
+    constexpr qint64 limit = std::numeric_limits<qint64>::max() / kScale;
+    if (whole > limit || whole < -limit)
+        return std::nullopt;
+    return Currency(whole * kScale);
+}
+
 std::optional<Currency> Currency::parse(QStringView text)
 {
     text = text.trimmed();

@@ -19,6 +19,10 @@ public:
     static constexpr Currency fromInteger(qint64 whole) { return Currency(whole * kScale); }
     // The nearest amount; a value exactly halfway goes to the even neighbour.
     static Currency fromDouble(double value);
+    // Like fromDouble and fromInteger, but no value for NaN, infinities and amounts beyond the
+    // 64-bit range: values that enter from outside must never wrap to another amount.
+    static std::optional<Currency> fromDoubleInRange(double value);
+    static std::optional<Currency> fromIntegerInRange(qint64 whole);
     // Optional sign, digits, optional point and digits; blanks around are ignored. Digits past
     // the fourth decimal are rounded. No value for anything else or for an amount out of range.
     static std::optional<Currency> parse(QStringView text);

@@ -1,11 +1,11 @@
 #include "core/package/PackageFile.h"
 
 #include "core/archive/PasswordArchive.h"
+#include "core/files/DurableFile.h"
 #include "core/package/PackageFileNames.h"
 #include "core/package/PackageFormatError.h"
 #include "core/package/PackageXmlReader.h"
 #include "core/package/PackageXmlWriter.h"
-#include "core/package/StagedFile.h"
 #include "core/printfun/ProgramSubDir.h"
 
 #include <QDir>
@@ -23,7 +23,7 @@ QTemporaryDir workFolder()
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > (qint64(64) << 20))
         throw PackageFormatError();
     return file.readAll();
 }
@@ -36,8 +36,10 @@ QByteArray packageXml(const QString &fileName)
     QTemporaryDir work = workFolder();
     if (!work.isValid())
         throw PackageFormatError();
+    // A package is one template's XML: far below this, whatever it claims.
+    const ArchiveLimits limits{qint64(64) << 20, 200};
     for (const QString &password : {PackagePassword(), EmptyPasswordKey()}) {
-        const ArchiveResult unzipped = UnZipFiles(fileName, work.path(), password);
+        const ArchiveResult unzipped = UnZipFiles(fileName, work.path(), password, limits);
         if (unzipped)
             return readAll(QDir(work.path()).filePath(unzipped.names.first()));
     }
@@ -63,20 +65,12 @@ ArchiveResult GetXmlFileByNote(const QSqlDatabase &db, const QString &noteName, 
         const QString xml = PackageXmlOfNote(db, noteName, LoadPackageTextTemplates());
         QTemporaryDir work = workFolder();
         const QString xmlFile = QDir(work.path()).filePath(FileNameOfNote(noteName) + QStringLiteral(".xml"));
-        QFile file(xmlFile);
-        const QByteArray bytes = PackageXmlBytes(xml);
-        if (!work.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+        if (!work.isValid())
             return ArchiveResult::failure(QStringLiteral("无法写入文件%1").arg(QDir::toNativeSeparators(xmlFile)));
-        file.close();
+        if (const QString problem = WriteFileDurably(xmlFile, PackageXmlBytes(xml)); !problem.isEmpty())
+            return ArchiveResult::failure(problem);
 
-        StagedFile archive(packageFile);
-        ArchiveResult result =
-            ZipFileLists({xmlFile}, archive.stagingPath(), password.isEmpty() ? EmptyPasswordKey() : password);
-        if (result) {
-            archive.install();
-            archive.keep();
-        }
-        return result;
+        return WriteArchiveOver({xmlFile}, packageFile, password.isEmpty() ? EmptyPasswordKey() : password);
     } catch (const CorvaneError &e) {
         return ArchiveResult::failure(e.message());
     }

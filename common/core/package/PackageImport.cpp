@@ -6,16 +6,19 @@
 #include "core/db/StoredValue.h"
 #include "core/db/TableCatalog.h"
 #include "core/db/Transaction.h"
+#include "core/dbfun/BillNumberIndex.h"
 #include "core/dbfun/BillTableDdl.h"
+#include "core/files/DurableFile.h"
+#include "core/files/PendingFiles.h"
 #include "core/globals/ProgramFolder.h"
 #include "core/package/PackageFileNames.h"
 #include "core/package/PackageFormatError.h"
-#include "core/package/StagedFile.h"
 #include "core/picture/Pic.h"
 #include "core/template/TemplateStore.h"
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
@@ -206,18 +209,75 @@ void createTables(const QSqlDatabase &db, const ImportPlan &plan, const QString 
             throw CorvaneError(result.error.isEmpty() ? QStringLiteral("创建错误") : result.error);
         saveDefinition(db, table, mainTable, userId);
     }
+    EnsureUniqueBillNumbers(db);
 }
 
-std::unique_ptr<StagedFile> stage(const QString &folder, const std::optional<PackagePicture> &picture, bool replace)
+// A picture placed under a name no file has yet (the package's own name when free), so that
+// the rows of the old template keep naming an intact old picture until the commit. The name is
+// noted first: after a crash, the next start removes it unless a committed row names it.
+class PlacedPicture
+{
+public:
+    PlacedPicture(const QString &folder, const PackagePicture &picture) : m_folder(folder)
+    {
+        m_name = freeName(picture.fileName);
+        if (const QString problem = PendingFiles::note(relative()); !problem.isEmpty())
+            throw CorvaneError(problem);
+        QDir().mkpath(ProgramFile(folder));
+        if (const QString problem = WriteFileDurably(path(), picture.bytes); !problem.isEmpty())
+            throw CorvaneError(problem);
+        m_placed = true;
+    }
+    ~PlacedPicture()
+    {
+        if (m_placed && !m_kept)
+            QFile::remove(path());
+    }
+    PlacedPicture(const PlacedPicture &) = delete;
+    PlacedPicture &operator=(const PlacedPicture &) = delete;
+
+    const QString &name() const { return m_name; }
+    QString path() const { return ProgramFile(relative()); }
+    void keep() { m_kept = true; }
+
+private:
+    QString relative() const { return m_folder + QLatin1Char('/') + m_name; }
+    QString freeName(const QString &wanted) const
+    {
+        const QFileInfo info(wanted);
+        const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+        QString name = wanted;
+        for (int n = 1; QFileInfo::exists(ProgramFile(m_folder + QLatin1Char('/') + name)); ++n)
+            name = info.completeBaseName() + QLatin1Char('-') + QString::number(n) + suffix;
+        return name;
+    }
+
+    QString m_folder;
+    QString m_name;
+    bool m_placed = false;
+    bool m_kept = false;
+};
+
+std::unique_ptr<PlacedPicture> place(const QString &folder, const std::optional<PackagePicture> &picture, bool replace)
 {
     if (!picture)
         return nullptr;
-    auto file = std::make_unique<StagedFile>(ProgramFile(folder + QLatin1Char('/') + picture->fileName));
-    if (!replace && QFileInfo::exists(file->target()))
+    if (!replace && QFileInfo::exists(ProgramFile(folder + QLatin1Char('/') + picture->fileName)))
         return nullptr;
-    QDir().mkpath(QFileInfo(file->target()).absolutePath());
-    file->write(picture->bytes);
-    return file;
+    return std::make_unique<PlacedPicture>(folder, *picture);
+}
+
+// The pictures of the template being replaced, which no row may name once the new one is in.
+QStringList oldPictures(const QSqlDatabase &db, const QString &noteName)
+{
+    QStringList names;
+    const QString image = SelTableStringValue(db, QStringLiteral("select ImgFile from p_NoteList where NoteName = ?"), {noteName});
+    const QString icon = SelTableStringValue(db, QStringLiteral("select smallpic from p_NoteList where NoteName = ?"), {noteName});
+    if (!image.isEmpty() && IsPlainFileName(image))
+        names.append(QStringLiteral("images/") + image);
+    if (!icon.isEmpty() && IsPlainFileName(icon))
+        names.append(QStringLiteral("icons/") + icon);
+    return names;
 }
 
 } // namespace
@@ -229,10 +289,12 @@ QString ImportPackage(const QSqlDatabase &db, const PackageTemplate &package, co
     if (replacing && !(options.confirmReplace && options.confirmReplace(plan.noteName)))
         return {};
 
-    // Pictures are staged first and moved in just before the commit; a rollback puts back what
-    // they replaced.
-    const std::unique_ptr<StagedFile> picture = stage(QStringLiteral("images"), plan.picture, true);
-    const std::unique_ptr<StagedFile> icon = stage(QStringLiteral("icons"), plan.icon, false);
+    const QStringList replaced = replacing ? oldPictures(db, plan.noteName) : QStringList();
+    for (const QString &old : replaced)
+        if (const QString problem = PendingFiles::note(old); !problem.isEmpty())
+            throw CorvaneError(problem);
+    const std::unique_ptr<PlacedPicture> picture = place(QStringLiteral("images"), plan.picture, true);
+    const std::unique_ptr<PlacedPicture> icon = place(QStringLiteral("icons"), plan.icon, false);
 
     Transaction transaction(db);
     TemplateDocument document = plan.document;
@@ -240,23 +302,23 @@ QString ImportPackage(const QSqlDatabase &db, const PackageTemplate &package, co
     note.defNote = kindDefaultFlag(db, note, plan.noteName, replacing);
     const QString number = templateNumber(db, plan.noteName, replacing);
     note.refNo = number;
-    if (plan.picture) {
-        note.imgFile = plan.picture->fileName;
-        putPictureDensity(note, picture->stagingPath());
+    if (picture) {
+        note.imgFile = picture->name();
+        putPictureDensity(note, picture->path());
     }
-    if (plan.icon)
-        note.smallpic = plan.icon->fileName;
+    if (plan.icon) // an icon already there is used as it is
+        note.smallpic = icon ? icon->name() : plan.icon->fileName;
     SaveTemplate(db, document);
     addMainPageIcon(db, number, note);
     createTables(db, plan, options.userId);
-
-    for (StagedFile *file : {picture.get(), icon.get()}) {
-        if (!file)
-            continue;
-        transaction.onRollback([file] { file->undo(); });
-        transaction.onCommit([file] { file->keep(); });
-        file->install();
-    }
     transaction.commit();
+    for (PlacedPicture *placed : {picture.get(), icon.get()})
+        if (placed)
+            placed->keep();
+    // The replaced pictures go once nothing names them; what a crash leaves, the next start removes.
+    for (const QString &old : replaced)
+        if (!PendingFiles::isNamed(db, old))
+            QFile::remove(ProgramFile(old));
+    PendingFiles::settle(db);
     return plan.noteName;
 }

@@ -9,6 +9,9 @@ namespace {
 
 const QString kScheme = QStringLiteral("pbkdf2-sha256");
 constexpr int kRounds = 60000;
+// A stored hash names its own cost; a crafted row (a restored database) must not freeze the login.
+constexpr int kMinRounds = 1000;
+constexpr int kMaxRounds = 1000000;
 constexpr int kKeyLength = 32;
 constexpr int kSaltLength = 16;
 
@@ -64,7 +67,7 @@ bool matches(const QString &typed, const QString &stored)
     if (parts.size() != 4)
         return false;
     const int rounds = parts[1].toInt();
-    if (rounds <= 0)
+    if (rounds < kMinRounds || rounds > kMaxRounds)
         return false;
     const QByteArray salt = QByteArray::fromBase64(parts[2].toLatin1());
     const QByteArray key = QByteArray::fromBase64(parts[3].toLatin1());

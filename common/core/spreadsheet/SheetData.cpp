@@ -1,24 +1,25 @@
 #include "core/spreadsheet/SheetData.h"
 
+#include "core/spreadsheet/SpreadsheetError.h"
+
 const SheetCell &SheetData::cell(int row, int column) const
 {
     static const SheetCell empty;
-    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_rows[row].size())
-        return empty;
-    return m_rows[row][column];
+    const auto found = m_cells.constFind(keyOf(row, column));
+    return found == m_cells.cend() ? empty : *found;
 }
 
 void SheetData::setCell(int row, int column, const SheetCell &cell)
 {
     if (row < 0 || column < 0)
         return;
-    if (cell.isEmpty() && (row >= m_rows.size() || column >= m_rows[row].size()))
+    if (cell.isEmpty()) {
+        m_cells.remove(keyOf(row, column));
         return;
-    if (row >= m_rows.size())
-        m_rows.resize(row + 1);
-    QList<SheetCell> &cells = m_rows[row];
-    if (column >= cells.size())
-        cells.resize(column + 1);
-    cells[column] = cell;
+    }
+    if (row >= kMaxRows || column >= kMaxColumns || (m_cells.size() >= kMaxCells && !m_cells.contains(keyOf(row, column))))
+        throw SpreadsheetError::tooLarge();
+    m_cells.insert(keyOf(row, column), cell);
+    m_rowCount = std::max(m_rowCount, row + 1);
     m_columnCount = std::max(m_columnCount, column + 1);
 }

@@ -1,5 +1,7 @@
 #include "core/spreadsheet/SpreadsheetError.h"
 
+#include "core/spreadsheet/SheetData.h"
+
 #include <QDir>
 
 SpreadsheetError SpreadsheetError::unreadable(const QString &path)
@@ -25,4 +27,15 @@ SpreadsheetError SpreadsheetError::protectedFile()
 SpreadsheetError SpreadsheetError::missingSheet(const QString &name)
 {
     return {Reason::MissingSheet, QStringLiteral("找不到工作表%1").arg(name)};
+}
+
+SpreadsheetError SpreadsheetError::tooLarge()
+{
+    return {Reason::TooLarge, QStringLiteral("Excel文件过大，无法读取（最多%1行、%2列、%3个单元格）")
+                                  .arg(SheetData::kMaxRows).arg(SheetData::kMaxColumns).arg(SheetData::kMaxCells)};
+}
+
+SpreadsheetError SpreadsheetError::formatFault()
+{
+    return {Reason::Damaged, QStringLiteral("文件格式错误")};
 }

@@ -12,6 +12,7 @@ public:
         Damaged,        // a spreadsheet, but truncated or corrupt
         Protected,      // encrypted with a password
         MissingSheet,   // no sheet of the asked name
+        TooLarge,       // more cells, rows or columns than a sheet may hold
     };
 
     SpreadsheetError(Reason reason, QString message) : CorvaneError(std::move(message)), m_reason(reason) {}
@@ -22,6 +23,9 @@ public:
     static SpreadsheetError damaged();
     static SpreadsheetError protectedFile();
     static SpreadsheetError missingSheet(const QString &name);
+    static SpreadsheetError tooLarge();
+    // The reader itself failed on the file (the .xls helper crashed or gave no answer).
+    static SpreadsheetError formatFault();
 
 private:
     Reason m_reason;

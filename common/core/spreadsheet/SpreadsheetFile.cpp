@@ -2,14 +2,14 @@
 
 #include "core/spreadsheet/SpreadsheetError.h"
 #include "core/spreadsheet/SpreadsheetFormat.h"
-#include "core/spreadsheet/XlsWorkbook.h"
+#include "core/spreadsheet/XlsHelperWorkbook.h"
 #include "core/spreadsheet/XlsxWorkbook.h"
 
 SpreadsheetFile::SpreadsheetFile(const QString &path)
 {
     switch (DetectSpreadsheetFormat(path)) {
     case SpreadsheetFormat::Xls:
-        m_backend = std::make_unique<XlsWorkbook>(path);
+        m_backend = std::make_unique<XlsHelperWorkbook>(path);
         break;
     case SpreadsheetFormat::Xlsx:
         m_backend = std::make_unique<XlsxWorkbook>(path);

@@ -18,7 +18,9 @@ ZipEntryDevice::~ZipEntryDevice()
 qint64 ZipEntryDevice::readData(char *data, qint64 maxSize)
 {
     const zip_int64_t n = zip_fread(m_file, data, zip_uint64_t(maxSize));
-    if (n < 0) {
+    if (n > 0)
+        m_read += n;
+    if (n < 0 || m_read > kMaxEntrySize) {
         m_failed = true;
         return -1;
     }

@@ -1,4 +1,5 @@
 // New, edit, save, delete, cancel, audit, re-check and void of the bill shown.
+#include "bills/form/BillSave.h"
 #include "bills/form/DataValid.h"
 #include "bills/form/StkProc.h"
 #include "bills/form/BillFormData.h"
@@ -8,6 +9,7 @@
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
 #include "core/dbfun/SetDefaultValue.h"
+#include "core/errors/CorvaneError.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
 #include "core/messages/WindowMessages.h"
@@ -88,24 +90,24 @@ bool TEditNoteForm::HsrcUpdateData()
     return false;
 }
 
-// Detail rows first, each grid's changes in one batch, then the header. A database error ends
-// the save without a word; what was written stays written.
+// Detail rows and header in one transaction: a failure keeps nothing and leaves the bill in
+// edit with what was typed, and says why.
 void TEditNoteForm::btnSaveClick()
 {
     finishGridEditing(true);
+    QList<DataSet *> details;
+    for (const DetailGrid &grid : std::as_const(m_grids))
+        details.append(grid.query);
     try {
-        for (const DetailGrid &grid : std::as_const(m_grids)) {
-            if (grid.query->isEditing() && !grid.query->post())
-                return;
-            grid.query->applyUpdates();
-        }
-        if (QueryHea->isEditing() && !QueryHea->post())
+        if (!SaveBill(connection(), *QueryHea, details))
             return;
-        // Read back by its id: a new bill was made on a header opened on no row.
-        OpenMainTable(integerOf(*QueryHea, QStringLiteral("id")));
-        RefreshQueryForm();
-    } catch (const std::exception &) {
+    } catch (const CorvaneError &e) {
+        ShowMsgerror(QStringLiteral("保存失败！") + e.message());
+        return;
     }
+    // Read back by its id: a new bill was made on a header opened on no row.
+    OpenMainTable(integerOf(*QueryHea, QStringLiteral("id")));
+    RefreshQueryForm();
 }
 
 void TEditNoteForm::btnDelClick()

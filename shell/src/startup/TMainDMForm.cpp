@@ -1,6 +1,8 @@
 #include "startup/TMainDMForm.h"
 
 #include "core/db/MainDatabase.h"
+#include "core/dbfun/BillNumberIndex.h"
+#include "core/files/Leftovers.h"
 
 namespace {
 const QString kConnectionName = QStringLiteral("Quillet");
@@ -21,5 +23,11 @@ TMainDMForm::~TMainDMForm()
 
 QString OpenMainDatabase(TMainDMForm &dataModule)
 {
-    return OpenDatabaseFile(dataModule.conADOConn, MainDatabaseFile()) ? QString() : kConnectError;
+    // Put right what an interrupted run left behind before anything reads the database.
+    ResolveInterruptedRestore();
+    if (!OpenDatabaseFile(dataModule.conADOConn, MainDatabaseFile()))
+        return kConnectError;
+    RemoveLeftovers(dataModule.conADOConn);
+    EnsureUniqueBillNumbers(dataModule.conADOConn);
+    return {};
 }

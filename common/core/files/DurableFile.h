@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Files that must survive a crash: written beside their place, flushed to the disk, then renamed
+// over it, so a reader sees the old file or the complete new one. Every routine returns the
+// reason of a failure for the user (a full disk is named as such), or an empty text.
+
+// The text for a failed write of `path` with the system's error number.
+QString FileWriteFailure(const QString &path, int errorNumber);
+
+// Writes `content` to `path` as described above; the old file stays untouched on failure.
+QString WriteFileDurably(const QString &path, const QByteArray &content, unsigned mode = 0644);
+
+// Flushes a written file, or a folder after a rename in it, to the disk.
+QString SyncFile(const QString &path);
+QString SyncFolder(const QString &path);
+
+// Renames `from` over `to` (same file system) and flushes the folder.
+QString RenameDurably(const QString &from, const QString &to);
+
+// Copies `from` to `to` the same way (the copy gets `mode`, e.g. 0600 for owner only).
+QString CopyFileDurably(const QString &from, const QString &to, unsigned mode = 0644);

@@ -1,0 +1,315 @@
+#include "FaultScenario.h"
+#include "FolderChecks.h"
+
+#include "backup/DatabaseBackup.h"
+#include "backup/DatabaseRestore.h"
+#include "purge/PurgeData.h"
+
+#include "core/archive/PasswordArchive.h"
+#include "core/db/AdoFunc.h"
+#include "core/db/MainDatabase.h"
+#include "core/errors/CorvaneError.h"
+#include "core/globals/PubDm.h"
+#include "core/import/BillSheetImport.h"
+#include "core/package/PackageFile.h"
+#include "core/spreadsheet/SheetCell.h"
+#include "core/spreadsheet/XlsxSheetWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kBackupPassword = QStringLiteral("vorp");
+
+QString file(const QString &relative)
+{
+    return QDir(QString::fromUtf8(qgetenv("QUILLET_HOME"))).filePath(relative);
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        throw CorvaneError(QStringLiteral("cannot write ") + path);
+}
+
+qint64 count(const QString &sql)
+{
+    return SelTableIntValue(CurAdo, sql);
+}
+
+void exec(const QString &sql, const QVariantList &params = {})
+{
+    ExecTmpQuery(CurAdo, sql, params);
+}
+
+QString reportOf(bool ok, const QString &reason)
+{
+    return ok ? QStringLiteral("ok") : QStringLiteral("failed: ") + reason;
+}
+
+// The outcome must match the report: success means the new state, failure the old one.
+QString honest(const QString &reported, bool isNew, bool isOld)
+{
+    if (!isNew && !isOld)
+        return QStringLiteral("neither the old nor the complete new state");
+    if (reported.startsWith(QLatin1String("ok")) && !isNew)
+        return QStringLiteral("reported success, but the work is not there");
+    if (reported.startsWith(QLatin1String("failed")) && !isOld)
+        return QStringLiteral("reported failure, but the work was done (") + reported + QLatin1Char(')');
+    return {};
+}
+
+// The archive holds an intact database with (or without) the marked goods row.
+bool archiveHasDatabase(const QString &archive, bool marked)
+{
+    QTemporaryDir out;
+    if (!UnZipFiles(archive, out.path(), kBackupPassword))
+        return false;
+    const QString db = QDir(out.path()).filePath(QStringLiteral("data.db"));
+    const QString name = QStringLiteral("archive-check");
+    bool found = false;
+    {
+        QSqlDatabase side = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        if (OpenDatabaseFile(side, db, DatabaseAccess::ReadOnly)) {
+            QSqlQuery q(side);
+            found = q.exec(QStringLiteral("select count(*) from Bs_ProdList where PartNo = 'MARK'")) && q.next()
+                && (q.value(0).toInt() == 1) == marked;
+        }
+        side.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return found;
+}
+
+bool packageSays(const QString &package, const QString &text)
+{
+    QTemporaryDir out;
+    const ArchiveResult unzipped = UnZipFiles(package, out.path(), PackagePassword());
+    if (!unzipped || unzipped.names.size() != 1)
+        return false;
+    const QByteArray xml = bytesOf(QDir(out.path()).filePath(unzipped.names.first()));
+    QStringDecoder gbk("GBK");
+    const QString decoded = gbk(xml);
+    return decoded.contains(text);
+}
+
+void seedBills()
+{
+    for (const QString &customer : {QStringLiteral("甲公司"), QStringLiteral("乙公司")})
+        if (const QString fault = SaveShipmentBill(customer, 2); !fault.isEmpty())
+            throw CorvaneError(fault);
+    exec(QStringLiteral("insert into 收据 (Refno, NoteName, Flag) values ('900001', '收据', -1)"));
+}
+
+QList<FaultScenario> makeScenarios()
+{
+    QList<FaultScenario> list;
+
+    list.append({QStringLiteral("billsave"), [](const QString &, const QString &) {},
+                 [] {
+                     int saved = 0;
+                     QString why;
+                     for (const QString &customer : {QStringLiteral("账单一"), QStringLiteral("账单二")}) {
+                         const QString fault = SaveShipmentBill(customer, 3);
+                         if (fault.contains(QLatin1String("LOST")))
+                             return fault;
+                         if (fault.isEmpty())
+                             ++saved;
+                         else
+                             why = fault;
+                     }
+                     return (saved == 2 ? QStringLiteral("ok") : why) + QStringLiteral(" saved=%1").arg(saved);
+                 },
+                 [](const QString &, const QString &reported) -> QString {
+                     const qint64 bills = count(QStringLiteral("select count(*) from 出货单 where 收货单位 like '账单%'"));
+                     if (count(QStringLiteral("select count(*) from 出货单明细 d join 出货单 h on h.Refno = d.Refno "
+                                              "where h.收货单位 like '账单%'"))
+                         != 3 * bills)
+                         return QStringLiteral("a bill without all its lines");
+                     if (!reported.isEmpty() && !reported.endsWith(QStringLiteral("saved=%1").arg(bills)))
+                         return QStringLiteral("%1 bills stored, the save said %2").arg(bills).arg(reported);
+                     return {};
+                 },
+                 {}});
+
+    list.append({QStringLiteral("sheetimport"),
+                 [](const QString &folder, const QString &) {
+                     QList<QList<SheetCell>> rows;
+                     for (int i = 1; i <= 3; ++i)
+                         rows.append({SheetCell::text(QStringLiteral("导入%1").arg(i)), SheetCell::amount(i * 12345),
+                                      SheetCell::date(QDate(2024, 3, i))});
+                     const SheetWriteResult written =
+                         WriteXlsxSheet(QDir(folder).filePath(QStringLiteral("upload/rows.xlsx")),
+                                        {QStringLiteral("收货单位"), QStringLiteral("合计金额"), QStringLiteral("出货日期")}, rows);
+                     if (!written.ok)
+                         throw CorvaneError(QStringLiteral("cannot write the sheet"));
+                 },
+                 [] {
+                     try {
+                         ImportBillSheet(CurAdo, QString(), QStringLiteral("出货单"), file(QStringLiteral("upload/rows.xlsx")));
+                         return QStringLiteral("ok");
+                     } catch (const std::exception &e) {
+                         return QStringLiteral("failed: ") + QString::fromUtf8(e.what());
+                     }
+                 },
+                 [](const QString &, const QString &reported) {
+                     const qint64 rows = count(QStringLiteral("select count(*) from 出货单 where 收货单位 like '导入%'"));
+                     return honest(reported, rows == 3, rows == 0);
+                 },
+                 {}});
+
+    list.append({QStringLiteral("purge"), [](const QString &, const QString &) { seedBills(); },
+                 [] {
+                     try {
+                         PurgeData(CurAdo, true);
+                         return QStringLiteral("ok");
+                     } catch (const std::exception &e) {
+                         return QStringLiteral("failed: ") + QString::fromUtf8(e.what());
+                     }
+                 },
+                 [](const QString &, const QString &reported) {
+                     // The later save of the check adds one bill after this runs.
+                     const qint64 bills = count(QStringLiteral("select count(*) from 出货单"));
+                     const qint64 lines = count(QStringLiteral("select count(*) from 出货单明细"));
+                     if (bills * 2 != lines)
+                         return QStringLiteral("bills without all their lines");
+                     const qint64 receipts = count(QStringLiteral("select count(*) from 收据"));
+                     return honest(reported, bills == 0 && lines == 0 && receipts == 0,
+                                   bills == 2 && lines == 4 && receipts == 1);
+                 },
+                 {}});
+
+    list.append({QStringLiteral("backup"),
+                 [](const QString &folder, const QString &refs) {
+                     const QString archive = QDir(folder).filePath(QStringLiteral("backup/old.bak"));
+                     const ArchiveResult old = BackupDatabase(MainDatabaseFile(), archive);
+                     if (!old)
+                         throw CorvaneError(old.reason);
+                     QFile::copy(archive, QDir(refs).filePath(QStringLiteral("old.bak")));
+                     exec(QStringLiteral("insert into Bs_ProdList (PartNo, PartName, Unit) values ('MARK', '标记', '个')"));
+                 },
+                 [] {
+                     const ArchiveResult result = BackupDatabase(MainDatabaseFile(), file(QStringLiteral("backup/old.bak")));
+                     return reportOf(result.ok, result.reason);
+                 },
+                 [](const QString &refs, const QString &reported) {
+                     const QString archive = file(QStringLiteral("backup/old.bak"));
+                     const bool old = bytesOf(archive) == bytesOf(QDir(refs).filePath(QStringLiteral("old.bak")));
+                     return honest(reported, !old && archiveHasDatabase(archive, true), old);
+                 },
+                 {}});
+
+    list.append({QStringLiteral("restore"),
+                 [](const QString &folder, const QString &) {
+                     exec(QStringLiteral("insert into Bs_ProdList (PartNo, PartName, Unit) values ('MARK', '标记', '个')"));
+                     const ArchiveResult made =
+                         BackupDatabase(MainDatabaseFile(), QDir(folder).filePath(QStringLiteral("backup/marked.bak")));
+                     if (!made)
+                         throw CorvaneError(made.reason);
+                     exec(QStringLiteral("delete from Bs_ProdList where PartNo = 'MARK'"));
+                     QFile::setPermissions(MainDatabaseFile(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+                 },
+                 [] {
+                     const RestoreResult result = RestoreDatabase(file(QStringLiteral("backup/marked.bak")), CurAdo);
+                     return reportOf(result.outcome == RestoreResult::Restored, result.reason);
+                 },
+                 [](const QString &, const QString &reported) -> QString {
+                     if (QFileInfo(MainDatabaseFile()).permissions() != (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                                                         | QFile::ReadUser | QFile::WriteUser))
+                         return QStringLiteral("the database file lost its mode");
+                     const qint64 marked = count(QStringLiteral("select count(*) from Bs_ProdList where PartNo = 'MARK'"));
+                     return honest(reported, marked == 1, marked == 0);
+                 },
+                 {}});
+
+    list.append({QStringLiteral("pkgimport"),
+                 [](const QString &folder, const QString &refs) {
+                     const QString package = QDir(folder).filePath(QStringLiteral("download/cheque.pnt"));
+                     const ArchiveResult made = GetXmlFileByNote(CurAdo, QStringLiteral("支票"), package, PackagePassword());
+                     if (!made)
+                         throw CorvaneError(made.reason);
+                     const QString picture = QDir(folder).filePath(QStringLiteral("images/cheque.jpg"));
+                     QFile::copy(picture, QDir(refs).filePath(QStringLiteral("new.jpg")));
+                     // Here the template is older: other captions and another picture.
+                     exec(QStringLiteral("update p_NoteCntlList set CtlCName = CtlCName || '旧' where RefNo = '1001'"));
+                     writeBytes(picture, bytesOf(picture) + QByteArray("OLD PICTURE"));
+                 },
+                 [] {
+                     try {
+                         const PackageFileImport result = InputPackageFile(
+                             CurAdo, file(QStringLiteral("download/cheque.pnt")),
+                             {QStringLiteral("admin"), [](const QString &) { return true; }});
+                         return reportOf(!result.noteName.isEmpty(), result.failure);
+                     } catch (const std::exception &e) {
+                         return QStringLiteral("failed: ") + QString::fromUtf8(e.what());
+                     }
+                 },
+                 [](const QString &refs, const QString &reported) -> QString {
+                     if (count(QStringLiteral("select count(*) from p_NoteList where NoteName = '支票'")) != 1)
+                         return QStringLiteral("the template is not there once");
+                     const QString refNo = SelTableStringValue(CurAdo, QStringLiteral("select RefNo from p_NoteList where NoteName = '支票'"));
+                     const qint64 fields = count(QStringLiteral("select count(*) from p_NoteCntlList where RefNo = '%1'").arg(refNo));
+                     const qint64 oldFields = count(
+                         QStringLiteral("select count(*) from p_NoteCntlList where RefNo = '%1' and CtlCName like '%旧'").arg(refNo));
+                     const QString picture = file(QStringLiteral("images/")
+                                                  + SelTableStringValue(CurAdo, QStringLiteral("select ImgFile from p_NoteList where NoteName = '支票'")));
+                     const QByteArray bytes = bytesOf(picture);
+                     const QByteArray fresh = bytesOf(QDir(refs).filePath(QStringLiteral("new.jpg")));
+                     if (bytes.isEmpty())
+                         return QStringLiteral("the template's picture is missing");
+                     const bool isNew = fields == 15 && oldFields == 0 && bytes == fresh;
+                     const bool isOld = fields == 15 && oldFields == 15 && bytes == fresh + QByteArray("OLD PICTURE");
+                     return honest(reported, isNew, isOld);
+                 },
+                 {}});
+
+    list.append({QStringLiteral("pkgexport"),
+                 [](const QString &folder, const QString &refs) {
+                     const QString package = QDir(folder).filePath(QStringLiteral("download/cheque.pnt"));
+                     const ArchiveResult made = GetXmlFileByNote(CurAdo, QStringLiteral("支票"), package, PackagePassword());
+                     if (!made)
+                         throw CorvaneError(made.reason);
+                     QFile::copy(package, QDir(refs).filePath(QStringLiteral("old.pnt")));
+                     exec(QStringLiteral("update p_NoteCntlList set CtlCName = CtlCName || '新' where RefNo = '1001'"));
+                 },
+                 [] {
+                     const ArchiveResult result =
+                         GetXmlFileByNote(CurAdo, QStringLiteral("支票"), file(QStringLiteral("download/cheque.pnt")), PackagePassword());
+                     return reportOf(result.ok, result.reason);
+                 },
+                 [](const QString &refs, const QString &reported) {
+                     const QString package = file(QStringLiteral("download/cheque.pnt"));
+                     const bool old = bytesOf(package) == bytesOf(QDir(refs).filePath(QStringLiteral("old.pnt")));
+                     return honest(reported, !old && packageSays(package, QStringLiteral("新")), old);
+                 },
+                 {}});
+    return list;
+}
+
+} // namespace
+
+const QList<FaultScenario> &FaultScenarios()
+{
+    static const QList<FaultScenario> scenarios = makeScenarios();
+    return scenarios;
+}
+
+const FaultScenario *FindFaultScenario(const QString &name)
+{
+    for (const FaultScenario &scenario : FaultScenarios())
+        if (scenario.name == name)
+            return &scenario;
+    return nullptr;
+}
