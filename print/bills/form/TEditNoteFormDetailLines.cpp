@@ -105,11 +105,11 @@ void TEditNoteForm::GridOnEditBtnClick(int index, const TemplateField &column)
         if (DataField *target = grid.query->findField(targets.at(i).trimmed()))
             target->setValue(values.at(i).trimmed());
     if (column.pickListName.trimmed() == QStringLiteral("选择产品")) {
-        DataField *nameAndSpec = grid.query->findField(QStringLiteral("品名及规格"));
+        DataField *nameAndSize = grid.query->findField(QStringLiteral("品名及规格"));
         const DataField *name = grid.query->findField(QStringLiteral("品名"));
-        const DataField *spec = grid.query->findField(QStringLiteral("规格"));
-        if (nameAndSpec && name && spec)
-            nameAndSpec->setValue(name->asString().trimmed() + QLatin1Char(' ') + spec->asString().trimmed());
+        const DataField *size = grid.query->findField(QStringLiteral("规格"));
+        if (nameAndSize && name && size)
+            nameAndSize->setValue(name->asString().trimmed() + QLatin1Char(' ') + size->asString().trimmed());
     }
 }
 
