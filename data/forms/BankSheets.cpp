@@ -12,17 +12,7 @@ const QString kTransferTable = QStringLiteral("银行转帐单");
 FormSheet bankSheet(const QString &kind, const QString &refNo, const QString &file, double widthMm, double heightMm,
                     const QColor &ink, const QString &glyph)
 {
-    FormSheet sheet;
-    sheet.kind = kind;
-    sheet.refNo = refNo;
-    sheet.dataTable = kTransferTable;
-    sheet.imageFile = file + QStringLiteral(".jpg");
-    sheet.iconFile = file + QStringLiteral(".bmp");
-    sheet.widthMm = widthMm;
-    sheet.heightMm = heightMm;
-    sheet.ink = ink;
-    sheet.iconGlyph = glyph;
-    return sheet;
+    return NewFormSheet(kind, refNo, file, kTransferTable, widthMm, heightMm, ink, glyph);
 }
 
 struct PartyRow

@@ -9,6 +9,22 @@ int pixels(double mm, int dpi)
 }
 } // namespace
 
+FormSheet NewFormSheet(const QString &kind, const QString &refNo, const QString &file, const QString &dataTable,
+                       double widthMm, double heightMm, const QColor &ink, const QString &glyph)
+{
+    FormSheet sheet;
+    sheet.kind = kind;
+    sheet.refNo = refNo;
+    sheet.dataTable = dataTable;
+    sheet.imageFile = file + QStringLiteral(".jpg");
+    sheet.iconFile = file + QStringLiteral(".bmp");
+    sheet.widthMm = widthMm;
+    sheet.heightMm = heightMm;
+    sheet.ink = ink;
+    sheet.iconGlyph = glyph;
+    return sheet;
+}
+
 int FormSheet::widthPx() const
 {
     return pixels(widthMm, dpi);

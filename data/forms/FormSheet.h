@@ -56,3 +56,7 @@ struct FormSheet
     int widthPx() const;
     int heightPx() const;
 };
+
+// A sheet of a kind on its data table, its picture and icon named after `file`.
+FormSheet NewFormSheet(const QString &kind, const QString &refNo, const QString &file, const QString &dataTable,
+                       double widthMm, double heightMm, const QColor &ink, const QString &glyph);

@@ -7,22 +7,6 @@
 
 namespace {
 
-FormSheet tradeSheet(const QString &kind, const QString &refNo, const QString &file, const QString &table,
-                     double widthMm, double heightMm, const QColor &ink, const QString &glyph)
-{
-    FormSheet sheet;
-    sheet.kind = kind;
-    sheet.refNo = refNo;
-    sheet.dataTable = table;
-    sheet.imageFile = file + QStringLiteral(".jpg");
-    sheet.iconFile = file + QStringLiteral(".bmp");
-    sheet.widthMm = widthMm;
-    sheet.heightMm = heightMm;
-    sheet.ink = ink;
-    sheet.iconGlyph = glyph;
-    return sheet;
-}
-
 // One party of the waybill: its nine address fields, the name field picking all of them.
 void waybillParty(SheetLayout &layout, int left, const QString &title, const QString &pickList, const QString &prefix,
                   const QString &namePrefix)
@@ -131,7 +115,7 @@ void copiesNote(FormCanvas &c, int width, int y)
 // 快递运单, 230 x 127 mm.
 FormSheet WaybillSheet()
 {
-    FormSheet sheet = tradeSheet(QStringLiteral("快递单"), QStringLiteral("1006"), QStringLiteral("waybill"),
+    FormSheet sheet = NewFormSheet(QStringLiteral("快递单"), QStringLiteral("1006"), QStringLiteral("waybill"),
                                  QStringLiteral("快递单"), 230, 127, QColor(0xc0, 0x39, 0x2b), QStringLiteral("快"));
     sheet.layOut = [](SheetLayout &layout) {
         FormCanvas &c = layout.canvas();
@@ -172,7 +156,7 @@ FormSheet WaybillSheet()
 // 送货单, 241 x 140 mm (241 mm continuous paper, halves).
 FormSheet DeliveryNoteSheet()
 {
-    FormSheet sheet = tradeSheet(QStringLiteral("送货单"), QStringLiteral("1007"), QStringLiteral("delivery"),
+    FormSheet sheet = NewFormSheet(QStringLiteral("送货单"), QStringLiteral("1007"), QStringLiteral("delivery"),
                                  QStringLiteral("出货单"), 241, 140, QColor(0x1d, 0x5f, 0x8a), QStringLiteral("送"));
     sheet.detailTable = QStringLiteral("出货单明细");
     sheet.layOut = [](SheetLayout &layout) {
@@ -200,7 +184,7 @@ FormSheet DeliveryNoteSheet()
 // 进仓单, 241 x 140 mm (241 mm continuous paper, halves).
 FormSheet WarehouseReceiptSheet()
 {
-    FormSheet sheet = tradeSheet(QStringLiteral("进仓单"), QStringLiteral("1008"), QStringLiteral("receipt"),
+    FormSheet sheet = NewFormSheet(QStringLiteral("进仓单"), QStringLiteral("1008"), QStringLiteral("receipt"),
                                  QStringLiteral("进仓单"), 241, 140, QColor(0x3d, 0x6b, 0x2a), QStringLiteral("仓"));
     sheet.detailTable = QStringLiteral("进仓单明细");
     sheet.layOut = [](SheetLayout &layout) {
