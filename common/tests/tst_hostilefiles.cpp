@@ -7,14 +7,27 @@
 #include "core/security/PasswordHash.h"
 #include "core/spreadsheet/SpreadsheetError.h"
 #include "core/spreadsheet/SpreadsheetFile.h"
+#include "core/spreadsheet/XlsHelperWorkbook.h"
 #include "ExternalTool.h"
+#include "helpers/CraftedXls.h"
 #include "helpers/HostileFixtures.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
+
+namespace {
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush();
+}
+} // namespace
 
 class HostileFiles : public QObject
 {
@@ -123,6 +136,65 @@ private slots:
         const ArchiveResult capped = UnZipFiles(bomb, out, QString(), small);
         QVERIFY(!capped.ok);
         QVERIFY2(capped.reason.contains(QStringLiteral("过大")), qPrintable(capped.reason));
+    }
+
+    // .xls files on which the .xls library itself fails: the helper process takes the blow.
+    void xlsThatBreaksTheLibraryIsRefused_data()
+    {
+        using namespace CraftedXls;
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("crashes"); // else it asks for more memory than the helper may take
+        // A second DIMENSION beyond 65536 x 256 cells: the library takes the new size over the
+        // table it made for the first, refuses it, and frees the workbook walking the one-cell
+        // table as if it had the new size, off the end of the heap.
+        QTest::newRow("second size over a one-cell table")
+            << workbook({dimension(1, 1) + number(0, 0, 1.5) + dimension(1000000, 256)}) << true;
+        // Every sheet of 65536 x 256 cells costs the library 256 MiB before a cell is read.
+        const QByteArray fullSheet = dimension(65536, 256);
+        QTest::newRow("nine full sheets in 6 KB")
+            << workbook(QList<QByteArray>(9, fullSheet)) << false;
+    }
+
+    void xlsThatBreaksTheLibraryIsRefused()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, crashes);
+        const QString path = m_dir.filePath(QStringLiteral("crafted.xls"));
+        QVERIFY(writeFile(path, content));
+
+        // The library on its own, as the program runs it.
+        QProcess helper;
+        helper.start(XlsHelperWorkbook::helperPath(), {path});
+        QVERIFY(helper.waitForFinished(120000));
+        const bool helperFailed = helper.exitStatus() == QProcess::CrashExit || helper.exitCode() != 0;
+
+        try {
+            SpreadsheetFile file(path);
+            file.sheet(QStringLiteral("S1"));
+            QFAIL("the crafted file was read");
+        } catch (const SpreadsheetError &e) {
+            QCOMPARE(e.reason(), SpreadsheetError::Reason::Damaged);
+            if (helperFailed)
+                QCOMPARE(e.message(), QStringLiteral("文件格式错误"));
+        }
+        // The program lives on, reads the next file and kept its memory to itself.
+        const QString sound = m_dir.filePath(QStringLiteral("sound.xls"));
+        QVERIFY(writeFile(sound, CraftedXls::workbook({CraftedXls::dimension(1, 1) + CraftedXls::number(0, 0, 1.5)})));
+        QCOMPARE(SpreadsheetFile(sound).sheet(QStringLiteral("S1")).cell(0, 0).toText(), QStringLiteral("1.5"));
+        rusage own{};
+        QCOMPARE(getrusage(RUSAGE_SELF, &own), 0);
+        QVERIFY2(own.ru_maxrss < 512 * 1024, qPrintable(QString::number(own.ru_maxrss)));
+
+        // Whether the file still does what it is here for.
+        if (crashes) {
+            if (!helperFailed)
+                QSKIP("this libfreexl reads the crafted file without crashing; the case no longer proves the helper's containment");
+        } else {
+            rusage children{};
+            QCOMPARE(getrusage(RUSAGE_CHILDREN, &children), 0);
+            if (children.ru_maxrss < 1024 * 1024)
+                QSKIP("this libfreexl no longer takes a gigabyte for the crafted file; the case no longer proves the helper's memory limit");
+        }
     }
 
     // One value per row in column XFD: kept sparsely, so it reads fast and small.
