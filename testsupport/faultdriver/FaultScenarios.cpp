@@ -13,6 +13,7 @@
 #include "core/import/BillSheetImport.h"
 #include "core/package/PackageFile.h"
 #include "core/spreadsheet/SheetCell.h"
+#include "core/spreadsheet/SpreadsheetFile.h"
 #include "core/spreadsheet/XlsxSheetWriter.h"
 
 #include <QDir>
@@ -69,6 +70,26 @@ QString honest(const QString &reported, bool isNew, bool isOld)
     if (reported.startsWith(QLatin1String("failed")) && !isOld)
         return QStringLiteral("reported failure, but the work was done (") + reported + QLatin1Char(')');
     return {};
+}
+
+// Three rows "<word>1".."<word>3" under one header, as the grid export writes them.
+SheetWriteResult writeExportRows(const QString &path, const QString &word)
+{
+    QList<QList<SheetCell>> rows;
+    for (int i = 1; i <= 3; ++i)
+        rows.append({SheetCell::text(word + QString::number(i)), SheetCell::number(i * 100)});
+    return WriteXlsxSheet(path, {QStringLiteral("名称"), QStringLiteral("金额")}, rows);
+}
+
+bool exportHolds(const QString &path, const QString &word)
+{
+    try {
+        const SheetData sheet = SpreadsheetFile(path).sheet(QStringLiteral("Sheet1"));
+        return sheet.rowCount() == 4 && sheet.cell(3, 0).toText() == word + QLatin1Char('3')
+               && sheet.cell(3, 1).numberValue() == 300;
+    } catch (const std::exception &) {
+        return false;
+    }
 }
 
 // The archive holds an intact database with (or without) the marked goods row.
@@ -293,6 +314,23 @@ QList<FaultScenario> makeScenarios()
                      const QString package = file(QStringLiteral("download/cheque.pnt"));
                      const bool old = bytesOf(package) == bytesOf(QDir(refs).filePath(QStringLiteral("old.pnt")));
                      return honest(reported, !old && packageSays(package, QStringLiteral("新")), old);
+                 },
+                 {}});
+    list.append({QStringLiteral("sheetexport"),
+                 [](const QString &folder, const QString &refs) {
+                     const QString sheet = QDir(folder).filePath(QStringLiteral("download/rows.xlsx"));
+                     if (!writeExportRows(sheet, QStringLiteral("旧")))
+                         throw CorvaneError(QStringLiteral("cannot write the sheet"));
+                     QFile::copy(sheet, QDir(refs).filePath(QStringLiteral("old.xlsx")));
+                 },
+                 [] {
+                     const SheetWriteResult written = writeExportRows(file(QStringLiteral("download/rows.xlsx")), QStringLiteral("新"));
+                     return reportOf(written.ok, written.reason);
+                 },
+                 [](const QString &refs, const QString &reported) {
+                     const QString sheet = file(QStringLiteral("download/rows.xlsx"));
+                     const bool old = bytesOf(sheet) == bytesOf(QDir(refs).filePath(QStringLiteral("old.xlsx")));
+                     return honest(reported, !old && exportHolds(sheet, QStringLiteral("新")), old);
                  },
                  {}});
     return list;

@@ -33,15 +33,17 @@ int createBeside(const QString &path, QByteArray &created)
     return -1;
 }
 
-QString syncPath(const QString &path, int flags)
+QString syncPath(const QString &path, int flags, const QString &shownPath)
 {
+    const QString named = shownPath.isEmpty() ? path : shownPath;
     const int fd = ::open(native(path).constData(), flags | O_CLOEXEC);
     if (fd < 0)
-        return FileWriteFailure(path, errno);
+        return FileWriteFailure(named, errno);
     const int result = ::fsync(fd);
     const int error = errno;
-    ::close(fd);
-    return result == 0 ? QString() : FileWriteFailure(path, error);
+    if (::close(fd) != 0 && result == 0)
+        return FileWriteFailure(named, errno);
+    return result == 0 ? QString() : FileWriteFailure(named, error);
 }
 
 } // namespace
@@ -54,14 +56,14 @@ QString FileWriteFailure(const QString &path, int errorNumber)
     return QStringLiteral("无法写入文件%1（%2）").arg(where, QString::fromLocal8Bit(std::strerror(errorNumber)));
 }
 
-QString SyncFile(const QString &path)
+QString SyncFile(const QString &path, const QString &shownPath)
 {
-    return syncPath(path, O_RDONLY);
+    return syncPath(path, O_RDONLY, shownPath);
 }
 
 QString SyncFolder(const QString &path)
 {
-    return syncPath(path, O_RDONLY | O_DIRECTORY);
+    return syncPath(path, O_RDONLY | O_DIRECTORY, {});
 }
 
 QString RenameDurably(const QString &from, const QString &to)

@@ -13,8 +13,9 @@ QString FileWriteFailure(const QString &path, int errorNumber);
 // Writes `content` to `path` as described above; the old file stays untouched on failure.
 QString WriteFileDurably(const QString &path, const QByteArray &content, unsigned mode = 0644);
 
-// Flushes a written file, or a folder after a rename in it, to the disk.
-QString SyncFile(const QString &path);
+// Flushes a written file, or a folder after a rename in it, to the disk. A failure names
+// `shownPath` when given (the file a staging copy stands for).
+QString SyncFile(const QString &path, const QString &shownPath = {});
 QString SyncFolder(const QString &path);
 
 // Renames `from` over `to` (same file system) and flushes the folder.

@@ -1,5 +1,6 @@
 #include "core/spreadsheet/XlsxSheetWriter.h"
 
+#include "core/files/DurableFile.h"
 #include "core/spreadsheet/ExcelSerialDate.h"
 
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QTemporaryFile>
 
 #include <cmath>
-#include <filesystem>
 
 #include <xlsxwriter.h>
 
@@ -140,14 +140,15 @@ SheetWriteResult WriteXlsxSheetRows(const QString &path, const QStringList &head
         return SheetWriteResult::failure(
             QStringLiteral("无法写入文件%1：%2").arg(shownPath, QString::fromUtf8(lxw_strerror(closed))));
 
-    temporary.setPermissions(target.exists() ? target.permissions()
-                                             : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
-                                                   | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(temporary.fileName()).toStdString(),
-                            QFile::encodeName(target.absoluteFilePath()).toStdString(), error);
-    if (error)
-        return SheetWriteResult::failure(QStringLiteral("无法替换文件%1").arg(shownPath));
+    if (!temporary.setPermissions(target.exists() ? target.permissions()
+                                                  : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
+                                                        | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther))
+        return SheetWriteResult::failure(QStringLiteral("无法写入文件%1").arg(shownPath));
+    // On the disk before it takes the old file's place: a crash then leaves the old file or the whole new one.
+    if (const QString unsynced = SyncFile(temporary.fileName(), target.absoluteFilePath()); !unsynced.isEmpty())
+        return SheetWriteResult::failure(unsynced);
+    if (const QString unplaced = RenameDurably(temporary.fileName(), target.absoluteFilePath()); !unplaced.isEmpty())
+        return SheetWriteResult::failure(unplaced);
     temporary.setAutoRemove(false);
     return SheetWriteResult::success();
 }
