@@ -186,7 +186,7 @@ private Q_SLOTS:
     void gridsMatchTheirRowsByTag()
     {
         BillData bill = m_fixture->bill(1);
-        const_cast<DataSet *>(bill.details.first())->setTag(PrintFixture::kGridTag + 1);
+        const_cast<DataSet *>(bill.details.first().set)->setTag(PrintFixture::kGridTag + 1);
         const QList<PrintItem> items = LayOutBill(LoadPrintTemplate(CurAdo, PrintFixture::kNoteName), bill);
         QVERIFY(std::none_of(items.cbegin(), items.cend(), [](const PrintItem &item) { return item.text == "螺丝"; }));
 

@@ -3,6 +3,7 @@
 
 #include "bills/cheques/ChequePrintCheck.h"
 #include "bills/form/BillFormData.h"
+#include "bills/printing/BatchDetailRows.h"
 #include "bills/printing/CategoryFormats.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
@@ -12,11 +13,22 @@
 #include "gui/dialogs/PrinterSetupSeam.h"
 #include "gui/dialogs/MessageSeam.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QMenu>
 #include <QPushButton>
 
 #include <memory>
 #include <vector>
+
+namespace {
+
+QString jsonText(const QJsonArray &values)
+{
+    return QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact));
+}
+
+} // namespace
 
 BillPrintEngine &TEditNoteForm::printEngine()
 {
@@ -25,17 +37,18 @@ BillPrintEngine &TEditNoteForm::printEngine()
     return *m_printEngine;
 }
 
-// The batch's bills are read in one query and each page is laid out from its row; a bill
-// that is gone prints as an empty one, as its reopening would show it.
+// The batch's bills are read in one query, the detail rows of each grid in one more, and each
+// page is laid out from the rows in memory; a bill that is gone prints as an empty one, as its
+// reopening would show it.
 void TEditNoteForm::printBatch(const QString &noteName)
 {
     const QString &table = m_format.note.dataTableName;
-    QStringList ids;
+    QJsonArray ids;
     for (qint64 id : std::as_const(arrBatchPrintid))
-        ids.append(QString::number(id));
+        ids.append(id);
     DataSet bills;
     bills.setConnection(connection());
-    bills.setSql(BillFormData::batchBillsStatement(table), {QStringLiteral("[%1]").arg(ids.join(u','))});
+    bills.setSql(BillFormData::batchBillsStatement(table), {jsonText(ids)});
     bills.open();
     bills.fetchAll();
     DataSet none;
@@ -46,22 +59,40 @@ void TEditNoteForm::printBatch(const QString &noteName)
         for (const DataField *field : QueryHea->fields())
             if (DataField *same = set->findField(field->name()))
                 same->setDisplayFormat(field->displayFormat());
-    std::vector<std::unique_ptr<DataSet>> details;
-    for (const DetailGrid &grid : std::as_const(m_grids)) {
-        details.push_back(std::make_unique<DataSet>());
-        details.back()->setConnection(connection());
-        details.back()->setTag(grid.query->tag());
+
+    const DataField *billId = bills.findField(QStringLiteral("id"));
+    const DataField *billRefNo = bills.findField(QStringLiteral("RefNo"));
+    QHash<qint64, int> rowOfBill;
+    QJsonArray refNos;
+    for (int row = 0; row < bills.recordCount(); ++row) {
+        rowOfBill.insert(bills.value(row, billId).toLongLong(), row);
+        if (billRefNo)
+            refNos.append(bills.value(row, billRefNo).toString());
     }
-    printEngine().printBatch(noteName, arrBatchPrintid, [&](qint64 billId) {
+    std::vector<std::unique_ptr<DataSet>> detailSets;
+    std::vector<BatchDetailRows> details;
+    details.reserve(m_grids.size());
+    for (const DetailGrid &grid : std::as_const(m_grids)) {
+        auto &rows = detailSets.emplace_back(std::make_unique<DataSet>());
+        rows->setConnection(connection());
+        rows->setTag(grid.query->tag());
+        rows->setSql(BillFormData::batchDetailRowsStatement(grid.table), {jsonText(refNos)});
+        rows->open();
+        rows->fetchAll();
+        details.emplace_back(*rows);
+    }
+
+    printEngine().printBatch(noteName, arrBatchPrintid, [&](qint64 id) {
         BillData bill;
-        bill.header = bills.locate(QStringLiteral("id"), billId) ? &bills : &none;
-        const DataField *refNo = bill.header->findField(QStringLiteral("RefNo"));
-        for (qsizetype i = 0; i < m_grids.size(); ++i) {
-            details[i]->close();
-            details[i]->setSql(BillFormData::detailRowsStatement(m_grids[i].table), {refNo ? refNo->asString() : QString()});
-            details[i]->open();
-            bill.details.append(details[i].get());
+        const auto row = rowOfBill.constFind(id);
+        if (row == rowOfBill.cend()) {
+            bill.header = &none;
+            return bill;
         }
+        bills.setRecNo(*row + 1);
+        bill.header = &bills;
+        for (const BatchDetailRows &rows : details)
+            bill.details.append(rows.of(billRefNo ? bills.value(*row, billRefNo).toString() : QString()));
         return bill;
     });
 }

@@ -117,10 +117,13 @@ public:
         }
     }
 
-    void grid(const TemplateField &grid, const QList<TemplateField> &gridColumns, const DataSet *rows)
+    void grid(const TemplateField &grid, const QList<TemplateField> &gridColumns, const DetailRows &detail)
     {
+        const DataSet *rows = detail.set;
         if (!rows || rows->isEmpty())
             return;
+        const int first = detail.first;
+        const int end = detail.count < 0 ? rows->recordCount() : std::min(rows->recordCount(), first + detail.count);
         const int lines = std::max(1, grid.gridLineNum.value_or(0));
         const int height = grid.rect.height.value;
         const int rowHeight = height / lines;
@@ -128,8 +131,8 @@ public:
         QList<const DataField *> columns;
         for (const TemplateField &column : gridColumns)
             columns.append(rows->fieldByName(column.column()));
-        for (int row = 0; row < rows->recordCount(); ++row) {
-            const int y = grid.rect.y.value + int(std::nearbyint(row * step));
+        for (int row = first; row < end; ++row) {
+            const int y = grid.rect.y.value + int(std::nearbyint((row - first) * step));
             for (qsizetype c = 0; c < gridColumns.size(); ++c) {
                 const TemplateField &column = gridColumns.at(c);
                 const QVariant value = rows->value(row, columns.at(c));
@@ -152,13 +155,13 @@ private:
     QList<PrintItem> &m_items;
 };
 
-const DataSet *detailOf(const BillData &bill, int gridTag)
+DetailRows detailOf(const BillData &bill, int gridTag)
 {
-    for (const DataSet *rows : bill.details) {
-        if (rows && rows->tag() == gridTag)
+    for (const DetailRows &rows : bill.details) {
+        if (rows.set && rows.set->tag() == gridTag)
             return rows;
     }
-    return nullptr;
+    return {};
 }
 
 } // namespace
