@@ -89,12 +89,15 @@ void TEditNoteForm::printBatch(const QString &noteName)
             bill.header = &none;
             return bill;
         }
-        bills.setRecNo(*row + 1);
         bill.header = &bills;
+        bill.headerRow = *row;
         for (const BatchDetailRows &rows : details)
             bill.details.append(rows.of(billRefNo ? bills.value(*row, billRefNo).toString() : QString()));
         return bill;
     });
+    // As when each bill is opened in turn, the form is left on the last one.
+    if (!arrBatchPrintid.isEmpty())
+        OpenMainTable(arrBatchPrintid.last());
 }
 
 BillData TEditNoteForm::billData() const

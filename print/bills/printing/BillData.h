@@ -17,10 +17,12 @@ struct DetailRows
     int count = -1;  // below 0: up to the set's end
 };
 
-// The bill being printed: the header set on its current row, and the detail rows of its
-// grids. A grid without rows of its Tag prints no rows.
+// The bill being printed: a row of the header set (its current row unless `headerRow` names
+// one, counted from 0), and the detail rows of its grids. A grid without rows of its Tag
+// prints no rows.
 struct BillData
 {
     const DataSet *header = nullptr;
     QList<DetailRows> details;
+    int headerRow = -1;
 };
