@@ -2,8 +2,8 @@
 #include "bills/form/TEditNoteForm.h"
 
 #include "bills/cheques/ChequePrintCheck.h"
+#include "bills/form/BatchBills.h"
 #include "bills/form/BillFormData.h"
-#include "bills/printing/BatchDetailRows.h"
 #include "bills/printing/CategoryFormats.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
@@ -13,22 +13,11 @@
 #include "gui/dialogs/PrinterSetupSeam.h"
 #include "gui/dialogs/MessageSeam.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QMenu>
 #include <QPushButton>
 
 #include <memory>
 #include <vector>
-
-namespace {
-
-QString jsonText(const QJsonArray &values)
-{
-    return QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact));
-}
-
-} // namespace
 
 BillPrintEngine &TEditNoteForm::printEngine()
 {
@@ -37,64 +26,18 @@ BillPrintEngine &TEditNoteForm::printEngine()
     return *m_printEngine;
 }
 
-// The batch's bills are read in one query, the detail rows of each grid in one more, and each
-// page is laid out from the rows in memory; a bill that is gone prints as an empty one, as its
-// reopening would show it.
+// The batch's bills are read a block at a time, headers in one query and each grid's detail
+// rows in one more, and each page is laid out from the rows in memory; a bill that is gone
+// prints as an empty one, as its reopening would show it.
 void TEditNoteForm::printBatch(const QString &noteName)
 {
-    const QString &table = m_format.note.dataTableName;
-    QJsonArray ids;
-    for (qint64 id : std::as_const(arrBatchPrintid))
-        ids.append(id);
-    DataSet bills;
-    bills.setConnection(connection());
-    bills.setSql(BillFormData::batchBillsStatement(table), {jsonText(ids)});
-    bills.open();
-    bills.fetchAll();
-    DataSet none;
-    none.setConnection(connection());
-    none.setSql(BillFormData::noBillStatement(table));
-    none.open();
-    for (DataSet *set : {&bills, &none})
-        for (const DataField *field : QueryHea->fields())
-            if (DataField *same = set->findField(field->name()))
-                same->setDisplayFormat(field->displayFormat());
-
-    const DataField *billId = bills.findField(QStringLiteral("id"));
-    const DataField *billRefNo = bills.findField(QStringLiteral("RefNo"));
-    QHash<qint64, int> rowOfBill;
-    QJsonArray refNos;
-    for (int row = 0; row < bills.recordCount(); ++row) {
-        rowOfBill.insert(bills.value(row, billId).toLongLong(), row);
-        if (billRefNo)
-            refNos.append(bills.value(row, billRefNo).toString());
-    }
-    std::vector<std::unique_ptr<DataSet>> detailSets;
-    std::vector<BatchDetailRows> details;
-    details.reserve(m_grids.size());
-    for (const DetailGrid &grid : std::as_const(m_grids)) {
-        auto &rows = detailSets.emplace_back(std::make_unique<DataSet>());
-        rows->setConnection(connection());
-        rows->setTag(grid.query->tag());
-        rows->setSql(BillFormData::batchDetailRowsStatement(grid.table), {jsonText(refNos)});
-        rows->open();
-        rows->fetchAll();
-        details.emplace_back(*rows);
-    }
-
-    printEngine().printBatch(noteName, arrBatchPrintid, [&](qint64 id) {
-        BillData bill;
-        const auto row = rowOfBill.constFind(id);
-        if (row == rowOfBill.cend()) {
-            bill.header = &none;
-            return bill;
-        }
-        bill.header = &bills;
-        bill.headerRow = *row;
-        for (const BatchDetailRows &rows : details)
-            bill.details.append(rows.of(billRefNo ? bills.value(*row, billRefNo).toString() : QString()));
-        return bill;
-    });
+    QList<BatchBills::Grid> grids;
+    for (const DetailGrid &grid : std::as_const(m_grids))
+        grids.append({grid.table, grid.query->tag()});
+    BatchBills bills(connection(), m_format.note.dataTableName, grids, *QueryHea, arrBatchPrintid);
+    qsizetype next = 0;
+    // The engine asks for the bills in the order of the ids, once each.
+    printEngine().printBatch(noteName, arrBatchPrintid, [&](qint64) { return bills.bill(next++); });
     // As when each bill is opened in turn, the form is left on the last one.
     if (!arrBatchPrintid.isEmpty())
         OpenMainTable(arrBatchPrintid.last());
