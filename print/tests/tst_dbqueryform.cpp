@@ -233,6 +233,35 @@ private Q_SLOTS:
         QCOMPARE(payees, (QStringList{QStringLiteral("O'Brien商行"), QStringLiteral("华东机电"), QStringLiteral("华东机电")}));
     }
 
+    // Four kinds keep their bills in 银行转帐单: a bill whose format is gone goes with the kind of
+    // the formats left in its category, and with every one of them only when none is left.
+    void billsOfADeletedFormatUnderTheirKind_data()
+    {
+        QTest::addColumn<bool>("categoryKept");
+        QTest::addColumn<QStringList>("deposits");
+        const QStringList cheques{QStringLiteral("O'Brien商行"), QStringLiteral("华东机电"), QStringLiteral("华东机电")};
+        QTest::newRow("category kept by another format") << true << QStringList{QStringLiteral("南方五金")};
+        QTest::newRow("category gone") << false << (cheques + QStringList{QStringLiteral("南方五金")});
+    }
+    void billsOfADeletedFormatUnderTheirKind()
+    {
+        QFETCH(bool, categoryKept);
+        QFETCH(QStringList, deposits);
+        if (categoryKept)
+            addFormat(70009, QStringLiteral("测试支票二"), QStringLiteral("测试支票类"), QStringLiteral("支票"), QStringLiteral("银行转帐单"));
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo = ?"), {QString::number(kChequeRefNo)});
+        auto form = shownForm();
+        const auto payeesOfKind = [&](int kind) {
+            form->findChild<QPushButton *>(QStringLiteral("KindButton%1").arg(kind))->click();
+            QStringList payees = listed(form->dataSet(), QStringLiteral("收款人名称"));
+            payees.sort();
+            return payees;
+        };
+        QCOMPARE(payeesOfKind(0), (QStringList{QStringLiteral("O'Brien商行"), QStringLiteral("华东机电"), QStringLiteral("华东机电")}));
+        QCOMPARE(payeesOfKind(1), deposits);
+        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+    }
+
     void deliveryDetailsByPartName()
     {
         addFormat(70003, QStringLiteral("测试送货单"), QStringLiteral("测试送货单类"), QStringLiteral("送货单"), QStringLiteral("出货单"));
