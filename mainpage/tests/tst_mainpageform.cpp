@@ -238,6 +238,32 @@ private Q_SLOTS:
         QVERIFY(!QApplication::overrideCursor());
     }
 
+    // A merged export over an older archive replaces it whole, and leaves the user's other
+    // files in the folder alone (also one named like a staging file).
+    void exportMergedReplacesTheArchiveWhole()
+    {
+        copyPackageTemplates();
+        const QString archive = m_folder->file(QStringLiteral("upload/两个.zip"));
+        const QString neighbour = archive + QStringLiteral(".new");
+        const ToolRun made = runPython(QStringLiteral("import sys, zipfile\n"
+                                                      "zipfile.ZipFile(sys.argv[1], 'w').writestr('old.txt', 'old')\n"
+                                                      "open(sys.argv[2], 'w').write('mine')"),
+                                       {archive, neighbour});
+        QVERIFY2(made.exitCode == 0, made.errors.constData());
+        FileDialogSeam::setHandler([&](const FileDialogRequest &) { return archive; });
+        auto page = openPage();
+        page->OpenNoteQuery(NoteQuery{QStringLiteral("快递单"), QString(), QString(), QString(), false});
+        page->preparePopupMenu();
+        trigger(page->PopupMenu1, QStringLiteral("导出所有单据(合并)"));
+        const ToolRun listed = runPython(QStringLiteral("import sys, zipfile\n"
+                                                        "names = zipfile.ZipFile(sys.argv[1]).namelist()\n"
+                                                        "print(len(names), 'old.txt' in names, open(sys.argv[2]).read())"),
+                                         {archive, neighbour});
+        QCOMPARE(listed.output.trimmed(), QByteArray("1 False mine"));
+        QCOMPARE(QDir(m_folder->file(QStringLiteral("upload"))).entryList(QStringList{QStringLiteral(".两个*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
     void tabsShowWhichIsCurrent()
     {
         auto page = openPage();

@@ -14,6 +14,7 @@
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
 #include "ExternalTool.h"
+#include "PdfWords.h"
 #include "core/messages/MessageNames.h"
 #include "core/messages/RefNoParam.h"
 #include "core/messages/WindowHandles.h"
@@ -385,6 +386,86 @@ private Q_SLOTS:
         }
         const ToolRun pages = runTool(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY2(QString::fromUtf8(pages.output).contains(QRegularExpression(QStringLiteral("Pages:\\s+4\\b"))), pages.output.constData());
+    }
+
+    // Delivery notes printed as one batch: each page shows its own bill's detail lines, in
+    // their order, exactly where printing that bill alone puts them.
+    void batchPagesEqualSinglePrintsWithTheirDetailLines()
+    {
+        const QString refNo = stored(QStringLiteral("select RefNo from p_NoteList where NoteType = '送货单' and DefNote = 1"));
+        const QString picture = stored(QStringLiteral("select ImgFile from p_NoteList where RefNo = '%1'").arg(refNo));
+        QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/images/") + picture,
+                    m_folder->file(QStringLiteral("images/") + picture));
+        const QString noteName = stored(QStringLiteral("select NoteName from p_NoteList where RefNo = '%1'").arg(refNo));
+        QList<qint64> ids;
+        for (const QString &bill : {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")}) {
+            ExecTmpQuery(CurAdo, QStringLiteral("insert into 出货单 (NoteName, NoteTypeName, RefNo, Flag, 收货单位) values (?, ?, ?, -1, ?)"),
+                         {noteName, noteName, QStringLiteral("D") + bill, bill + QStringLiteral("商行")});
+            ids.append(SelTableIntValue(CurAdo, QStringLiteral("select max(id) from 出货单")));
+        }
+        // Lines of 甲 and 丙 interleaved as they were saved; 乙 has none; 丙 runs past the box.
+        const QString line = QStringLiteral("insert into 出货单明细 (Refno, 品名, 数量) values (?, ?, ?)");
+        for (int i = 1; i <= 7; ++i) {
+            ExecTmpQuery(CurAdo, line, {QStringLiteral("D丙"), QStringLiteral("丙货%1").arg(i), i});
+            if (i <= 2)
+                ExecTmpQuery(CurAdo, line, {QStringLiteral("D甲"), QStringLiteral("甲货%1").arg(i), 10 + i});
+        }
+
+        QTemporaryDir output;
+        QPrinter &printer = CurrentPrinter();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        QList<QList<PdfWord>> alone;
+        for (qint64 id : ids) {
+            const QString pdf = output.filePath(QStringLiteral("bill%1.pdf").arg(id));
+            printer.setOutputFileName(pdf);
+            TEditNoteForm &form = openFormat(refNo.toLongLong(), id);
+            QCOMPARE(form.header()->fieldByName(QStringLiteral("id"))->asInteger(), id);
+            click(form.PreviewFlatButton);
+            SendMessage(HandleOf(&form), RegisterWindowMessage(MsgPreviewPrint), 0, 0);
+            alone.append(PdfWords(pdf));
+        }
+        const QString batchPdf = output.filePath(QStringLiteral("batch.pdf"));
+        printer.setOutputFileName(batchPdf);
+        arrBatchPrintid = {ids[2], ids[0], ids[1]};
+        openFormat(refNo.toLongLong(), 1);
+        printer.setOutputFileName(QString());
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        arrBatchPrintid.clear();
+        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+
+        QList<QList<PdfWord>> pages(3);
+        for (const PdfWord &word : PdfWords(batchPdf)) {
+            QVERIFY(word.page >= 1 && word.page <= 3);
+            pages[word.page - 1].append(word);
+        }
+        const QList<int> billOfPage{2, 0, 1};
+        for (int page = 0; page < 3; ++page) {
+            const QList<PdfWord> &single = alone[billOfPage[page]];
+            QCOMPARE(pages[page].size(), single.size());
+            for (qsizetype i = 0; i < single.size(); ++i) {
+                QCOMPARE(pages[page][i].text, single[i].text);
+                QVERIFY2((pages[page][i].mm.topLeft() - single[i].mm.topLeft()).manhattanLength() < 0.01, qPrintable(single[i].text));
+            }
+        }
+        const auto texts = [](const QList<PdfWord> &words) {
+            QStringList all;
+            for (const PdfWord &word : words)
+                all.append(word.text);
+            return all.join(u' ');
+        };
+        QVERIFY(texts(pages[0]).contains(QStringLiteral("丙货1")) && texts(pages[0]).contains(QStringLiteral("丙货7")));
+        QVERIFY(!texts(pages[0]).contains(QStringLiteral("甲货")));
+        QVERIFY(texts(pages[1]).contains(QStringLiteral("甲货2")) && !texts(pages[1]).contains(QStringLiteral("丙货")));
+        QVERIFY(!texts(pages[2]).contains(QStringLiteral("货")));
+        // Lines keep their order down the page.
+        double previous = 0;
+        for (int i = 1; i <= 7; ++i) {
+            const auto word = std::find_if(pages[0].cbegin(), pages[0].cend(),
+                                           [&](const PdfWord &w) { return w.text == QStringLiteral("丙货%1").arg(i); });
+            QVERIFY(word != pages[0].cend());
+            QVERIFY(word->mm.top() > previous);
+            previous = word->mm.top();
+        }
     }
 
     void emptyBillIsNotPrinted()

@@ -1,5 +1,6 @@
 #include "ExternalTool.h"
 #include "MessageScript.h"
+#include "PdfWords.h"
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
@@ -48,40 +49,9 @@ Q_DECLARE_METATYPE(Line)
 namespace {
 
 constexpr double kMmPerInch = 25.4;
-constexpr double kPointsPerMm = 72.0 / kMmPerInch;
 constexpr double kToleranceMm = 0.8;
 
 using Entries = QList<QPair<QString, QString>>;  // column, typed text
-
-struct Word
-{
-    QString text;
-    QRectF mm;
-};
-
-struct PrintedPage
-{
-    QSizeF mm;
-    QList<Word> words;
-};
-
-PrintedPage readPdf(const QString &pdf)
-{
-    const ToolRun run = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    PrintedPage page;
-    static const QRegularExpression pageTag(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
-    const QRegularExpressionMatch size = pageTag.match(QString::fromUtf8(run.output));
-    if (size.hasMatch())
-        page.mm = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()) / kPointsPerMm;
-    static const QRegularExpression word(QString::fromLatin1(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    for (const QRegularExpressionMatch &m : word.globalMatch(QString::fromUtf8(run.output))) {
-        const QRectF points(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-        page.words.append({m.captured(5), QRectF(points.topLeft() / kPointsPerMm, points.size() / kPointsPerMm)});
-    }
-    return page;
-}
 
 bool inside(const QRectF &area, const QRectF &word)
 {
@@ -510,12 +480,14 @@ private Q_SLOTS:
             QFile::copy(pdf, QDir(qEnvironmentVariable("QUILLET_SCREENSHOT_DIR")).filePath(QStringLiteral("print-") + kind + QStringLiteral(".pdf")));
         QCOMPARE(runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).output.count('\n'), 2);  // no picture
 
-        const PrintedPage page = readPdf(pdf);
-        QVERIFY(!page.words.isEmpty());
+        const QList<QSizeF> pages = PdfPageSizes(pdf);
+        QVERIFY(!pages.isEmpty());
+        const QList<PdfWord> words = PdfWords(pdf);
+        QVERIFY(!words.isEmpty());
         const QString detailTable = stored(QStringLiteral("select DtlTableName from s_PrintType where PrintName = '%1'").arg(kind));
         const QList<PrintedField> fields = printedFields(refNo, table, detailTable, id, dpi);
-        for (const Word &word : page.words) {
-            QVERIFY2(QRectF(QPointF(0, 0), page.mm).contains(word.mm), qPrintable(word.text));
+        for (const PdfWord &word : words) {
+            QVERIFY2(QRectF(QPointF(0, 0), pages.first()).contains(word.mm), qPrintable(word.text));
             bool placed = false;
             for (const PrintedField &field : fields)
                 placed |= inside(field.mm, word.mm);
@@ -523,7 +495,7 @@ private Q_SLOTS:
         }
         for (const PrintedField &field : fields) {
             QStringList printed;
-            for (const Word &word : page.words)
+            for (const PdfWord &word : words)
                 if (inside(field.mm, word.mm))
                     printed.append(word.text);
             const QString text = printed.join(QString());

@@ -233,6 +233,35 @@ private Q_SLOTS:
         QCOMPARE(payees, (QStringList{QStringLiteral("O'Brien商行"), QStringLiteral("华东机电"), QStringLiteral("华东机电")}));
     }
 
+    // Four kinds keep their bills in 银行转帐单: a bill whose format is gone goes with the kind of
+    // the formats left in its category, and with every one of them only when none is left.
+    void billsOfADeletedFormatUnderTheirKind_data()
+    {
+        QTest::addColumn<bool>("categoryKept");
+        QTest::addColumn<QStringList>("deposits");
+        const QStringList cheques{QStringLiteral("O'Brien商行"), QStringLiteral("华东机电"), QStringLiteral("华东机电")};
+        QTest::newRow("category kept by another format") << true << QStringList{QStringLiteral("南方五金")};
+        QTest::newRow("category gone") << false << (cheques + QStringList{QStringLiteral("南方五金")});
+    }
+    void billsOfADeletedFormatUnderTheirKind()
+    {
+        QFETCH(bool, categoryKept);
+        QFETCH(QStringList, deposits);
+        if (categoryKept)
+            addFormat(70009, QStringLiteral("测试支票二"), QStringLiteral("测试支票类"), QStringLiteral("支票"), QStringLiteral("银行转帐单"));
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo = ?"), {QString::number(kChequeRefNo)});
+        auto form = shownForm();
+        const auto payeesOfKind = [&](int kind) {
+            form->findChild<QPushButton *>(QStringLiteral("KindButton%1").arg(kind))->click();
+            QStringList payees = listed(form->dataSet(), QStringLiteral("收款人名称"));
+            payees.sort();
+            return payees;
+        };
+        QCOMPARE(payeesOfKind(0), (QStringList{QStringLiteral("O'Brien商行"), QStringLiteral("华东机电"), QStringLiteral("华东机电")}));
+        QCOMPARE(payeesOfKind(1), deposits);
+        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+    }
+
     void deliveryDetailsByPartName()
     {
         addFormat(70003, QStringLiteral("测试送货单"), QStringLiteral("测试送货单类"), QStringLiteral("送货单"), QStringLiteral("出货单"));
@@ -306,6 +335,34 @@ private Q_SLOTS:
                                                                            " where NoteName like '测试支票%' order by id")),
                  (QStringList{QStringLiteral("测试支票二/测试支票二类"), QStringLiteral("测试支票二/测试支票二类"),
                               QStringLiteral("测试支票/测试支票类")}));
+    }
+
+    // Bills whose format and category are gone can be moved back to a format of the kind they
+    // are listed under.
+    void billsOfADeletedFormatMoveToALiveOne()
+    {
+        addFormat(70005, QStringLiteral("测试支票二"), QStringLiteral("测试支票二类"), QStringLiteral("支票"), QStringLiteral("银行转帐单"));
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo = ?"), {QString::number(kChequeRefNo)});
+        auto form = shownForm();
+        form->findChild<QPushButton *>(QStringLiteral("KindButton0"))->click();
+        QCOMPARE(form->dataSet()->recordCount(), 3);
+        QCOMPARE(form->dataSet()->fieldByName(QStringLiteral("NoteName"))->asString(), QStringLiteral("测试支票"));
+        selectRows(form.get(), {0});
+        QStringList offered;
+        ModalWatch<TChangeTypeForm> choose([&](TChangeTypeForm *dialog) {
+            for (int i = 0; i < dialog->formatList()->count(); ++i)
+                offered.append(dialog->formatList()->itemText(i));
+            dialog->formatList()->setCurrentText(QStringLiteral("测试支票二"));
+            for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                if (button->text() == QStringLiteral("确定"))
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+        form->changeSelectedFormat();
+        QCOMPARE(choose.seen(), 1);
+        QVERIFY2(offered.contains(QStringLiteral("测试支票二")), qPrintable(offered.join(u',')));
+        QVERIFY(!offered.contains(QStringLiteral("测试进账单")));
+        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select count(*) from 银行转帐单 where NoteName = '测试支票二'")),
+                 QStringList{QStringLiteral("1")});
     }
 
     void rowColours()

@@ -420,6 +420,35 @@ private Q_SLOTS:
         QCOMPARE(stored(QStringLiteral("select count(*) from p_NoteCntlList where RefNo = '7001'")), QStringLiteral("14"));
     }
 
+    // Field writes leave the template's row alone: with stored data holding a second default
+    // in its category, neither a batch write nor a delete turns this template's default off.
+    void fieldWritesKeepTheTemplatesRow()
+    {
+        const QString row = QStringLiteral("select quote(\"default\"), quote(DefNote), quote(Xmove), quote(ReviseDate)"
+                                           " from p_NoteList where RefNo = '7001'");
+        ExecTmpQuery(CurAdo, QStringLiteral("update p_NoteList set DefNote = 1, Xmove = 2.5 where RefNo = '7001'"));
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into p_NoteList (RefNo, NoteName, NoteNameType, NoteType, \"default\")"
+                                            " values ('7002', '测试支票二', '测试支票类', '支票', '是')"));
+        const QString before = stored(row);
+        QVERIFY(before.startsWith(QStringLiteral("'是'|1|2.5|")));
+
+        surface()->applyToField(1000, {{QStringLiteral("Ctlx"), 5}});
+        surface()->writeFieldBatch();
+        QCOMPARE(storedRect(1000), QStringLiteral("5|40|300|30"));
+        select({1007});
+        key(Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(stored(QStringLiteral("select count(*) from p_NoteCntlList where RefNo = '7001'")), QStringLiteral("13"));
+        QCOMPARE(stored(row), before);
+        QCOMPARE(stored(QStringLiteral("select \"default\" from p_NoteList where RefNo = '7002'")), QStringLiteral("是"));
+
+        // A template deleted meanwhile takes no fields.
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo = '7001'"));
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteCntlList where RefNo = '7001'"));
+        surface()->applyToField(1000, {{QStringLiteral("Ctlx"), 6}});
+        QVERIFY_THROWS_EXCEPTION(CorvaneError, surface()->writeFieldBatch());
+        QCOMPARE(stored(QStringLiteral("select count(*) from p_NoteCntlList where RefNo = '7001'")), QStringLiteral("0"));
+    }
+
     void opensALoadedDocument()
     {
         std::optional<TemplateDocument> document = LoadTemplate(CurAdo, PrintFixture::kNoteName);

@@ -181,6 +181,29 @@ private slots:
         QCOMPARE(rows("select TabNo, Caption from s_ui where ModId = 11"), QStringList{"1|新分类"});
     }
 
+    // A category keeps one default format: a default moved into a category that has one is
+    // no longer its default; into a category without one it stays the default.
+    void renameIntoACategoryKeepsOneDefault_data()
+    {
+        QTest::addColumn<QString>("refNo");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QStringList>("defaults");  // NoteName=default, by RefNo
+        QTest::newRow("into a category with a default")
+            << "13" << "工商银行支票" << QStringList{"工行支票=是", "工行支票二=否", "建行进账单=否"};
+        QTest::newRow("into a new category") << "11" << "新分类" << QStringList{"工行支票=是", "工行支票二=否", "建行进账单=是"};
+        QTest::newRow("a format that was no default") << "12" << "新分类" << QStringList{"工行支票=是", "工行支票二=是", "建行进账单=是"};
+    }
+    void renameIntoACategoryKeepsOneDefault()
+    {
+        QFETCH(QString, refNo);
+        QFETCH(QString, category);
+        QFETCH(QStringList, defaults);
+        const QString name = rows(QStringLiteral("select NoteName from p_NoteList where RefNo = '%1'").arg(refNo)).value(0);
+        const QString kind = rows(QStringLiteral("select NoteType from p_NoteList where RefNo = '%1'").arg(refNo)).value(0);
+        QVERIFY(operations().rename(refNo, {name, category, kind}));
+        QCOMPARE(rows("select NoteName || '=' || \"default\" from p_NoteList order by RefNo"), defaults);
+    }
+
     void deleteTemplate_data()
     {
         QTest::addColumn<QString>("refNo");

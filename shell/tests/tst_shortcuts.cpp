@@ -63,6 +63,19 @@ private Q_SLOTS:
         QVERIFY(text.contains(QStringLiteral("Exec=\"%1\"").arg(QString(m_target).replace(QStringLiteral("$"), QStringLiteral("\\\\$")))));
     }
 
+    // A % in the program's folder is part of the path, not a field code for the launcher.
+    void percentInThePathIsNoFieldCode()
+    {
+        QTemporaryDir links;
+        QDir(m_home.path()).mkpath(QStringLiteral("100%u 程序"));
+        const QString target = m_home.path() + QStringLiteral("/100%u 程序/Quillet");
+        QVERIFY(QFile::copy(m_target, target));
+        QVERIFY(CreateExeShortcut(target, QString(), links.path(), -1));
+        const QString file = QDir(links.path()).filePath(QStringLiteral("Quillet.desktop"));
+        QCOMPARE(validate(file), QString());
+        QVERIFY(DesktopEntryText(target, QStringLiteral("Quillet")).contains(QStringLiteral("/100%%u 程序/Quillet\"")));
+    }
+
     void refusals()
     {
         QVERIFY(!CreateExeShortcut(m_home.path() + QStringLiteral("/missing"), QString(), QString(), kDesktopFolder));

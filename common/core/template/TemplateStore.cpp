@@ -44,6 +44,15 @@ qint64 insertRow(const QSqlDatabase &db, const QString &table, const Row &row,
     return SelTableIntValue(db, QStringLiteral("select last_insert_rowid()"));
 }
 
+void replaceFields(const QSqlDatabase &db, const QString &refNo, QList<TemplateField> &fields)
+{
+    ExecTmpQuery(db, QStringLiteral("delete from p_NoteCntlList where RefNo = ?"), {refNo});
+    for (TemplateField &field : fields) {
+        field.refNo = refNo;
+        field.autoid = insertRow(db, QStringLiteral("p_NoteCntlList"), field, FieldColumns());
+    }
+}
+
 void updateNote(const QSqlDatabase &db, const TemplateNote &note)
 {
     QStringList sets;
@@ -101,10 +110,16 @@ void SaveTemplate(const QSqlDatabase &db, TemplateDocument &document)
         updateNote(db, note);
     else
         note.autoid = insertRow(db, QStringLiteral("p_NoteList"), note, NoteColumns());
-    ExecTmpQuery(db, QStringLiteral("delete from p_NoteCntlList where RefNo = ?"), {note.refNo});
-    for (TemplateField &field : document.fields) {
-        field.refNo = note.refNo;
-        field.autoid = insertRow(db, QStringLiteral("p_NoteCntlList"), field, FieldColumns());
-    }
+    replaceFields(db, note.refNo, document.fields);
     transaction.commit();
+}
+
+bool SaveTemplateFields(const QSqlDatabase &db, const QString &refNo, QList<TemplateField> &fields)
+{
+    Transaction transaction(db);
+    if (SqlTableIsEmpty(db, QStringLiteral("select 1 from p_NoteList where RefNo = ?"), {refNo}))
+        return false;
+    replaceFields(db, refNo, fields);
+    transaction.commit();
+    return true;
 }

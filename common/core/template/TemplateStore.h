@@ -26,3 +26,9 @@ std::optional<TemplateNote> LoadTemplateNote(const QSqlDatabase &db, const QStri
 // default is decided here by DefaultFlagFor, whatever the document says; new rows get the
 // system's Tag numbering only through TemplateDocument::addField. Sets the autoids it stored.
 void SaveTemplate(const QSqlDatabase &db, TemplateDocument &document);
+
+// Writes only the fields of the template `refNo` in one transaction (a savepoint inside a
+// caller's): they replace every field stored under it, keeping their autoid when they have one;
+// its p_NoteList row, default flag included, stays as stored. False, and nothing written, when
+// there is no such template. Sets the autoids it stored.
+bool SaveTemplateFields(const QSqlDatabase &db, const QString &refNo, QList<TemplateField> &fields);

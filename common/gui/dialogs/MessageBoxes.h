@@ -10,3 +10,7 @@ void ShowMsgerror(const QString &text);
 
 // Yes/No question; true only for Yes (closing the box answers No).
 bool Confirm(const QString &text);
+
+// The same under a title of the caller's own (the program's name otherwise).
+void ShowMsgTitled(const QString &title, const QString &text);
+bool ConfirmTitled(const QString &title, const QString &text);

@@ -11,6 +11,7 @@
 #include "gui/report/TNewRepEditForm.h"
 #include "gui/report/TReportDesignerForm.h"
 #include "gui/report/TReportPreviewForm.h"
+#include "gui/widgets/BarButton.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -60,13 +61,7 @@ TRepListForm::TRepListForm(QWidget *owner)
     RepGrid->setColumnWidth(1, 160);
 
     auto *buttons = new QVBoxLayout;
-    const auto button = [this, buttons](const QString &caption, const char *name) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-        return b;
-    };
+    const auto button = [this, buttons](const QString &caption, const char *name) { return AddBarButton(this, buttons, caption, name); };
     ReportButton = button(QStringLiteral("报表(&F)"), "ReportButton");
     DesignButton = button(QStringLiteral("设计(&D)"), "DesignButton");
     PreviewButton = button(QStringLiteral("预览(&V)"), "PreviewButton");

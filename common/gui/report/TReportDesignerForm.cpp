@@ -8,6 +8,7 @@
 #include "gui/report/ReportDesignSurface.h"
 #include "gui/report/ReportPropertyPanel.h"
 #include "gui/report/TReportPreviewForm.h"
+#include "gui/widgets/BarButton.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -36,13 +37,7 @@ TReportDesignerForm::TReportDesignerForm(const ReportDefinition &definition, con
     resize(1320, 820);
 
     auto *bar = new QHBoxLayout;
-    const auto button = [this, bar](const QString &caption, const char *name) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
-        bar->addWidget(b);
-        return b;
-    };
+    const auto button = [this, bar](const QString &caption, const char *name) { return AddBarButton(this, bar, caption, name); };
     SaveButton = button(QStringLiteral("保存(&S)"), "SaveButton");
     PreviewButton = button(QStringLiteral("预览(&V)"), "PreviewButton");
     TextButton = button(QStringLiteral("文本"), "TextButton");

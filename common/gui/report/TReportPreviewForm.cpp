@@ -4,6 +4,7 @@
 #include "gui/dialogs/MessageBoxes.h"
 #include "gui/dialogs/PrinterSetupSeam.h"
 #include "gui/printfun/CurrentPrinter.h"
+#include "gui/widgets/BarButton.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -28,13 +29,7 @@ TReportPreviewForm::TReportPreviewForm(LaidOutReport report, QWidget *owner)
     setWindowTitle(QStringLiteral("报表预览"));
     resize(1000, 760);
     auto *bar = new QHBoxLayout;
-    const auto button = [this, bar](const QString &caption, const char *name) {
-        auto *b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
-        bar->addWidget(b);
-        return b;
-    };
+    const auto button = [this, bar](const QString &caption, const char *name) { return AddBarButton(this, bar, caption, name); };
     PrintButton = button(QStringLiteral("打印(&P)"), "PrintButton");
     FirstButton = button(QStringLiteral("首页"), "FirstButton");
     PriorButton = button(QStringLiteral("上页"), "PriorButton");

@@ -2,6 +2,7 @@
 
 #include "core/db/AdoFunc.h"
 #include "core/db/Transaction.h"
+#include "core/files/DurableFile.h"
 #include "core/globals/ProgramFolder.h"
 #include "core/picture/PictureError.h"
 
@@ -34,12 +35,9 @@ QString copyIntoIconFolder(const QString &pictureFile)
     if (QFileInfo(pictureFile).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
         return name;
     QDir().mkpath(QFileInfo(target).path());
-    const QString staged = target + QStringLiteral(".new");
-    QFile::remove(staged);
-    if (!QFile::copy(pictureFile, staged) || (QFile::exists(target) && !QFile::remove(target)) || !QFile::rename(staged, target)) {
-        QFile::remove(staged);
+    // An icon of the same name is replaced as a whole, never left missing or half written.
+    if (!CopyFileDurably(pictureFile, target).isEmpty())
         throw PictureError(QStringLiteral("不能复制图片文件%1").arg(QDir::toNativeSeparators(pictureFile)));
-    }
     return name;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/archive/PasswordArchive.h"
 #include "core/db/AdoFunc.h"
+#include "core/files/DurableFile.h"
 #include "core/package/PackageFile.h"
 #include "core/package/PackageFileNames.h"
 #include "core/printfun/ProgramSubDir.h"
@@ -16,6 +17,8 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 
 void ExportOneFormat(const QSqlDatabase &db, QWidget *owner, qint64 refNo)
@@ -38,12 +41,18 @@ void ExportFormatsMerged(const QSqlDatabase &db, QWidget *owner, const QList<qin
     }
     if (packages.isEmpty())
         return;
-    const QString staged = archive + QStringLiteral(".new");
-    QFile::remove(staged);
+    // Packed beside the archive under a hidden name of its own, then renamed over it: the old
+    // archive stays whole until the new one is complete, and no file of the user's is touched.
+    const QFileInfo target(archive);
+    QString staged;
+    do {
+        staged = target.absoluteDir().filePath(QStringLiteral(".%1.%2").arg(
+            target.fileName(), QString::number(QRandomGenerator::global()->generate(), 36)));
+    } while (QFileInfo::exists(staged));
     const auto dropStaged = qScopeGuard([&] { QFile::remove(staged); });
     ZipFileLists(packages, staged, QString()).requireSuccess();
-    if ((QFile::exists(archive) && !QFile::remove(archive)) || !QFile::rename(staged, archive))
-        ArchiveResult::failure(QDir::toNativeSeparators(archive)).requireSuccess();
+    if (const QString problem = RenameDurably(staged, archive); !problem.isEmpty())
+        ArchiveResult::failure(problem).requireSuccess();
 }
 
 void ExportFormatsToFolder(const QSqlDatabase &db, const QList<qint64> &refNos)

@@ -26,7 +26,7 @@
 #include "gui/web/VendorPagePanel.h"
 #include "gui/desktop/DesktopOpener.h"
 #include "gui/dialogs/FileDialogs.h"
-#include "gui/dialogs/MessageSeam.h"
+#include "gui/dialogs/MessageBoxes.h"
 #include "pictures/MainPageColors.h"
 #include "pictures/MainPagePictures.h"
 #include "gui/WidgetBackground.h"
@@ -84,25 +84,6 @@ QToolButton *linkButton(const QString &text, PageGlyph glyph, QWidget *parent)
                                              "QToolButton:hover { color: #e8611a; text-decoration: underline; }"));
     }
     return button;
-}
-
-void askWithTitle(const QString &title, const QString &text)
-{
-    MessageRequest request;
-    request.icon = QMessageBox::Information;
-    request.title = title;
-    request.text = text;
-    MessageSeam::ask(request);
-}
-
-bool confirmWithTitle(const QString &title, const QString &text)
-{
-    MessageRequest request;
-    request.icon = QMessageBox::Question;
-    request.title = title;
-    request.text = text;
-    request.buttons = QMessageBox::Yes | QMessageBox::No;
-    return MessageSeam::ask(request) == QMessageBox::Yes;
 }
 
 } // namespace
@@ -472,7 +453,7 @@ void TLumiskMainForm::openDefaultFormatOf(const QString &kind)
 {
     const qint64 refNo = DefaultFormatRefNo(CurAdo, kind);
     if (refNo == 0) {
-        askWithTitle(QStringLiteral("提示"), QStringLiteral("没有定义默认的%1").arg(kind));
+        ShowMsgTitled(QStringLiteral("提示"), QStringLiteral("没有定义默认的%1").arg(kind));
         return;
     }
     sendOpenForm(MenuId::BillForm, refNo);
@@ -539,7 +520,7 @@ void TLumiskMainForm::DeleteIcon()
 {
     const UiIcon *selected = selectedIcon();
     if (!selected
-        || !confirmWithTitle(QStringLiteral("确认删除"), DeleteIconQuestion(CurAdo, m_currentTab, selected->modId)))
+        || !ConfirmTitled(QStringLiteral("确认删除"), DeleteIconQuestion(CurAdo, m_currentTab, selected->modId)))
         return;
     const UiIcon icon = *selected;
     delete ListView1->takeItem(ListView1->row(ListView1->selectedItems().constFirst()));

@@ -12,6 +12,7 @@
 #include "gui/dataaware/PlainTextEditLink.h"
 #include "gui/dialogs/MessageBoxes.h"
 #include "gui/grid/SetFormControlStatus.h"
+#include "gui/widgets/BarButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -174,11 +175,7 @@ void TCompShowForm::buildControls()
 
     auto *buttons = new QHBoxLayout;
     for (const ButtonText &text : kButtons) {
-        auto *button = new QPushButton(QString::fromUtf16(text.caption), this);
-        button->setObjectName(QLatin1String(text.name));
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-        m_buttons.append(button);
+        m_buttons.append(AddBarButton(this, buttons, QString::fromUtf16(text.caption), text.name));
     }
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(fields);

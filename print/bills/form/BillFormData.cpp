@@ -33,6 +33,12 @@ QString BillFormData::batchBillsStatement(const QString &table)
     return QStringLiteral("select * from %1 where id in (select value from json_each(?))").arg(SqlName(table));
 }
 
+QString BillFormData::batchDetailRowsStatement(const QString &table)
+{
+    return QStringLiteral("select * from %1 where Refno in (select value from json_each(?)) order by Refno, rowid")
+        .arg(SqlName(table));
+}
+
 qint64 BillFormData::newestBillId(const QString &table, const QString &noteName) const
 {
     return SelTableIntValue(m_db, QStringLiteral("select max(id) from %1 where NoteTypeName = ?").arg(SqlName(table)),

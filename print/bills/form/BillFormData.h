@@ -19,6 +19,9 @@ public:
     static QString detailRowsStatement(const QString &table);  // a detail table; parameter: RefNo
     // Several bills in one query; parameter: their ids as a JSON array ("[3,1,2]").
     static QString batchBillsStatement(const QString &table);
+    // The detail rows of several bills, each bill's rows together in the order a bill's own
+    // statement gives them; parameter: their RefNos as a JSON array.
+    static QString batchDetailRowsStatement(const QString &table);
 
     // The newest bill of the format; 0 when it has none.
     qint64 newestBillId(const QString &table, const QString &noteName) const;

@@ -2,6 +2,7 @@
 #include "bills/form/TEditNoteForm.h"
 
 #include "bills/cheques/ChequePrintCheck.h"
+#include "bills/form/BatchBills.h"
 #include "bills/form/BillFormData.h"
 #include "bills/printing/CategoryFormats.h"
 #include "core/dataset/DataField.h"
@@ -25,45 +26,21 @@ BillPrintEngine &TEditNoteForm::printEngine()
     return *m_printEngine;
 }
 
-// The batch's bills are read in one query and each page is laid out from its row; a bill
-// that is gone prints as an empty one, as its reopening would show it.
+// The batch's bills are read a block at a time, headers in one query and each grid's detail
+// rows in one more, and each page is laid out from the rows in memory; a bill that is gone
+// prints as an empty one, as its reopening would show it.
 void TEditNoteForm::printBatch(const QString &noteName)
 {
-    const QString &table = m_format.note.dataTableName;
-    QStringList ids;
-    for (qint64 id : std::as_const(arrBatchPrintid))
-        ids.append(QString::number(id));
-    DataSet bills;
-    bills.setConnection(connection());
-    bills.setSql(BillFormData::batchBillsStatement(table), {QStringLiteral("[%1]").arg(ids.join(u','))});
-    bills.open();
-    bills.fetchAll();
-    DataSet none;
-    none.setConnection(connection());
-    none.setSql(BillFormData::noBillStatement(table));
-    none.open();
-    for (DataSet *set : {&bills, &none})
-        for (const DataField *field : QueryHea->fields())
-            if (DataField *same = set->findField(field->name()))
-                same->setDisplayFormat(field->displayFormat());
-    std::vector<std::unique_ptr<DataSet>> details;
-    for (const DetailGrid &grid : std::as_const(m_grids)) {
-        details.push_back(std::make_unique<DataSet>());
-        details.back()->setConnection(connection());
-        details.back()->setTag(grid.query->tag());
-    }
-    printEngine().printBatch(noteName, arrBatchPrintid, [&](qint64 billId) {
-        BillData bill;
-        bill.header = bills.locate(QStringLiteral("id"), billId) ? &bills : &none;
-        const DataField *refNo = bill.header->findField(QStringLiteral("RefNo"));
-        for (qsizetype i = 0; i < m_grids.size(); ++i) {
-            details[i]->close();
-            details[i]->setSql(BillFormData::detailRowsStatement(m_grids[i].table), {refNo ? refNo->asString() : QString()});
-            details[i]->open();
-            bill.details.append(details[i].get());
-        }
-        return bill;
-    });
+    QList<BatchBills::Grid> grids;
+    for (const DetailGrid &grid : std::as_const(m_grids))
+        grids.append({grid.table, grid.query->tag()});
+    BatchBills bills(connection(), m_format.note.dataTableName, grids, *QueryHea, arrBatchPrintid);
+    qsizetype next = 0;
+    // The engine asks for the bills in the order of the ids, once each.
+    printEngine().printBatch(noteName, arrBatchPrintid, [&](qint64) { return bills.bill(next++); });
+    // As when each bill is opened in turn, the form is left on the last one.
+    if (!arrBatchPrintid.isEmpty())
+        OpenMainTable(arrBatchPrintid.last());
 }
 
 BillData TEditNoteForm::billData() const

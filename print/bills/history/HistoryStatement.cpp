@@ -18,11 +18,15 @@ QString detailColumns(const QSqlDatabase &db, const QString &detailTable)
     return columns.isEmpty() ? QStringLiteral("c.*") : columns.join(QLatin1Char(','));
 }
 
-// The bills of the kind; bills whose format was deleted since stay listed with every kind that
-// keeps its bills in this table, so deleting a category never hides a bill.
+// The bills of the kind. A bill whose format was deleted since goes with the kind of the formats
+// left in its category; only when its category is gone too is its kind unknown, and it stays
+// listed with every kind that keeps its bills in this table, so deleting a category never hides
+// a bill. The kind word is bound twice.
 QString kindCondition()
 {
-    return QStringLiteral("(b.notetype=? or b.notename is null)");
+    return QStringLiteral("(b.notetype=? or (b.notename is null and (exists (select 1 from p_notelist k where"
+                          " k.notenametype=a.notetypename and k.notetype=?) or not exists (select 1 from p_notelist k"
+                          " where k.notenametype=a.notetypename))))");
 }
 
 } // namespace
@@ -40,12 +44,12 @@ SqlCondition HistoryStatement(const QSqlDatabase &db, const QString &table, cons
         sql = QStringLiteral("select a.*,%1 from %2 a join %3 c on a.refno=c.refno left join p_notelist b on a.notename=b.notename"
                              " where %4 and (%5) order by a.id desc")
                   .arg(detailColumns(db, detailTable), SqlName(table), SqlName(detailTable), kindCondition(), where);
-        params.append(kindWord);
+        params << kindWord << kindWord;
     } else {
         sql = QStringLiteral("select a.* from %1 a left join p_notelist b on a.notename=b.notename where %2 and (%3)"
                              " order by a.id desc")
                   .arg(SqlName(table), kindCondition(), where);
-        params.append(kindWord);
+        params << kindWord << kindWord;
     }
     params.append(condition.params);
     return {sql, params};

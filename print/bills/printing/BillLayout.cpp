@@ -88,10 +88,11 @@ public:
             text(box.text, QRect(x + box.x, y, box.width, height), font, DT_CENTER + DT_VCENTER, textForm);
     }
 
-    void field(const TemplateField &field, const RowView &header)
+    void field(const BillLayout::Field &placed, const RowView &header)
     {
-        QFont font = fieldFont(field);
-        const int flags = GetAlignIntValueByStr(field.xAlign, field.yAlign);
+        const TemplateField &field = placed.field;
+        QFont font = placed.font;
+        const int flags = placed.flags;
         const QRect rect = field.rect.toRect();
         const DataField *column = header.field(field.column());
         if (!column) {
@@ -117,23 +118,28 @@ public:
         }
     }
 
-    void grid(const TemplateField &grid, const QList<TemplateField> &gridColumns, const DataSet *rows)
+    void grid(const BillLayout::Field &placed, const DetailRows &detail)
     {
+        const TemplateField &grid = placed.field;
+        const QList<BillLayout::Field> &gridColumns = placed.columns;
+        const DataSet *rows = detail.set;
         if (!rows || rows->isEmpty())
             return;
+        const int first = detail.first;
+        const int end = detail.count < 0 ? rows->recordCount() : std::min(rows->recordCount(), first + detail.count);
         const int lines = std::max(1, grid.gridLineNum.value_or(0));
         const int height = grid.rect.height.value;
         const int rowHeight = height / lines;
         const double step = double(height) / lines;
         QList<const DataField *> columns;
-        for (const TemplateField &column : gridColumns)
-            columns.append(rows->fieldByName(column.column()));
-        for (int row = 0; row < rows->recordCount(); ++row) {
-            const int y = grid.rect.y.value + int(std::nearbyint(row * step));
+        for (const BillLayout::Field &column : gridColumns)
+            columns.append(rows->fieldByName(column.field.column()));
+        for (int row = first; row < end; ++row) {
+            const int y = grid.rect.y.value + int(std::nearbyint((row - first) * step));
             for (qsizetype c = 0; c < gridColumns.size(); ++c) {
-                const TemplateField &column = gridColumns.at(c);
+                const TemplateField &column = gridColumns.at(c).field;
                 const QVariant value = rows->value(row, columns.at(c));
-                const QFont font = fieldFont(column);
+                const QFont &font = gridColumns.at(c).font;
                 const int x = column.rect.x.value;
                 const int width = column.rect.width.value;
                 if (isKind(column, ekAmount)) {
@@ -142,7 +148,7 @@ public:
                           x, y, rowHeight, font, column.textForm);
                 } else {
                     text(cellText(columns.at(c), value).trimmed(), QRect(x, y, width, rowHeight), font,
-                         GetAlignIntValueByStr(column.xAlign, column.yAlign), column.textForm);
+                         gridColumns.at(c).flags, column.textForm);
                 }
             }
         }
@@ -152,29 +158,55 @@ private:
     QList<PrintItem> &m_items;
 };
 
-const DataSet *detailOf(const BillData &bill, int gridTag)
+DetailRows detailOf(const BillData &bill, int gridTag)
 {
-    for (const DataSet *rows : bill.details) {
-        if (rows && rows->tag() == gridTag)
+    for (const DetailRows &rows : bill.details) {
+        if (rows.set && rows.set->tag() == gridTag)
             return rows;
     }
-    return nullptr;
+    return {};
+}
+
+
+BillLayout::Field placedField(const TemplateField &field)
+{
+    return {field, fieldFont(field), GetAlignIntValueByStr(field.xAlign, field.yAlign), {}};
 }
 
 } // namespace
 
-QList<PrintItem> LayOutBill(const PrintTemplate &tpl, const BillData &bill)
+BillLayout::BillLayout(const PrintTemplate &tpl)
 {
-    QList<PrintItem> items;
-    Layout layout(items);
-    const RowView header{bill.header, bill.header && bill.header->isActive() ? bill.header->recNo() - 1 : -1};
     for (const TemplateField &field : tpl.document.placedFields(0)) {
         if (!isKind(field, ekPlainText) && field.column().isEmpty())
             continue;
-        if (isKind(field, ekGrid))
-            layout.grid(field, tpl.document.printedColumns(field.tag), detailOf(bill, field.tag));
-        else if (field.needPrint)
+        if (isKind(field, ekGrid)) {
+            Field grid = placedField(field);
+            for (const TemplateField &column : tpl.document.printedColumns(field.tag))
+                grid.columns.append(placedField(column));
+            m_fields.append(std::move(grid));
+        } else if (field.needPrint) {
+            m_fields.append(placedField(field));
+        }
+    }
+}
+
+QList<PrintItem> BillLayout::layOut(const BillData &bill) const
+{
+    QList<PrintItem> items;
+    Layout layout(items);
+    const int row = bill.headerRow >= 0 ? bill.headerRow : (bill.header && bill.header->isActive() ? bill.header->recNo() - 1 : -1);
+    const RowView header{bill.header, bill.header && bill.header->isActive() ? row : -1};
+    for (const Field &field : m_fields) {
+        if (isKind(field.field, ekGrid))
+            layout.grid(field, detailOf(bill, field.field.tag));
+        else
             layout.field(field, header);
     }
     return items;
+}
+
+QList<PrintItem> LayOutBill(const PrintTemplate &tpl, const BillData &bill)
+{
+    return BillLayout(tpl).layOut(bill);
 }

@@ -110,10 +110,11 @@ bool BillPrintEngine::printBatch(const QString &noteName, const QList<qint64> &b
         const PrintTemplate tpl = LoadPrintTemplate(m_db, noteName);
         ApplyFormatPaper(printer(), StoredPaperInches(tpl));
         const PaperScale scale = PaperScaleFor(tpl, targetOf(printer(), tpl));
+        const BillLayout layout(tpl);
         PaperPrintJob job(printer());
         for (qsizetype i = 0; i < billIds.size(); ++i) {
             progress.IncStep(QStringLiteral("正在打印...%1/%2 ").arg(i + 1).arg(billIds.size()));
-            job.printPage(scale.toDevice(LayOutBill(tpl, openBill(billIds.at(i)))));
+            job.printPage(scale.toDevice(layout.layOut(openBill(billIds.at(i)))));
         }
     });
     progress.EndShow();

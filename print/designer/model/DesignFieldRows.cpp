@@ -142,13 +142,10 @@ void DesignFieldRows::write()
 {
     if (!m_open)
         return;
-    // The template's row may have changed on the screen since the page was opened: it is
-    // written back as it is stored now, only the fields come from here.
-    std::optional<TemplateDocument> stored = loadByRefNo(refNo());
-    if (!stored)
+    // Only the fields: the template's row (its default flag above all) is the header's to write.
+    QList<TemplateField> fields = m_document.fields;
+    if (!SaveTemplateFields(CurAdo, refNo(), fields))
         throw CorvaneError(QStringLiteral("单据格式已被删除，字段不能保存"));
-    stored->fields = m_document.fields;
-    SaveTemplate(CurAdo, *stored);
-    m_document.fields = stored->fields;
+    m_document.fields = fields;
     m_stored = m_document.fields;
 }

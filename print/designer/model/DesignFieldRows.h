@@ -49,7 +49,7 @@ public:
 
     bool hasUnsavedChanges() const;
     // Stores every field of the template in one transaction (a savepoint inside a caller's),
-    // beside the template's row as it is stored now; raises DatabaseError and keeps the changes
+    // leaving the template's row as it is stored; raises DatabaseError and keeps the changes
     // when the database refuses.
     void write();
 

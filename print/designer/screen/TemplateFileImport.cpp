@@ -1,6 +1,7 @@
 #include "designer/screen/TemplateFileImport.h"
 
 #include "core/errors/CorvaneError.h"
+#include "core/files/DurableFile.h"
 #include "core/picture/Pic.h"
 #include "core/template/PictureSize.h"
 #include "core/template/TemplateColumns.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QImage>
 
-#include <filesystem>
 
 namespace {
 
@@ -69,16 +69,8 @@ void CarryOutFileImport(const TemplateFileImport &plan)
     if (!plan.copy)
         return;
     QDir().mkpath(QFileInfo(plan.target).absolutePath());
-    const QString part = plan.target + QStringLiteral(".part");
-    QFile::remove(part);
-    if (!QFile::copy(plan.source, part))
+    if (!CopyFileDurably(plan.source, plan.target).isEmpty())
         throw CorvaneError(QStringLiteral("文件%1不能复制到%2").arg(plan.source, plan.target));
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(part).toStdString(), QFile::encodeName(plan.target).toStdString(), error);
-    if (error) {
-        QFile::remove(part);
-        throw CorvaneError(QStringLiteral("文件%1不能复制到%2").arg(plan.source, plan.target));
-    }
 }
 
 QVariantMap ImportedPictureColumns(const QString &fileName)

@@ -111,8 +111,12 @@ bool TemplateOperations::rename(const QString &refNo, const NoteNameChoice &choi
                      QStringLiteral("update p_NoteList set NoteName = ?, NoteNameType = ?, NoteType = ?, DataTablename = ?"
                                     " where RefNo = ?"),
                      {choice.name, choice.category, choice.kind, mainTableOfKind(choice.kind), refNo});
-        if (!sameCategory(oldCategory, choice.category))
+        if (!sameCategory(oldCategory, choice.category)) {
             settleUiEntries(refNo, oldCategory, &choice.category);
+            // A category keeps one default format: the moved one is it only where none was.
+            ExecTmpQuery(m_db, QStringLiteral("update p_NoteList set \"default\" = ? where RefNo = ?"),
+                         {DefaultFlagFor(m_db, choice.category, choice.name), refNo});
+        }
         tx.commit();
         return true;
     } catch (const CorvaneError &) {

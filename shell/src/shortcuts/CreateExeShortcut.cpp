@@ -8,14 +8,16 @@
 
 namespace {
 
-// Quotes a path for the Exec key: inside double quotes, ", `, $ and \ are escaped with \; then
-// the value itself escapes every \ once more.
+// Quotes a path for the Exec key: inside double quotes, ", `, $ and \ are escaped with \, and
+// a % is doubled so that it is no field code; then the value itself escapes every \ once more.
 QString execArgument(const QString &path)
 {
     QString quoted;
     for (const QChar c : path) {
         if (c == '"' || c == '`' || c == '$' || c == '\\')
             quoted += '\\';
+        else if (c == '%')
+            quoted += '%';
         quoted += c;
     }
     quoted = '"' + quoted + '"';
