@@ -50,7 +50,8 @@ private Q_SLOTS:
         QCOMPARE(model.flags(QModelIndex()), Qt::NoItemFlags);
 
         set.open();
-        QCOMPARE(model.rowCount(), rows);
+        // A long list grows to every row once the data set has counted them.
+        QTRY_COMPARE(model.rowCount(), rows);
         QVERIFY(set.setRecNo(3));
 
         QVERIFY(set.insert());
@@ -76,9 +77,9 @@ private Q_SLOTS:
             QVERIFY(set.applyUpdates());
 
         set.setSort(QStringLiteral("amount DESC,id"));
-        QCOMPARE(model.rowCount(), rows);
+        QTRY_COMPARE(model.rowCount(), rows);
         set.requery();
-        QCOMPARE(model.rowCount(), rows);
+        QTRY_COMPARE(model.rowCount(), rows);
         set.close();
         QCOMPARE(model.rowCount(), 0);
     }

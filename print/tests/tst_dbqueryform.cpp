@@ -337,6 +337,34 @@ private Q_SLOTS:
                               QStringLiteral("测试支票/测试支票类")}));
     }
 
+    // Bills whose format and category are gone can be moved back to a format of the kind they
+    // are listed under.
+    void billsOfADeletedFormatMoveToALiveOne()
+    {
+        addFormat(70005, QStringLiteral("测试支票二"), QStringLiteral("测试支票二类"), QStringLiteral("支票"), QStringLiteral("银行转帐单"));
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo = ?"), {QString::number(kChequeRefNo)});
+        auto form = shownForm();
+        form->findChild<QPushButton *>(QStringLiteral("KindButton0"))->click();
+        QCOMPARE(form->dataSet()->recordCount(), 3);
+        QCOMPARE(form->dataSet()->fieldByName(QStringLiteral("NoteName"))->asString(), QStringLiteral("测试支票"));
+        selectRows(form.get(), {0});
+        QStringList offered;
+        ModalWatch<TChangeTypeForm> choose([&](TChangeTypeForm *dialog) {
+            for (int i = 0; i < dialog->formatList()->count(); ++i)
+                offered.append(dialog->formatList()->itemText(i));
+            dialog->formatList()->setCurrentText(QStringLiteral("测试支票二"));
+            for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                if (button->text() == QStringLiteral("确定"))
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+        form->changeSelectedFormat();
+        QCOMPARE(choose.seen(), 1);
+        QVERIFY2(offered.contains(QStringLiteral("测试支票二")), qPrintable(offered.join(u',')));
+        QVERIFY(!offered.contains(QStringLiteral("测试进账单")));
+        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select count(*) from 银行转帐单 where NoteName = '测试支票二'")),
+                 QStringList{QStringLiteral("1")});
+    }
+
     void rowColours()
     {
         ExecTmpQuery(CurAdo, QStringLiteral("update 银行转帐单 set dis = 1, Flag = 1 where 收款人名称 = ?"), {QStringLiteral("O'Brien商行")});

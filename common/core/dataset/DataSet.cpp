@@ -5,12 +5,14 @@
 #include "core/dataset/DataSource.h"
 #include "core/dataset/FieldValue.h"
 #include "core/dataset/RowCursor.h"
+#include "core/dataset/RowFigures.h"
 #include "core/dataset/SortText.h"
 #include "core/db/AdoFunc.h"
 #include "core/db/SqlName.h"
 #include "core/db/Transaction.h"
 #include "core/errors/CorvaneError.h"
 #include "core/globals/PubDm.h"
+#include "core/money/Currency.h"
 
 #include <QHash>
 #include <QSet>
@@ -27,6 +29,8 @@ namespace {
 constexpr int kMaxChangeRounds = 100;
 // Rows read at a time: a screenful or more, so opening a long list reads no more than this.
 constexpr int kPageRows = 256;
+// Rows read at most in one step when reading on (a page of a very long list).
+constexpr int kLongPageRows = 65536;
 
 // Exactly the same value: a change of letter case is a change.
 bool sameValue(FieldKind kind, const QVariant &a, const QVariant &b)
@@ -36,6 +40,16 @@ bool sameValue(FieldKind kind, const QVariant &a, const QVariant &b)
     if (kind == FieldKind::Text)
         return a.toString() == b.toString();
     return compareFieldValues(kind, a, b) == 0;
+}
+
+void addToTotal(ColumnTotal &total, const QVariant &value, int sign)
+{
+    if (value.isNull())
+        return;
+    total.values += sign;
+    total.units += sign * value.value<Currency>().units();
+    total.integer += sign * value.toLongLong();
+    total.real += sign * value.toDouble();
 }
 
 QString foldedName(const QString &name)
@@ -122,7 +136,7 @@ DataField *DataSet::fieldByName(const QString &name) const
 
 QVariant DataSet::value(int row, const DataField *field) const
 {
-    if (!field || row < 0 || row >= recordCount())
+    if (!field || row < 0)
         return {};
     // Reading a row not fetched yet changes nothing anyone can see.
     if (row >= m_rows.size())
@@ -139,17 +153,10 @@ DataSet::ColumnTotal DataSet::columnTotal(const DataField *field) const
         return total;
     const int index = field->index();
     const QString column = m_resultNames.value(index);
-    if (m_unfetched > 0 && column != field->name())
+    if (m_unfetched != 0 && column != field->name())
         const_cast<DataSet *>(this)->fetchAll();  // a renamed column cannot be named in SQL
-    for (const Row &row : m_rows) {
-        const QVariant &value = row.values[index];
-        if (value.isNull())
-            continue;
-        ++total.values;
-        total.units += value.value<Currency>().units();
-        total.integer += value.toLongLong();
-        total.real += value.toDouble();
-    }
+    for (const Row &row : m_rows)
+        addToTotal(total, row.values[index], 1);
     if (m_unfetched == 0)
         return total;
     // The rows behind the cursor, as the table holds them.
@@ -171,8 +178,8 @@ DataSet::ColumnTotal DataSet::columnTotal(const DataField *field) const
 
 DataSet::RowReader::RowReader(const DataSet &dataSet) : m_set(dataSet)
 {
-    if (m_set.m_unfetched > 0) {
-        m_left = m_set.m_unfetched;
+    if (m_set.m_unfetched != 0) {
+        m_left = m_set.m_unfetched < 0 ? INT_MAX : m_set.m_unfetched;
         m_rest = std::make_unique<RowCursor>(m_set.connection(), m_set.m_cursor->restStatement(QStringLiteral("*")),
                                              m_set.m_cursor->params());
     }
@@ -201,16 +208,107 @@ const QVector<QVariant> *DataSet::RowReader::next()
     return nullptr;
 }
 
+int DataSet::recordCount() const
+{
+    if (m_unfetched < 0)
+        const_cast<DataSet *>(this)->countRows();
+    return int(m_rows.size()) + m_unfetched;
+}
+
+bool DataSet::isEmpty() const
+{
+    if (m_rows.isEmpty() && m_unfetched != 0)
+        const_cast<DataSet *>(this)->fetchUpTo(0);
+    return m_rows.isEmpty();
+}
+
 void DataSet::fetchAll()
 {
-    while (m_unfetched > 0)
-        fetchPage(qMax(kPageRows, m_unfetched));
+    while (m_unfetched != 0)
+        fetchPage(m_unfetched < 0 ? kLongPageRows : qMax(kPageRows, m_unfetched));
 }
 
 void DataSet::fetchUpTo(int row)
 {
-    while (row >= m_rows.size() && m_unfetched > 0)
-        fetchPage(qMax(kPageRows, row + 1 - int(m_rows.size())));
+    while (row >= m_rows.size() && m_unfetched != 0)
+        fetchPage(int(qBound(qint64(kPageRows), qint64(row) + 1 - m_rows.size(), qint64(kLongPageRows))));
+}
+
+void DataSet::countRows()
+{
+    setCount(m_cursor->totalRows());
+}
+
+// The rows of the whole statement as the database now counts them: the ones still to come are
+// those beyond the rows in memory that it holds (all but a row being inserted).
+void DataSet::setCount(qint64 total)
+{
+    const int stored = int(m_rows.size()) - (m_state == State::Insert ? 1 : 0);
+    m_unfetched = int(qMax<qint64>(0, total - stored));
+    if (m_unfetched == 0)
+        endFetching();
+}
+
+std::optional<int> DataSet::knownRecordCount() const
+{
+    if (m_unfetched >= 0)
+        return int(m_rows.size()) + m_unfetched;
+    askFigures(QString());
+    return std::nullopt;
+}
+
+std::optional<ColumnTotal> DataSet::knownColumnTotal(const DataField *field) const
+{
+    if (!field || !isActive())
+        return ColumnTotal();
+    const QString column = m_resultNames.value(field->index());
+    if (m_unfetched == 0 || column != field->name())
+        return columnTotal(field);
+    if (m_figures && m_figures->isDone()) {
+        if (std::optional<ColumnTotal> total = m_figures->total(column)) {
+            addEditedRow(*total, field->index());
+            return total;
+        }
+    }
+    askFigures(column);
+    return std::nullopt;
+}
+
+// The figures of the database hold every row as stored: the row being edited counts as typed.
+void DataSet::addEditedRow(ColumnTotal &total, int index) const
+{
+    if (!isEditing() || m_current < 0)
+        return;
+    addToTotal(total, m_rows[m_current].values.value(index), 1);
+    if (m_state == State::Edit)
+        addToTotal(total, m_backup.values.value(index), -1);
+}
+
+// Starts the walk for the count and `column` (none: the count only), over the columns already
+// asked for too; a walk that already covers them goes on.
+void DataSet::askFigures(const QString &column) const
+{
+    if (m_figures && (column.isEmpty() || m_figures->columns().contains(column)))
+        return;
+    QStringList columns = m_figures ? m_figures->columns() : QStringList();
+    if (!column.isEmpty())
+        columns.append(column);
+    auto *self = const_cast<DataSet *>(this);
+    m_figures = std::make_unique<RowFigures>(connection(), m_loadedSql, m_loadedParams, columns);
+    connect(m_figures.get(), &RowFigures::done, self, &DataSet::takeFigures);
+}
+
+void DataSet::takeFigures()
+{
+    if (m_unfetched < 0)
+        setCount(m_figures->rows());
+    Q_EMIT figuresKnown();
+}
+
+// Rows changed here or a new statement: the figures worked out so far no longer hold.
+void DataSet::dropFigures()
+{
+    m_figures.reset();
 }
 
 void DataSet::fetchPage(int rows)
@@ -223,9 +321,12 @@ void DataSet::fetchPage(int rows)
         if (!m_writtenKeys.isEmpty() && m_writtenKeys.contains(keyText(values, true)))
             continue;
         m_rows.append(makeRow(values, m_loaded++));
-        --m_unfetched;
+        if (m_unfetched > 0)
+            --m_unfetched;
     }
-    if (m_unfetched > 0 && m_cursor->atEnd()) {
+    if (m_unfetched < 0 && m_cursor->atEnd()) {
+        m_unfetched = 0;  // read to the end: counted
+    } else if (m_unfetched > 0 && m_cursor->atEnd()) {
         // Rows went away since they were counted: show the list as it is.
         m_unfetched = 0;
         QMetaObject::invokeMethod(this, [this] {
@@ -278,6 +379,7 @@ void DataSet::close()
         return;
     Q_EMIT rowsAboutToBeReset();
     endFetching();
+    dropFigures();
     m_unfetched = 0;
     m_sortedByDatabase = false;
     m_rows.clear();
@@ -324,7 +426,6 @@ void DataSet::load(bool keepPosition)
             sortedByDatabase = true;
         }
     }
-    const int total = cursor->totalRows();
     const QStringList names = fieldNamesOf(columns);
     for (const SortItem &item : parseSortText(m_sortText))
         if (!std::any_of(names.begin(), names.end(), [&item](const QString &name) { return name.toCaseFolded() == foldedName(item.field); }))
@@ -332,6 +433,9 @@ void DataSet::load(bool keepPosition)
 
     Q_EMIT rowsAboutToBeReset();
     endFetching();
+    dropFigures();
+    m_loadedSql = m_sql;
+    m_loadedParams = m_params;
     buildFields(columns, stored);
     findTable(columns);
     m_resultNames.clear();
@@ -345,8 +449,9 @@ void DataSet::load(bool keepPosition)
     for (const QVector<QVariant> &values : std::as_const(stored))
         m_rows.append(makeRow(values, m_loaded++));
     m_sortedByDatabase = sortedByDatabase;
-    m_unfetched = qMax(0, total - cursor->rowsRead());
-    if (m_unfetched > 0)
+    // A long list is counted later, when a screen asks (see knownRecordCount).
+    m_unfetched = cursor->atEnd() ? 0 : -1;
+    if (m_unfetched != 0)
         m_cursor = std::move(cursor);
     // Cached changes and an order only this side can make need every row.
     if (m_cached || (!m_sortText.isEmpty() && !m_sortedByDatabase))
@@ -360,9 +465,8 @@ void DataSet::load(bool keepPosition)
     m_state = State::Browse;
     Q_EMIT rowsReset();
     if (keepPosition && !gotoBookmark(before) && !isEmpty()) {
-        m_current = qBound(0, recNoBefore - 1, recordCount() - 1);
-        fetchUpTo(m_current);
-        m_current = qMin(m_current, int(m_rows.size()) - 1);
+        fetchUpTo(recNoBefore - 1);
+        m_current = qBound(0, recNoBefore - 1, int(m_rows.size()) - 1);
     }
     m_bof = m_current <= 0;
     m_eof = isEmpty();
@@ -580,6 +684,7 @@ void DataSet::insertRow(Row &row)
         row.values[field->index()] = values[field->index()];
     row.original = stored;
     rememberWritten(row);
+    dropFigures();
 }
 
 void DataSet::updateRow(Row &row)
@@ -600,6 +705,7 @@ void DataSet::updateRow(Row &row)
     run(QStringLiteral("update %1 set %2 where rowid = ?").arg(SqlName(m_table), assignments.join(QStringLiteral(", "))), params);
     row.original = readStoredRow(rowid);
     rememberWritten(row);
+    dropFigures();
 }
 
 void DataSet::rememberWritten(const Row &row)
@@ -615,6 +721,7 @@ void DataSet::deleteStoredRow(const Row &row)
 {
     const qint64 rowid = locateStoredRow(row);
     run(QStringLiteral("delete from %1 where rowid = ?").arg(SqlName(m_table)), {rowid});
+    dropFigures();
 }
 
 bool DataSet::hasChanges(const Row &row) const
@@ -662,8 +769,9 @@ bool DataSet::moveTo(int row)
     if (targetId != 0 && rowIndexOf(targetId) >= 0)
         row = rowIndexOf(targetId);
     if (row >= 0)
-        fetchUpTo(qMin(row, recordCount() - 1));
-    const int count = recordCount();
+        fetchUpTo(row);
+    // Every row up to the target is in memory now, or every row there is.
+    const int count = int(m_rows.size());
     m_bof = row < 0 || count == 0;
     m_eof = row >= count || count == 0;
     const int target = count == 0 ? -1 : qBound(0, row, count - 1);
@@ -685,7 +793,8 @@ bool DataSet::first()
 
 bool DataSet::last()
 {
-    if (!moveTo(recordCount() - 1))
+    fetchAll();
+    if (!moveTo(int(m_rows.size()) - 1))
         return false;
     m_eof = true;
     return true;
@@ -869,8 +978,9 @@ void DataSet::cancel()
         Q_EMIT rowAboutToBeRemoved(row);
         m_rows.removeAt(row);
         const int back = rowIndexOf(m_returnRowId);
-        m_current = back >= 0 ? back : qMin(row, recordCount() - 1);
-        fetchUpTo(m_current);
+        if (back < 0)
+            fetchUpTo(row);
+        m_current = back >= 0 ? back : qMin(row, int(m_rows.size()) - 1);
         m_eof = isEmpty();
         m_bof = m_current <= 0;
     } else {
@@ -908,8 +1018,8 @@ void DataSet::deleteRecord()
     m_state = State::Browse;
     Q_EMIT rowAboutToBeRemoved(removed);
     m_rows.removeAt(removed);
-    m_current = qMin(removed, recordCount() - 1);
-    fetchUpTo(m_current);
+    fetchUpTo(removed);
+    m_current = qMin(removed, int(m_rows.size()) - 1);
     m_eof = isEmpty();
     m_bof = m_current <= 0;
     m_modified = false;
@@ -1122,7 +1232,7 @@ bool DataSet::gotoBookmark(const Bookmark &bookmark)
         return false;
     int index = rowIndexOf(bookmark.rowId);
     if (index < 0 && !bookmark.key.isEmpty()) {
-        for (int i = 0; i < recordCount() && index < 0; ++i) {
+        for (int i = 0; index < 0; ++i) {
             fetchUpTo(i);
             if (i >= m_rows.size())
                 break;
@@ -1206,7 +1316,7 @@ bool DataSet::locate(const QStringList &fieldNames, const QVariantList &values, 
         wanted.append(asText ? values[i] : fieldValueFromInput(field->kind(), values[i]).value_or(QVariant()));
     }
     const Qt::CaseSensitivity sensitivity = options.testFlag(CaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
-    for (int row = 0; row < recordCount(); ++row) {
+    for (int row = 0;; ++row) {
         fetchUpTo(row);
         if (row >= m_rows.size())
             break;

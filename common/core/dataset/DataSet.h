@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/dataset/Bookmark.h"
+#include "core/dataset/ColumnTotal.h"
 
 #include <QBitArray>
 #include <QHash>
@@ -15,16 +16,19 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class DataField;
 class DataSource;
 class QSqlQuery;
 class RowCursor;
+class RowFigures;
 struct ColumnOrigin;
 
 // A query held in memory: the rows of one SELECT with '?' placeholders and bound values, a
 // current row, and the browse / edit / insert states of a form's data. Rows are fetched a page
-// at a time as they are reached; the row count is known from the start. See
+// at a time as they are reached; the row count of a long list is counted when first asked for,
+// or worked out between events for screens that must not wait (knownRecordCount). See
 // docs/architecture.md ("Data sets") for states, hooks and cached updates.
 class DataSet : public QObject
 {
@@ -75,12 +79,16 @@ public:
     DataField *findField(const QString &name) const;   // any letter case; nullptr when absent
     DataField *fieldByName(const QString &name) const;  // raises CorvaneError when absent
 
-    int recordCount() const { return int(m_rows.size()) + m_unfetched; }
+    // Every row; a long list not counted yet is counted now by the database.
+    int recordCount() const;
     int recNo() const { return m_current + 1; }         // 1-based, 0 when empty
-    bool isEmpty() const { return recordCount() == 0; }
+    bool isEmpty() const;
     // Rows held in memory; the rest is read from the open statement when reached.
     int fetchedCount() const { return int(m_rows.size()); }
+    bool hasUnfetchedRows() const { return m_unfetched != 0; }
     void fetchAll();
+    // Reads rows until `row` (from 0) is in memory or every row is.
+    void fetchUpTo(int row);
     bool bof() const { return m_bof; }
     bool eof() const { return m_eof; }
     // Moves post a row being edited first (or drop it when nothing was changed); they return
@@ -94,17 +102,17 @@ public:
     // A value of any row without moving (row counts from 0); NULL outside the rows.
     QVariant value(int row, const DataField *field) const;
 
+    using ColumnTotal = ::ColumnTotal;
     // A column over every row: rows in memory as they stand, rows not fetched yet summed by
-    // the database. Amounts in ten-thousandths, integers exact, floats as doubles; `values`
-    // counts the values that are not NULL.
-    struct ColumnTotal
-    {
-        qint64 units = 0;
-        qint64 integer = 0;
-        double real = 0;
-        qint64 values = 0;
-    };
+    // the database.
     ColumnTotal columnTotal(const DataField *field) const;
+
+    // The same figures without waiting for the database: at once for a list read to the end,
+    // else nothing at first while the database works them out between events; figuresKnown()
+    // follows. They are worked out again after every change of rows this set makes, and the
+    // figures of an earlier statement or filter are never given.
+    std::optional<int> knownRecordCount() const;
+    std::optional<ColumnTotal> knownColumnTotal(const DataField *field) const;
 
     // Every row in order, one at a time, in memory form (as value() gives it); rows not
     // fetched yet are read for the reader only and not kept (exports of long lists).
@@ -180,6 +188,8 @@ Q_SIGNALS:
     void rowAboutToBeRemoved(int row);
     void rowRemoved(int row);
     void rowChanged(int row);
+    // Figures asked for through knownRecordCount / knownColumnTotal are known now.
+    void figuresKnown();
 
 private:
     friend class DataField;
@@ -199,9 +209,14 @@ private:
 
     void load(bool keepPosition);
     std::unique_ptr<RowCursor> sortedCursor(const QList<ColumnOrigin> &columns) const;
-    void fetchUpTo(int row);
     void fetchPage(int rows);
     void endFetching();
+    void countRows();
+    void setCount(qint64 total);
+    void askFigures(const QString &column) const;
+    void takeFigures();
+    void dropFigures();
+    void addEditedRow(ColumnTotal &total, int index) const;
     QString keyText(const QVector<QVariant> &values, bool stored) const;
     void buildFields(const QList<ColumnOrigin> &columns, const QVector<QVector<QVariant>> &stored);
     void findTable(const QList<ColumnOrigin> &columns);
@@ -237,6 +252,8 @@ private:
     bool m_hasDb = false;
     QString m_sql;
     QVariantList m_params;
+    QString m_loadedSql;  // the statement the rows came from
+    QVariantList m_loadedParams;
     QString m_table;
     bool m_cached = false;
     bool m_readOnly = false;
@@ -248,9 +265,11 @@ private:
     QHash<QString, DataField *> m_byFoldedName;  // case-folded
     QStringList m_resultNames;  // column names as the statement gives them
     QVector<Row> m_rows;
-    // Rows not fetched yet and the statement they come from.
+    // Rows not fetched yet (-1: not counted yet) and the statement they come from.
     std::unique_ptr<RowCursor> m_cursor;
     int m_unfetched = 0;
+    // Count and totals of a list not read to the end, worked out between events.
+    mutable std::unique_ptr<RowFigures> m_figures;
     int m_loaded = 0;
     bool m_sortedByDatabase = false;
     QSet<QString> m_writtenKeys;  // rows this set wrote while rows were still to be fetched

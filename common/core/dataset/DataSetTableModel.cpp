@@ -13,18 +13,34 @@ DataSetTableModel::DataSetTableModel(DataSet *dataSet, QObject *parent) : QAbstr
     // rows that the model does not report.
     connect(dataSet, &DataSet::rowsAboutToBeReset, this, &DataSetTableModel::beginReset);
     connect(dataSet, &DataSet::rowsReset, this, &DataSetTableModel::endReset);
-    connect(dataSet, &DataSet::rowAboutToBeInserted, this, [this](int row) { beginInsertRows({}, row, row); });
+    // A row beyond the rows shown so far is shown first, so that the change is on a row the view
+    // knows of.
+    connect(dataSet, &DataSet::rowAboutToBeInserted, this, [this](int row) {
+        growTo(row);
+        m_changingRow = true;
+        beginInsertRows({}, row, row);
+    });
     connect(dataSet, &DataSet::rowInserted, this, [this] {
         ++m_rows;
         endInsertRows();
+        m_changingRow = false;
     });
-    connect(dataSet, &DataSet::rowAboutToBeRemoved, this, [this](int row) { beginRemoveRows({}, row, row); });
+    connect(dataSet, &DataSet::rowAboutToBeRemoved, this, [this](int row) {
+        growTo(row + 1);
+        m_changingRow = true;
+        beginRemoveRows({}, row, row);
+    });
     connect(dataSet, &DataSet::rowRemoved, this, [this] {
         --m_rows;
         endRemoveRows();
+        m_changingRow = false;
     });
     connect(dataSet, &DataSet::rowChanged, this, &DataSetTableModel::rowChangedAt);
-    connect(dataSet, &DataSet::afterScroll, this, [this] { Q_EMIT currentRowChanged(currentRow()); });
+    connect(dataSet, &DataSet::afterScroll, this, [this] {
+        growTo(currentRow() + 1);
+        Q_EMIT currentRowChanged(currentRow());
+    });
+    connect(dataSet, &DataSet::figuresKnown, this, [this] { growTo(availableRows()); });
     reset();
 }
 
@@ -63,10 +79,13 @@ void DataSetTableModel::endReset()
             if (field->isVisible())
                 m_columns.append(field);
         }
-        m_rows = m_dataSet->isActive() ? m_dataSet->recordCount() : 0;
+        m_rows = availableRows();
     }
     m_resetting = false;
+    // Views fetch more only once every listener has heard of the reset.
+    m_changingRow = true;
     endResetModel();
+    m_changingRow = false;
     Q_EMIT currentRowChanged(currentRow());
 }
 
@@ -74,6 +93,41 @@ void DataSetTableModel::rowChangedAt(int row)
 {
     if (row >= 0 && row < m_rows && !m_columns.isEmpty())
         Q_EMIT dataChanged(index(row, 0), index(row, int(m_columns.size()) - 1));
+}
+
+// Rows the model can show without reading further: all of them once they are counted.
+int DataSetTableModel::availableRows() const
+{
+    if (!m_dataSet || !m_dataSet->isActive())
+        return 0;
+    return m_dataSet->knownRecordCount().value_or(m_dataSet->fetchedCount());
+}
+
+void DataSetTableModel::growTo(int rows)
+{
+    if (m_resetting || m_changingRow || rows <= m_rows)
+        return;
+    m_changingRow = true;  // a view fetching more meanwhile waits
+    beginInsertRows({}, m_rows, rows - 1);
+    m_rows = rows;
+    endInsertRows();
+    m_changingRow = false;
+}
+
+bool DataSetTableModel::canFetchMore(const QModelIndex &parent) const
+{
+    if (parent.isValid() || m_resetting || m_changingRow || !m_dataSet || !m_dataSet->isActive())
+        return false;
+    return m_rows < availableRows() || m_dataSet->hasUnfetchedRows();
+}
+
+void DataSetTableModel::fetchMore(const QModelIndex &parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    // A page of rows beyond those shown.
+    m_dataSet->fetchUpTo(m_rows + 255);
+    growTo(availableRows());
 }
 
 int DataSetTableModel::columnOf(const DataField *field) const

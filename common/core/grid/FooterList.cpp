@@ -52,9 +52,9 @@ qint64 dividedToEven(qint64 units, qint64 count)
 }
 }
 
-QString FooterText(const DataSet &dataSet, const DataField &field, const FooterItem &item)
+namespace {
+QString footerText(const DataField &field, const FooterItem &item, int rows, const DataSet::ColumnTotal &sums)
 {
-    const int rows = dataSet.isActive() ? dataSet.recordCount() : 0;
     switch (item.kind) {
     case FooterItem::Text:
         return item.text;
@@ -65,8 +65,6 @@ QString FooterText(const DataSet &dataSet, const DataField &field, const FooterI
         break;
     }
     const bool average = item.kind == FooterItem::Average;
-    // Over every row, the ones not fetched yet summed by the database.
-    const DataSet::ColumnTotal sums = rows > 0 ? dataSet.columnTotal(&field) : DataSet::ColumnTotal();
     const qint64 values = sums.values;
     if (field.kind() == FieldKind::Currency) {
         qint64 units = sums.units;
@@ -83,4 +81,31 @@ QString FooterText(const DataSet &dataSet, const DataField &field, const FooterI
         return formatDisplay(FieldKind::Float, total, field.displayFormat());
     // Without a format: sums without the noise of binary fractions, averages to two decimals.
     return average ? withoutTrailingZeros(QString::number(total, 'f', 2)) : QString::number(total, 'g', 15);
+}
+
+bool isTotal(const FooterItem &item)
+{
+    return item.kind == FooterItem::Sum || item.kind == FooterItem::Average;
+}
+} // namespace
+
+QString FooterText(const DataSet &dataSet, const DataField &field, const FooterItem &item)
+{
+    const int rows = dataSet.isActive() ? dataSet.recordCount() : 0;
+    // Over every row, the ones not fetched yet summed by the database.
+    const DataSet::ColumnTotal sums = rows > 0 && isTotal(item) ? dataSet.columnTotal(&field) : DataSet::ColumnTotal();
+    return footerText(field, item, rows, sums);
+}
+
+std::optional<QString> KnownFooterText(const DataSet &dataSet, const DataField &field, const FooterItem &item)
+{
+    if (item.kind == FooterItem::Text)
+        return item.text;
+    const std::optional<int> rows = dataSet.isActive() ? dataSet.knownRecordCount() : 0;
+    std::optional<DataSet::ColumnTotal> sums = DataSet::ColumnTotal();
+    if (isTotal(item) && dataSet.isActive())
+        sums = dataSet.knownColumnTotal(&field);
+    if (!rows || !sums)
+        return std::nullopt;
+    return footerText(field, item, *rows, *sums);
 }

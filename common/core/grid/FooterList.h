@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class DataField;
 class DataSet;
 
@@ -28,3 +30,6 @@ QList<FooterItem> ParseFooterList(const QString &sumList);
 // to the even neighbour; COUNT is the row count.
 // A closed or empty data set sums to 0.
 QString FooterText(const DataSet &dataSet, const DataField &field, const FooterItem &item);
+// The same without waiting for the database: nothing while the data set is still working out
+// the figures of a long list (it tells with DataSet::figuresKnown).
+std::optional<QString> KnownFooterText(const DataSet &dataSet, const DataField &field, const FooterItem &item);

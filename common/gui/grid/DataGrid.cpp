@@ -46,7 +46,7 @@ void DataGrid::setDataSet(DataSet *dataSet)
     }
     m_link = new DataGridLink(this, dataSet);
     connect(tableModel(), &QAbstractItemModel::modelReset, this, &DataGrid::applyPendingLayout);
-    for (auto signal : {&DataSet::rowsReset, &DataSet::afterPost})
+    for (auto signal : {&DataSet::rowsReset, &DataSet::afterPost, &DataSet::figuresKnown})
         connect(dataSet, signal, this, &DataGrid::followData);
     connect(dataSet, &DataSet::rowInserted, this, &DataGrid::followData);
     connect(dataSet, &DataSet::rowRemoved, this, &DataGrid::followData);

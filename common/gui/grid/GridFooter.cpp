@@ -38,7 +38,8 @@ void GridFooter::refresh()
         for (const FooterItem &item : std::as_const(m_items)) {
             if (!dataSet || !field || item.field.compare(field->name(), Qt::CaseInsensitive) != 0)
                 continue;
-            text = FooterText(*dataSet, *field, item);
+            // A long list's figures come a moment later (the grid refreshes on figuresKnown).
+            text = KnownFooterText(*dataSet, *field, item).value_or(QString());
             if (item.kind != FooterItem::Text)
                 alignment = Qt::AlignRight | Qt::AlignVCenter;
         }

@@ -4,10 +4,17 @@
 #include "core/db/SqlName.h"
 #include "core/db/Transaction.h"
 #include "core/dbfun/DeleteNoteTable.h"
+#include "core/printfun/NoteLookup.h"
 
 QString HistoryData::mainTableOfKind(const QString &kindWord) const
 {
     return SelTableStringValue(m_db, QStringLiteral("select MainTableName from s_printType where PrintName=?"), {kindWord});
+}
+
+QString HistoryData::kindOfBill(const QString &noteName, const QString &listedKind) const
+{
+    const QString kind = NoteBaseType(m_db, noteName);
+    return kind.isEmpty() ? listedKind : kind;
 }
 
 void HistoryData::deleteBills(const QString &table, const QList<Bill> &bills) const

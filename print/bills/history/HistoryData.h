@@ -22,6 +22,9 @@ public:
 
     // The data table of a bill kind (s_PrintType).
     QString mainTableOfKind(const QString &kindWord) const;
+    // The kind of a bill's format; for a bill whose format is gone, the kind it is listed under,
+    // so that it can be moved back to a format of that kind.
+    QString kindOfBill(const QString &noteName, const QString &listedKind) const;
     // Deletes the bills with their detail rows, all or none.
     void deleteBills(const QString &table, const QList<Bill> &bills) const;
     // Moves the bills to the format `noteName` of the category, all or none.

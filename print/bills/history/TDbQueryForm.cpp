@@ -492,7 +492,8 @@ void TDbQueryForm::changeSelectedFormat()
 {
     if (!m_rows->isActive() || m_rows->isEmpty())
         return;
-    const QString baseKind = NoteBaseType(CurAdo, m_rows->fieldByName(QStringLiteral("NoteName"))->asString());
+    const QString baseKind =
+        HistoryData(CurAdo).kindOfBill(m_rows->fieldByName(QStringLiteral("NoteName"))->asString(), m_kindWord);
     const QString chosen = ChangePrintType(CurAdo, this, baseKind);
     if (chosen.isEmpty())
         return;
