@@ -1,10 +1,13 @@
 // Import of a long .xlsx into the cheque table (ReadExcel's work: read, match, derive, insert),
-// against a plain loop that reads the same sheet and touches every cell. Arguments: rows.
+// against a plain loop that reads the same sheet row by row and touches every cell, and against
+// openpyxl's read-only mode in a python3 child doing the same (its CPU time and peak memory as
+// the child reports them). Arguments: rows.
 #include "BenchSupport.h"
 
 #include "core/import/BillSheetImport.h"
-#include "core/spreadsheet/SheetData.h"
 #include "core/spreadsheet/SpreadsheetFile.h"
+
+#include <QProcess>
 
 #include <xlsxwriter.h>
 
@@ -68,12 +71,40 @@ void BM_ReadSheetLoop(benchmark::State &state)
     for (auto _ : state) {
         const bench::PeakMemory peak;
         const SpreadsheetFile file(path);
-        const SheetData sheet = file.sheet(file.sheetNames().first());
-        for (int row = 0; row < sheet.rowCount(); ++row)
+        file.readRows(file.sheetNames().first(), [](const SheetRow &row) {
             for (int column = 0; column < 10; ++column)
-                benchmark::DoNotOptimize(sheet.cell(row, column).toText());
+                benchmark::DoNotOptimize(row.cell(column).toText());
+        });
         megabytes += peak.megabytes();
     }
+    bench::reportMemory(state, megabytes);
+}
+
+const char *openpyxlReadOnly = R"(
+import resource, sys, openpyxl
+book = openpyxl.load_workbook(sys.argv[1], read_only=True)
+for row in book.worksheets[0].iter_rows(values_only=True):
+    for value in row:
+        str(value)
+usage = resource.getrusage(resource.RUSAGE_SELF)
+print(usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024.0)
+)";
+
+void BM_OpenpyxlReadOnly(benchmark::State &state)
+{
+    const QString path = chequeSheet(int(state.range(0)));
+    double cpu = 0;
+    double megabytes = 0;
+    for (auto _ : state) {
+        QProcess python;
+        python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromUtf8(openpyxlReadOnly), path});
+        if (!python.waitForFinished(-1) || python.exitCode() != 0)
+            bench::fail(QStringLiteral("openpyxl: %1").arg(QString::fromUtf8(python.readAllStandardError())));
+        const QList<QByteArray> figures = python.readAllStandardOutput().trimmed().split(' ');
+        cpu += figures.value(0).toDouble();
+        megabytes += figures.value(1).toDouble();
+    }
+    state.counters["child_cpu_s"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
     bench::reportMemory(state, megabytes);
 }
 
@@ -81,5 +112,6 @@ void BM_ReadSheetLoop(benchmark::State &state)
 
 BENCHMARK(BM_ImportBillSheet)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadSheetLoop)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OpenpyxlReadOnly)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 QUILLET_BENCHMARK_MAIN()

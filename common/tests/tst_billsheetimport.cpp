@@ -1,5 +1,6 @@
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
+#include "helpers/RowStreamFixtures.h"
 #include "helpers/SpreadsheetFixtures.h"
 #include "SqliteShell.h"
 
@@ -178,6 +179,24 @@ private Q_SLOTS:
         QCOMPARE(ReadExcel(CurAdo, QString(), "单位表", path, first), 2);
         QCOMPARE(first, 2);
         QCOMPARE(rows("select autoid, compname, bSelf from 单位表 order by autoid"), (QStringList{"2|甲|1", "3|乙|0"}));
+    }
+
+    // Row 2 comes back after row 3 was read: the rows written as they came are rolled back and
+    // the sheet is imported again, read whole, in row order.
+    void rowsStoredOutOfOrderImportInRowOrder()
+    {
+        ExecTmpQuery(CurAdo, "create table 单位表 (autoid integer primary key autoincrement, compname text, bSelf int)");
+        const QString path = m_folder->file("tmp/back.xlsx");
+        const ToolRun made = MakeHandWrittenSheet(
+            path, R"(<row r="1"><c t="inlineStr"><is><t>compname</t></is></c><c t="inlineStr"><is><t>bSelf</t></is></c></row>)"
+                  R"(<row r="2"><c r="A2" t="inlineStr"><is><t>乙</t></is></c></row>)"
+                  R"(<row r="3"><c r="A3" t="inlineStr"><is><t>丙</t></is></c></row>)"
+                  R"(<row r="2"><c r="B2"><v>1</v></c></row>)");
+        QVERIFY2(made.exitCode == 0, made.errors.constData());
+        qint64 first = 0;
+        QCOMPARE(ReadExcel(CurAdo, QString(), "单位表", path, first), 2);
+        QCOMPARE(first, 1);
+        QCOMPARE(rows("select autoid, compname, bSelf from 单位表 order by autoid"), (QStringList{"1|乙|1", "2|丙|"}));
     }
 };
 

@@ -154,7 +154,14 @@ private:
                                              " Ctlx, CtlY, CtlW, CtlH, NeedShow, MultiLine, DropDownName, DropRelComp, DigitalCount, FitParam,"
                                              " PickListName, pickSetFields)"
                                              " values ('3001', ?, 0, ?, ?, ?, ?, ?, 120, 24, ?, ?, ?, ?, ?, ?, ?, ?)");
-        struct Row { QString caption, column, kind; QString show = QStringLiteral("是"); QString multiLine, dropDown, related; QVariant cells, decimals; QString picker, targets; };
+        struct Row
+        {
+            QString caption, column, kind;
+            QString show = QStringLiteral("是");
+            QString multiLine{}, dropDown{}, related{};
+            QVariant cells{}, decimals{};
+            QString picker{}, targets{};
+        };
         const QList<Row> rows{
             {QStringLiteral("用途"), QStringLiteral("用途"), QStringLiteral("编辑器")},
             {QStringLiteral("收款人"), QStringLiteral("收款人名称"), QStringLiteral("选择器"), QStringLiteral("是"), {}, {}, {}, {}, {},

@@ -39,6 +39,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QToolButton>
+#include <QShortcut>
 #include <QtTest>
 
 namespace {
@@ -475,6 +476,31 @@ private Q_SLOTS:
         QCOMPARE(iCurOpenAutoid, 1);
         QCOMPARE(m_mainWindow->received.size(), 1);
         QCOMPARE(m_mainWindow->received.first().LParam, PackRefNoParam(kChequeRefNo));
+    }
+
+    // Ctrl+A in a list longer than the grid has fetched selects every bill, and the batch
+    // print gets them all.
+    void batchPrintOfTheWholeList()
+    {
+        ExecTmpQuery(CurAdo, QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 700)"
+                                            " insert into 银行转帐单 (NoteName, NoteTypeName, RefNo, Flag, 收款人名称)"
+                                            " select NoteName, NoteTypeName, 'B' || i, -1, '批量' || i from n,"
+                                            " (select NoteName, NoteTypeName from 银行转帐单 where id = ?)"),
+                     {m_audited});
+        auto form = shownForm();
+        PrinterSetupSeam::setHandler([] { return true; });
+        QShortcut *selectAll = nullptr;
+        for (QShortcut *shortcut : form->grid()->findChildren<QShortcut *>())
+            if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_A))
+                selectAll = shortcut;
+        QVERIFY(selectAll);
+        Q_EMIT selectAll->activated();
+        form->printSelected();
+        const QStringList listed = SqliteShellRows(m_folder->databasePath(),
+                                                   QStringLiteral("select count(*) from 银行转帐单 where NoteTypeName = "
+                                                                  "(select NoteTypeName from 银行转帐单 where id = %1)").arg(m_audited));
+        QCOMPARE(QString::number(arrBatchPrintid.size()), listed.value(0));
+        QVERIFY(arrBatchPrintid.size() > 700);
     }
 
     void deleteRows()

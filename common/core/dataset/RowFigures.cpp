@@ -4,6 +4,8 @@
 #include "core/db/OpenReads.h"
 #include "core/db/SqlName.h"
 
+#include <QSqlError>
+
 #include <exception>
 
 namespace {
@@ -74,8 +76,12 @@ void RowFigures::step()
     const int columns = int(m_columns.size());
     for (int n = 0; n < kStepRows; ++n) {
         if (!query.next()) {
+            // A read that failed on the way gives no figures rather than wrong ones.
+            const bool failed = query.lastError().isValid();
             OpenReads::remove(this);
             m_query.reset();
+            if (failed)
+                return;
             m_done = true;
             Q_EMIT done();
             return;

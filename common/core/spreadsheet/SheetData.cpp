@@ -2,6 +2,9 @@
 
 #include "core/spreadsheet/SpreadsheetError.h"
 
+#include <algorithm>
+#include <vector>
+
 const SheetCell &SheetData::cell(int row, int column) const
 {
     static const SheetCell empty;
@@ -22,4 +25,19 @@ void SheetData::setCell(int row, int column, const SheetCell &cell)
     m_cells.insert(keyOf(row, column), cell);
     m_rowCount = std::max(m_rowCount, row + 1);
     m_columnCount = std::max(m_columnCount, column + 1);
+}
+
+void SheetData::forEachRow(const SheetRowConsumer &consumer) const
+{
+    std::vector<quint64> keys;
+    keys.reserve(size_t(m_cells.size()));
+    for (auto it = m_cells.cbegin(); it != m_cells.cend(); ++it)
+        keys.push_back(it.key());
+    std::sort(keys.begin(), keys.end()); // by row, then column
+    for (size_t i = 0; i < keys.size();) {
+        SheetRow row(int(keys[i] >> 32));
+        for (; i < keys.size() && int(keys[i] >> 32) == row.index(); ++i)
+            row.setCell(int(keys[i] & 0xffffffffu), SheetCell(m_cells.value(keys[i])));
+        consumer(row);
+    }
 }

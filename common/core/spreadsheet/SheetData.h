@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/spreadsheet/SheetCell.h"
+#include "core/spreadsheet/SheetRow.h"
 
 #include <QHash>
 
@@ -31,6 +32,9 @@ public:
             f(int(it.key() >> 32), int(it.key() & 0xffffffffu), it.value());
     }
     qsizetype valueCount() const { return m_cells.size(); }
+
+    // The rows that hold a value, in row order, as a reader that reads row by row hands them over.
+    void forEachRow(const SheetRowConsumer &consumer) const;
 
 private:
     static quint64 keyOf(int row, int column) { return (quint64(quint32(row)) << 32) | quint32(column); }

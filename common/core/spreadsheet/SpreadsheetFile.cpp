@@ -22,7 +22,7 @@ SpreadsheetFile::SpreadsheetFile(const QString &path)
 
 SpreadsheetFile::~SpreadsheetFile() = default;
 
-SheetData SpreadsheetFile::sheet(const QString &name) const
+int SpreadsheetFile::indexOf(const QString &name) const
 {
     int index = int(m_sheetNames.indexOf(name));
     if (index < 0) {
@@ -33,5 +33,15 @@ SheetData SpreadsheetFile::sheet(const QString &name) const
     }
     if (index < 0)
         throw SpreadsheetError::missingSheet(name);
-    return m_backend->readSheet(index);
+    return index;
+}
+
+SheetData SpreadsheetFile::sheet(const QString &name) const
+{
+    return m_backend->readSheet(indexOf(name));
+}
+
+void SpreadsheetFile::readRows(const QString &name, const SheetRowConsumer &consumer) const
+{
+    m_backend->readRows(indexOf(name), consumer);
 }

@@ -24,7 +24,15 @@ public:
     // The sheet of that name (letter case is ignored when no name matches exactly).
     SheetData sheet(const QString &name) const;
 
+    // The rows of that sheet handed to the consumer as they are read, so the sheet is never
+    // held whole (an .xls is: its reader gives whole sheets). Rows handed over before a failure
+    // are to be undone by the caller. Raises SheetRowOrderError for an .xlsx that stores its
+    // rows out of order: such a sheet is only read whole, by sheet().
+    void readRows(const QString &name, const SheetRowConsumer &consumer) const;
+
 private:
+    int indexOf(const QString &name) const;
+
     std::unique_ptr<WorkbookBackend> m_backend;
     QStringList m_sheetNames;
 };

@@ -1,5 +1,6 @@
 #include "core/spreadsheet/XlsxSheetReader.h"
 
+#include "core/spreadsheet/SheetRowAssembler.h"
 #include "core/spreadsheet/SpreadsheetError.h"
 #include "core/spreadsheet/XlsxXml.h"
 
@@ -106,11 +107,12 @@ SheetCell cellOf(const RawCell &raw, const XlsxWorkbookContext &workbook)
         return {};
     return numberCell(raw, workbook);
 }
-} // namespace
 
-SheetData ReadXlsxSheet(QIODevice *sheetPart, const XlsxWorkbookContext &workbook)
+// Walks the part's rows and cells in the file's order: sink.rowBegins(row) at each row,
+// sink.addCell(row, column, cell) at each cell, then checks the part was whole.
+template <typename Sink>
+void walkSheet(QIODevice *sheetPart, const XlsxWorkbookContext &workbook, Sink &sink)
 {
-    SheetData sheet;
     QXmlStreamReader xml(sheetPart);
     CellPosition next{0, 0};
     int row = -1;
@@ -122,6 +124,7 @@ SheetData ReadXlsxSheet(QIODevice *sheetPart, const XlsxWorkbookContext &workboo
             if (!ok || row < 0 || row >= maxRows)
                 throw SpreadsheetError::damaged();
             next = {row, 0};
+            sink.rowBegins(row);
         } else if (xml.name() == QLatin1String("c")) {
             CellPosition at = next;
             const QStringView reference = xml.attributes().value(QLatin1String("r"));
@@ -129,10 +132,31 @@ SheetData ReadXlsxSheet(QIODevice *sheetPart, const XlsxWorkbookContext &workboo
                 throw SpreadsheetError::damaged();
             if (at.row < 0 || at.column >= maxColumns)
                 throw SpreadsheetError::damaged();
-            sheet.setCell(at.row, at.column, cellOf(readCell(xml), workbook));
+            sink.addCell(at.row, at.column, cellOf(readCell(xml), workbook));
             next = {at.row, at.column + 1};
         }
     }
     RequireWellFormed(xml);
-    return sheet;
+}
+
+struct WholeSheet
+{
+    SheetData sheet;
+    void rowBegins(int) {}
+    void addCell(int row, int column, SheetCell &&cell) { sheet.setCell(row, column, cell); }
+};
+} // namespace
+
+SheetData ReadXlsxSheet(QIODevice *sheetPart, const XlsxWorkbookContext &workbook)
+{
+    WholeSheet whole;
+    walkSheet(sheetPart, workbook, whole);
+    return std::move(whole.sheet);
+}
+
+void ReadXlsxSheetRows(QIODevice *sheetPart, const XlsxWorkbookContext &workbook, const SheetRowConsumer &consumer)
+{
+    SheetRowAssembler rows(consumer);
+    walkSheet(sheetPart, workbook, rows);
+    rows.finish();
 }

@@ -73,12 +73,22 @@ void XlsxWorkbook::readSharedParts()
     m_sharedPartsRead = true;
 }
 
-SheetData XlsxWorkbook::readSheet(int index)
+std::unique_ptr<QIODevice> XlsxWorkbook::openSheetPart(int index)
 {
     if (!m_sharedPartsRead)
         readSharedParts();
     const QString &sheetPart = m_sheetParts.at(index);
     if (sheetPart.isEmpty() || !m_package.hasPart(sheetPart))
         throw SpreadsheetError::damaged();
-    return ReadXlsxSheet(m_package.openPart(sheetPart).get(), m_context);
+    return m_package.openPart(sheetPart);
+}
+
+SheetData XlsxWorkbook::readSheet(int index)
+{
+    return ReadXlsxSheet(openSheetPart(index).get(), m_context);
+}
+
+void XlsxWorkbook::readRows(int index, const SheetRowConsumer &consumer)
+{
+    ReadXlsxSheetRows(openSheetPart(index).get(), m_context, consumer);
 }

@@ -14,10 +14,14 @@ public:
 
     QStringList sheetNames() const override { return m_sheetNames; }
     SheetData readSheet(int index) override;
+    // Row by row from the zip entry; raises SheetRowOrderError for a sheet that stores its rows
+    // out of order.
+    void readRows(int index, const SheetRowConsumer &consumer) override;
 
 private:
     void readWorkbookPart();
     void readSharedParts();
+    std::unique_ptr<QIODevice> openSheetPart(int index);
 
     XlsxPackage m_package;
     QString m_workbookPart;

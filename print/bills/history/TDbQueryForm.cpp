@@ -177,7 +177,13 @@ TDbQueryForm::TDbQueryForm(QWidget *owner)
     m_grid->setDataSet(m_rows);
     connect(m_grid, &DataGrid::doubleClicked, this, &TDbQueryForm::openCurrentBill);
     auto *selectAll = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_A), m_grid, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(selectAll, &QShortcut::activated, m_grid, &QTableView::selectAll);
+    connect(selectAll, &QShortcut::activated, m_grid, [this] {
+        // Every bill of the list, also those the grid has not fetched yet (a batch print of all).
+        QAbstractItemModel *model = m_grid->model();
+        while (model->canFetchMore({}))
+            model->fetchMore({});
+        m_grid->selectAll();
+    });
 
     QMenu *menu = m_grid->popupMenu();
     connect(menu->addAction(QStringLiteral("设置表格显示")), &QAction::triggered, this, [this] { SetDbColumnVisible(m_grid); });

@@ -167,7 +167,6 @@ DetailRows detailOf(const BillData &bill, int gridTag)
     return {};
 }
 
-
 BillLayout::Field placedField(const TemplateField &field)
 {
     return {field, fieldFont(field), GetAlignIntValueByStr(field.xAlign, field.yAlign), {}};
@@ -195,8 +194,8 @@ QList<PrintItem> BillLayout::layOut(const BillData &bill) const
 {
     QList<PrintItem> items;
     Layout layout(items);
-    const int row = bill.headerRow >= 0 ? bill.headerRow : (bill.header && bill.header->isActive() ? bill.header->recNo() - 1 : -1);
-    const RowView header{bill.header, bill.header && bill.header->isActive() ? row : -1};
+    const bool active = bill.header && bill.header->isActive();
+    const RowView header{bill.header, !active ? -1 : bill.headerRow >= 0 ? bill.headerRow : bill.header->recNo() - 1};
     for (const Field &field : m_fields) {
         if (isKind(field.field, ekGrid))
             layout.grid(field, detailOf(bill, field.field.tag));
