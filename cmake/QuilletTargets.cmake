@@ -61,6 +61,9 @@ function(quillet_tests dir)
     set_tests_properties(${test_name} PROPERTIES
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUILLET_SOURCE_DIR=${CMAKE_SOURCE_DIR};QUILLET_BUILD_DIR=${CMAKE_BINARY_DIR};QUILLET_PROGRAM_DIR=${QUILLET_PROGRAM_DIR}"
       TIMEOUT 300)
+    if(QUILLET_SANITIZER_ENVIRONMENT)
+      set_property(TEST ${test_name} APPEND PROPERTY ENVIRONMENT ${QUILLET_SANITIZER_ENVIRONMENT})
+    endif()
   endforeach()
 endfunction()
 
