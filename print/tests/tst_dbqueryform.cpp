@@ -449,6 +449,42 @@ private Q_SLOTS:
         QCOMPARE(iCurOpenAutoid, form->dataSet()->value(1, form->dataSet()->fieldByName(QStringLiteral("id"))).toLongLong());
     }
 
+    // A bill whose format is gone: a message names the format, and no screen is asked to open.
+    void billOfADeletedFormatIsNotOpened_data()
+    {
+        QTest::addColumn<bool>("batch");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("double click") << false << QStringLiteral("单据格式“测试支票”已不存在，不能打开该单据");
+        QTest::newRow("batch print") << true << QStringLiteral("单据格式“测试支票”已不存在，不能打印");
+    }
+    void billOfADeletedFormatIsNotOpened()
+    {
+        QFETCH(bool, batch);
+        QFETCH(QString, message);
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo = ?"), {QString::number(kChequeRefNo)});
+        iCurOpenAutoid = 0;
+        arrBatchPrintid.clear();
+        auto form = shownForm();
+        form->findChild<QPushButton *>(QStringLiteral("KindButton0"))->click();
+        QVERIFY(form->dataSet()->recordCount() > 1);
+        bool asked = false;
+        PrinterSetupSeam::setHandler([&] {
+            asked = true;
+            return true;
+        });
+        if (batch) {
+            selectRows(form.get(), {0});
+            form->printSelected();
+        } else {
+            DoubleClickCell(form->grid(), form->grid()->model()->index(0, 0));
+        }
+        QCOMPARE(m_messages->texts(), QStringList{message});
+        QVERIFY(m_mainWindow->received.isEmpty());
+        QVERIFY(!asked);
+        QCOMPARE(iCurOpenAutoid, 0);
+        QVERIFY(arrBatchPrintid.isEmpty());
+    }
+
     void batchPrint()
     {
         auto form = shownForm();
