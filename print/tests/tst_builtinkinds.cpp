@@ -4,6 +4,7 @@
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
+#include "helpers/BillFormWindow.h"
 #include "helpers/ModalDialogs.h"
 #include "helpers/UserInput.h"
 
@@ -115,14 +116,7 @@ private:
         return nullptr;
     }
 
-    TEditNoteForm *billForm()
-    {
-        for (QMdiSubWindow *sub : m_window->mdiArea()->subWindowList())
-            if (QLatin1String(sub->widget()->metaObject()->className()) == QLatin1String("TEditNoteForm"))
-                // The module's copy of the class: the same code and layout as the one linked here.
-                return static_cast<TEditNoteForm *>(sub->widget());
-        return nullptr;
-    }
+    TEditNoteForm *billForm() { return OpenBillForm(*m_window); }
 
     // Opens the kind's format as a user does: its tab, then a double click on its icon.
     TEditNoteForm *openFromMainPage(const QString &kind)
