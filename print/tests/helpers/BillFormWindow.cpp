@@ -1,5 +1,6 @@
 #include "helpers/BillFormWindow.h"
 
+#include "BuiltFolders.h"
 #include "LoaderWindow.h"
 #include "SqliteShell.h"
 
@@ -18,7 +19,7 @@ BillFormWindow::BillFormWindow()
 {
     m_folder = std::make_unique<TestProgramFolder>();
     m_folder->openDatabase();
-    QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/images/cheque.jpg"),
+    QFile::copy(BuiltProgramFolder() + QStringLiteral("/images/cheque.jpg"),
                 m_folder->file(QStringLiteral("images/cheque.jpg")));
     // Only the shipped cheque: the tests seed the other formats they need.
     ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteCntlList where RefNo <> '1001'"));
