@@ -266,8 +266,8 @@ void TEditNoteForm::WndProc(const WindowMessage &message)
         openRefNo(UnpackRefNoParam(message.LParam).refNo);
     else if (IsMessage(message, MsgPreviewPrint))
         Q_EMIT printRequested(PrintAction::PreviewPrint);
-    else if (IsMessage(message, MsgOnFormActive))
-        m_fills.clear();  // the table's definitions may have been changed meanwhile
+    else if (IsMessage(message, MsgOnFormActive) || IsMessage(message, MsgRefreshMainPage))
+        readFieldRules();  // a designer may have changed the table's definitions meanwhile
     MessageReceiver::WndProc(message);
 }
 
