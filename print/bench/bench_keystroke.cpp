@@ -290,32 +290,6 @@ void BM_PlainFormKeystroke(benchmark::State &state)
     typeDigits(state, *plainForm);
 }
 
-// Keeps each benchmark's times (the median when repeated) for the ratio at the end.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::string, double> times;
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type == Run::RT_Iteration || median)
-                if (median || !times.count(run.run_name.str()))
-                    times[run.run_name.str()] = run.GetAdjustedRealTime();
-        }
-    }
-    void ratio(const char *what, const std::string &a, const std::string &b) const
-    {
-        const auto x = times.find(a);
-        const auto y = times.find(b);
-        if (x == times.end() || y == times.end() || y->second <= 0)
-            return;
-        std::printf("%-34s %.3f ms / %.3f ms = %.2fx\n", what, x->second, y->second, x->second / y->second);
-    }
-};
-
 } // namespace
 
 BENCHMARK(BM_BillFormKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -326,7 +300,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n");
     reporter.ratio("keystroke, bill form / plain form:", "BM_BillFormKeystroke/real_time", "BM_PlainFormKeystroke/real_time");
