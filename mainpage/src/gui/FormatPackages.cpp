@@ -17,8 +17,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 #include <QScopeGuard>
 
 void ExportOneFormat(const QSqlDatabase &db, QWidget *owner, qint64 refNo)
@@ -41,18 +39,9 @@ void ExportFormatsMerged(const QSqlDatabase &db, QWidget *owner, const QList<qin
     }
     if (packages.isEmpty())
         return;
-    // Packed beside the archive under a hidden name of its own, then renamed over it: the old
-    // archive stays whole until the new one is complete, and no file of the user's is touched.
-    const QFileInfo target(archive);
-    QString staged;
-    do {
-        staged = target.absoluteDir().filePath(QStringLiteral(".%1.%2").arg(
-            target.fileName(), QString::number(QRandomGenerator::global()->generate(), 36)));
-    } while (QFileInfo::exists(staged));
-    const auto dropStaged = qScopeGuard([&] { QFile::remove(staged); });
-    ZipFileLists(packages, staged, QString()).requireSuccess();
-    if (const QString problem = RenameDurably(staged, archive); !problem.isEmpty())
-        ArchiveResult::failure(problem).requireSuccess();
+    // The one archive writer: built beside the archive, flushed, read back, then renamed over it,
+    // so the old archive stays whole until the new one is complete and confirmed.
+    WriteArchiveOver(packages, archive, QString()).requireSuccess();
 }
 
 void ExportFormatsToFolder(const QSqlDatabase &db, const QList<qint64> &refNos)
