@@ -18,7 +18,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace bench {
 
@@ -144,6 +146,39 @@ inline void reportMemory(benchmark::State &state, double megabytes)
 {
     state.counters["peak_MB"] = benchmark::Counter(megabytes, benchmark::Counter::kAvgIterations);
 }
+
+// Keeps each benchmark's times (the median when repeated) for the ratios printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    struct Times
+    {
+        double real = 0;
+        double cpu = 0;
+    };
+    std::map<std::string, Times> times;
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Iteration || median)
+                if (median || !times.count(run.run_name.str()))
+                    times[run.run_name.str()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+        }
+    }
+    // "what  wall a / b = r x  cpu r x", in the benchmarks' own time unit.
+    void ratio(const char *what, const std::string &a, const std::string &b) const
+    {
+        const auto x = times.find(a);
+        const auto y = times.find(b);
+        if (x == times.end() || y == times.end() || y->second.real <= 0 || y->second.cpu <= 0)
+            return;
+        std::printf("%-48s wall %.3f / %.3f = %.2fx  cpu %.2fx\n", what, x->second.real, y->second.real,
+                    x->second.real / y->second.real, x->second.cpu / y->second.cpu);
+    }
+};
 
 } // namespace bench
 

@@ -126,37 +126,6 @@ void BM_SqliteSelectAll(benchmark::State &state)
     bench::reportMemory(state, megabytes);
 }
 
-// Keeps each benchmark's times (the median when repeated) for the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    struct Times
-    {
-        double real = 0;
-        double cpu = 0;
-    };
-    std::map<std::string, Times> times;
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type == Run::RT_Iteration || median)
-                if (median || !times.count(run.run_name.str()))
-                    times[run.run_name.str()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-        }
-    }
-    void ratio(const char *what, const std::string &a, const std::string &b) const
-    {
-        const auto x = times.find(a);
-        const auto y = times.find(b);
-        if (x == times.end() || y == times.end() || y->second.real <= 0 || y->second.cpu <= 0)
-            return;
-        std::printf("%-44s wall %.2fx  cpu %.2fx\n", what, x->second.real / y->second.real, x->second.cpu / y->second.cpu);
-    }
-};
-
 } // namespace
 
 BENCHMARK(BM_HistoryFirstScreen)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -168,7 +137,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n");
     reporter.ratio("first screen, 1 000 000 / 100 000:", "BM_HistoryFirstScreen/1000000/real_time",

@@ -6,6 +6,7 @@
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
 #include "core/dbfun/BillColumns.h"
+#include "core/dbfun/BillFieldFill.h"
 #include "core/dbfun/BillTableDdl.h"
 #include "core/dbfun/CashSlip.h"
 #include "core/dbfun/TableFieldChange.h"
@@ -134,6 +135,25 @@ private Q_SLOTS:
         set("日期C", QDate(2024, 3, 5));
         QVERIFY(at("跳过_小写元").isNull());
         QVERIFY(at("跳过_金额大写").isNull());
+    }
+
+    // A definition is found whatever the letter case of its name and the blanks around it, and
+    // of two definitions of one name the first counts.
+    void definitionFoundInAnyLetterCaseTheFirstCounts()
+    {
+        const BillFieldFill fill(kTable, {{QStringLiteral(" 金额a "), QStringLiteral("金额"), 0, 0, QString(), QStringLiteral("大写合并"), QString()},
+                                          {QStringLiteral("金额A"), QStringLiteral("金额"), 0, 0, QStringLiteral("小写拆分"),
+                                           QStringLiteral("合并+拆分"), QString()}});
+        DataSet bill;
+        bill.setSql(QStringLiteral("select * from \"%1\"").arg(kTable));
+        bill.open();
+        connect(&bill, &DataSet::fieldChanged, this, [&](DataField *field) { fill.fieldChanged(bill, field); });
+        QVERIFY(bill.append());
+        bill.fieldByName(QStringLiteral("金额A"))->setValue(12);
+        QCOMPARE(bill.fieldByName(QStringLiteral("金额A_金额大写"))->asString(), QStringLiteral("壹拾贰元整"));
+        QVERIFY(bill.fieldByName(QStringLiteral("金额A_小写元"))->isNull());
+        QVERIFY(bill.fieldByName(QStringLiteral("金额A_大写元"))->isNull());
+        bill.cancel();
     }
 
     void splitStringByCharacters()

@@ -207,6 +207,44 @@ private Q_SLOTS:
         QVERIFY(missing->isReadOnly());
     }
 
+    // A write refreshes the controls of its field (in any letter case) and leaves the others
+    // as they are; a change of row refreshes them all. A link that is gone is not told.
+    void aWriteRefreshesTheControlsOfItsFieldOnly()
+    {
+        auto *name = add<QLabel>();
+        auto *nameAgain = add<QLineEdit>();
+        auto *amount = add<QLabel>();
+        auto *gone = add<QLabel>();
+        new LabelLink(name, m_source.get(), QStringLiteral("name"));
+        new LineEditLink(nameAgain, m_source.get(), QStringLiteral(" NAME"));
+        new LabelLink(amount, m_source.get(), QStringLiteral("amount"));
+        new LabelLink(gone, m_source.get(), QStringLiteral("name"));
+        QStringList told;
+        connect(m_source.get(), &DataSource::dataChanged, this, [&](DataField *field) {
+            told.append(field ? field->name() : QStringLiteral("row"));
+            // The controls show the change before the screen hears of it.
+            QCOMPARE(name->text(), f(QStringLiteral("name"))->asString());
+        });
+        m_set->open();
+        delete gone;
+
+        QVERIFY(m_set->edit());
+        for (QLabel *label : {name, amount})
+            label->setText(QStringLiteral("stale"));
+        nameAgain->setText(QStringLiteral("stale"));
+        f(QStringLiteral("Name"))->setValue(QStringLiteral("third"));
+        QCOMPARE(name->text(), QStringLiteral("third"));
+        QCOMPARE(nameAgain->text(), QStringLiteral("third"));
+        QCOMPARE(amount->text(), QStringLiteral("stale"));
+        QCOMPARE(told.last(), QStringLiteral("name"));
+
+        QVERIFY(m_set->post());
+        m_set->next();
+        QCOMPARE(name->text(), QStringLiteral("second"));
+        QCOMPARE(amount->text(), QStringLiteral("3.00"));
+        QCOMPARE(told.last(), QStringLiteral("row"));
+    }
+
     void gridFollowsAndEditsTheSet()
     {
         auto *view = add<QTableView>();

@@ -15,7 +15,16 @@ T converted(FieldKind target, const QVariant &value, T fallback)
 
 } // namespace
 
-DataField::DataField(DataSet *dataSet, const QString &name) : QObject(dataSet), m_name(name) {}
+DataField::DataField(DataSet *dataSet, const QString &name) : QObject(dataSet)
+{
+    setName(name);
+}
+
+void DataField::setName(const QString &name)
+{
+    m_name = name;
+    m_foldedName = name.toCaseFolded();
+}
 
 DataSet *DataField::dataSet() const
 {

@@ -19,6 +19,9 @@ class DataField : public QObject
 public:
     DataSet *dataSet() const;
     const QString &name() const { return m_name; }
+    // The name case-folded, made once: the key under which look-ups that ignore letter case
+    // find the field without folding at every look-up.
+    const QString &foldedName() const { return m_foldedName; }
     FieldKind kind() const { return m_kind; }
     int index() const { return m_index; }
 
@@ -65,7 +68,10 @@ private:
     friend class DataSet;
     DataField(DataSet *dataSet, const QString &name);
 
+    void setName(const QString &name);
+
     QString m_name;
+    QString m_foldedName;
     FieldKind m_kind = FieldKind::Text;
     int m_index = -1;
     QString m_originColumn;

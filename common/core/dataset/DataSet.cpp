@@ -509,7 +509,7 @@ void DataSet::buildFields(const QList<ColumnOrigin> &columns, const QVector<QVec
                 field = old;
         if (!field)
             field = new DataField(this, name);
-        field->m_name = name;
+        field->setName(name);
         field->m_index = i;
         field->m_originColumn = columns[i].column;
         field->m_calculated = columns[i].column.isEmpty();
@@ -535,7 +535,7 @@ void DataSet::buildFields(const QList<ColumnOrigin> &columns, const QVector<QVec
     m_byFoldedName.clear();
     for (DataField *field : m_fields) {
         m_byName.insert(field->name(), field);
-        m_byFoldedName.insert(field->name().toCaseFolded(), field);
+        m_byFoldedName.insert(field->foldedName(), field);
     }
 }
 

@@ -2,10 +2,13 @@
 
 #include "core/dataset/DataSet.h"
 
+#include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class DataField;
 
@@ -42,6 +45,13 @@ public:
     // shows cannot be written: the write is refused and the row stays in edit.
     void refuseUpdate() { m_updateRefused = true; }
 
+    // For bound controls: `changed` runs when the named field (any letter case) is written and
+    // when the row or the rows change (nullptr), never for writes of other fields, so a write
+    // refreshes only the controls that show that field. Watchers run in the order they were
+    // added, before dataChanged is emitted. A watcher that is destroyed is dropped.
+    void watchField(QObject *watcher, const QString &fieldName, std::function<void(DataField *)> changed);
+    void unwatchFields(QObject *watcher);
+
 Q_SIGNALS:
     void stateChanged(DataSet::State state);
     void dataChanged(DataField *field);  // nullptr: another row, or the rows changed
@@ -50,6 +60,17 @@ Q_SIGNALS:
 private:
     friend class DataSet;
     bool updateData();
+    void tellDataChanged(DataField *field);
+
+    struct Watcher
+    {
+        QPointer<QObject> watcher;
+        QStringList keys;  // the field name case-folded, as given and trimmed
+        std::function<void(DataField *)> changed;
+    };
+    // Every watcher in the order added, and the watchers of each field under its key.
+    QList<std::shared_ptr<Watcher>> m_watchers;
+    QHash<QString, QList<std::shared_ptr<Watcher>>> m_watchersByField;
 
     QPointer<DataSet> m_dataSet;
     bool m_autoEdit = true;

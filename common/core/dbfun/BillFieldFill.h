@@ -2,9 +2,11 @@
 
 #include "core/dbfun/TableFieldDef.h"
 
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 class DataField;
 class DataSet;
@@ -27,6 +29,25 @@ public:
     void fieldChanged(DataSet &dataSet, DataField *changed) const;
 
 private:
+    // What a change of one defined field writes: the names of its derived columns, made once.
+    struct Rule
+    {
+        TableFieldDef def;
+        QString fieldType;        // trimmed
+        QStringList tickColumns;  // one per check item
+        QStringList charColumns;  // "%s_1" ... "%s_LEN"
+        QStringList smallPlaces;  // amount figures, fen first, for 小写拆分
+        QString capitalAmount;    // empty without a merged capital
+        QStringList capitalPlaces;
+        QStringList smallParts;   // date figures: year, month, day
+        QString capitalDate;
+        QStringList capitalParts;
+    };
+    static Rule ruleOf(const TableFieldDef &def);
+
     QString m_table;
-    QList<TableFieldDef> m_defs;
+    bool m_cashSlip = false;
+    QList<Rule> m_rules;
+    // The first definition of each name, under the name trimmed and case-folded.
+    QHash<QString, qsizetype> m_ruleOfField;
 };

@@ -8,7 +8,9 @@
 FieldLink::FieldLink(QObject *control, DataSource *source, const QString &fieldName)
     : QObject(control), m_source(source), m_fieldName(fieldName)
 {
-    connect(source, &DataSource::dataChanged, this, &FieldLink::onDataChanged);
+    // Told of writes of its own field only, and of every change of row.
+    if (source)
+        source->watchField(this, fieldName, [this](DataField *changed) { onDataChanged(changed); });
     connect(source, &DataSource::stateChanged, this, &FieldLink::refresh);
     connect(source, &DataSource::updatingRecord, this, [this] { writePending(); });
 }

@@ -10,6 +10,8 @@ struct BillStateInput
     int flag = 0;          // -1 new, 1 audited; anything else is neither
     int dis = 0;           // 1 void
     QString baseKind;      // the kind of the bill's format
+
+    bool operator==(const BillStateInput &) const = default;
 };
 
 struct BillButtonStates

@@ -61,15 +61,18 @@ void DataSetTavLink::Bind()
     for (const QMetaObject::Connection &connection : std::as_const(m_connections))
         disconnect(connection);
     m_connections.clear();
+    if (m_watched)
+        m_watched->unwatchFields(this);
     ::DataSource *dataSource = source();
+    m_watched = dataSource;
     if (!dataSource)
         return;
+    // Told of writes of its own field only, and of every change of row.
+    dataSource->watchField(this, FieldName(), [this](DataField *changed) {
+        if (!changed || changed->foldedName() == FieldName().toCaseFolded())
+            RecordChanged();
+    });
     m_connections = {
-        connect(dataSource, &::DataSource::dataChanged, this,
-                [this](DataField *changed) {
-                    if (!changed || changed->name().compare(FieldName(), Qt::CaseInsensitive) == 0)
-                        RecordChanged();
-                }),
         connect(dataSource, &::DataSource::stateChanged, this, [this] { StateChanged(); }),
         // A row about to be written takes what is typed but not yet handed over.
         connect(dataSource, &::DataSource::updatingRecord, this, [this] { UpdateRecord(); }),

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
 class DataField;
 class DataSet;
@@ -35,4 +36,5 @@ private:
     DataField *field() const;
 
     QList<QMetaObject::Connection> m_connections;
+    QPointer<::DataSource> m_watched;
 };

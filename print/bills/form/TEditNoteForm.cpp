@@ -5,6 +5,7 @@
 #include "core/dataset/DataSource.h"
 #include "core/db/AdoFunc.h"
 #include "core/dbfun/BillColumns.h"
+#include "core/errors/CorvaneError.h"
 #include "core/globals/MenuIds.h"
 #include "core/globals/PubDm.h"
 #include "core/messages/MessageNames.h"
@@ -266,8 +267,15 @@ void TEditNoteForm::WndProc(const WindowMessage &message)
         openRefNo(UnpackRefNoParam(message.LParam).refNo);
     else if (IsMessage(message, MsgPreviewPrint))
         Q_EMIT printRequested(PrintAction::PreviewPrint);
-    else if (IsMessage(message, MsgOnFormActive))
-        m_fills.clear();  // the table's definitions may have been changed meanwhile
+    else if (IsMessage(message, MsgOnFormActive) || IsMessage(message, MsgRefreshMainPage)) {
+        // A designer may have changed the table's definitions meanwhile. Should the database
+        // fail now, they are read when a field next changes, and the error shows there.
+        try {
+            readFieldRules();
+        } catch (const DatabaseError &) {
+            m_fills.clear();
+        }
+    }
     MessageReceiver::WndProc(message);
 }
 

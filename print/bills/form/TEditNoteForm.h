@@ -1,8 +1,10 @@
 #pragma once
 
+#include "bills/form/BillButtonStates.h"
 #include "bills/printing/BillPrintEngine.h"
 
 #include <memory>
+#include <optional>
 #include "bills/form/layout/FormatLayoutStore.h"
 #include "bills/form/layout/PageOffset.h"
 #include "bills/form/layout/PageZoom.h"
@@ -10,6 +12,7 @@
 #include "core/dbfun/BillFieldFill.h"
 #include "core/messages/MessageReceiver.h"
 
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <functional>
@@ -183,6 +186,8 @@ private:
     QWidget *createMultiTick(const TemplateField &field, int tickKind);
     void createDetailGrid(const TemplateField &field);
     void refreshRecordDisplay();
+    void indexControl(QWidget *control);
+    QList<QWidget *> controlsOf(const DataField *field) const;
 
     // Field entry (TEditNoteFormEntry.cpp).
     void HsrcDataChange(DataField *field);
@@ -231,8 +236,12 @@ private:
     void RefreshQueryForm();
     void reopenSavedBills();
 
-    // Button states and stamps (TEditNoteFormStates.cpp).
+    // Button states and stamps (TEditNoteFormStates.cpp): updateBillStates sets them all;
+    // followBillStates only when what they depend on changed since.
+    BillStateInput billStateInput() const;
     void updateBillStates();
+    void followBillStates();
+    std::optional<BillStateInput> m_shownStates;
 
     QSqlDatabase connection() const;
 
@@ -261,10 +270,15 @@ private:
     QPointer<QLineEdit> m_amountEntryEdit;
     int m_amountBoxCounter = 0;
     bool m_ready = true;
-    // The derived-column rules of each data table, read once per showing of the form (a
-    // designer saved meanwhile is read again when the form comes back), not at every key.
+    // The derived-column rules of each data table, read when the format opens and again when
+    // a designer may have changed them (the form shown again, the refresh message), never at
+    // a key.
     std::map<QString, BillFieldFill> m_fills;
     const BillFieldFill &fillOf(const QString &table);
+    void readFieldRules();
+    // The amount boxes, spaced strings and tick boxes of the surface, in the order built,
+    // under their field's case-folded name: a write reaches only the controls of its field.
+    QHash<QString, QList<QPointer<QWidget>>> m_controlsByField;
     void fillDerivedColumns(DataSet &dataSet, const QString &table, DataField *changed);
     bool m_building = false;
     bool m_pickersActive = true;

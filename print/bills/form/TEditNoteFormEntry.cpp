@@ -49,9 +49,12 @@ bool TEditNoteForm::headerEdit()
 
 void TEditNoteForm::HsrcDataChange(DataField *field)
 {
-    if (!field)
+    if (!field) {
         refreshRecordDisplay();
-    updateBillStates();
+        updateBillStates();
+        return;
+    }
+    followBillStates();
 }
 
 const BillFieldFill &TEditNoteForm::fillOf(const QString &table)
@@ -60,6 +63,38 @@ const BillFieldFill &TEditNoteForm::fillOf(const QString &table)
     if (found == m_fills.end())
         found = m_fills.emplace(table, BillFieldFill(connection(), table)).first;
     return found->second;
+}
+
+// The rules of the bill's table and of its grids' tables, read now rather than at a key.
+void TEditNoteForm::readFieldRules()
+{
+    m_fills.clear();
+    if (!m_formatExists)
+        return;
+    if (!m_format.note.dataTableName.isEmpty())
+        fillOf(m_format.note.dataTableName);
+    for (const DetailGrid &grid : std::as_const(m_grids))
+        if (!grid.table.isEmpty())
+            fillOf(grid.table);
+}
+
+void TEditNoteForm::indexControl(QWidget *control)
+{
+    const QString field = control->property(kFieldProperty).toString();
+    if (!field.isEmpty())
+        m_controlsByField[field.toCaseFolded()].append(control);
+}
+
+// The indexed controls of a field in the order built; every control of the surface for none.
+QList<QWidget *> TEditNoteForm::controlsOf(const DataField *field) const
+{
+    if (!field)
+        return pnlPage->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QList<QWidget *> controls;
+    for (const QPointer<QWidget> &control : m_controlsByField.value(field->foldedName()))
+        if (control)
+            controls.append(control);
+    return controls;
 }
 
 void TEditNoteForm::fillDerivedColumns(DataSet &dataSet, const QString &table, DataField *changed)
@@ -75,8 +110,8 @@ void TEditNoteForm::QueryHeaFieldChanged(DataField *field)
     TavCurrencyChange(field);
     if (!m_building)
         TableStrFieldChange(field);
-    for (QCheckBox *box : pnlPage->findChildren<QCheckBox *>(Qt::FindDirectChildrenOnly))
-        if (box->property(kTickKindProperty).isValid() && sameField(box, field)) {
+    for (QWidget *control : controlsOf(field))
+        if (auto *box = qobject_cast<QCheckBox *>(control); box && box->property(kTickKindProperty).isValid() && sameField(box, field)) {
             SetMultiCheckValue();
             break;
         }
@@ -86,8 +121,9 @@ void TEditNoteForm::QueryHeaFieldChanged(DataField *field)
 // symbol only while a cell is free for it.
 void TEditNoteForm::TavCurrencyChange(DataField *field)
 {
-    for (TtavDBCurrencyEdit *box : pnlPage->findChildren<TtavDBCurrencyEdit *>(Qt::FindDirectChildrenOnly)) {
-        if (box->DataField().isEmpty() || !sameField(box, field) || !QueryHea->isActive())
+    for (QWidget *control : controlsOf(field)) {
+        auto *box = qobject_cast<TtavDBCurrencyEdit *>(control);
+        if (!box || box->DataField().isEmpty() || !sameField(box, field) || !QueryHea->isActive())
             continue;
         const DataField *bound = QueryHea->findField(box->DataField());
         if (!bound)
@@ -105,7 +141,10 @@ void TEditNoteForm::fillSpacedString(TtavCurrencyLabel *label, const QString &te
 
 void TEditNoteForm::TableStrFieldChange(DataField *field)
 {
-    for (TtavCurrencyLabel *label : pnlPage->findChildren<TtavCurrencyLabel *>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget *control : controlsOf(field)) {
+        auto *label = qobject_cast<TtavCurrencyLabel *>(control);
+        if (!label)
+            continue;
         const QString name = fieldOf(label);
         if (name.isEmpty() || !sameField(label, field))
             continue;

@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-void TEditNoteForm::updateBillStates()
+BillStateInput TEditNoteForm::billStateInput() const
 {
     BillStateInput input;
     input.editing = QueryHea->isEditing();
@@ -22,6 +22,21 @@ void TEditNoteForm::updateBillStates()
         input.dis = dis ? int(dis->asInteger()) : 0;
     }
     input.baseKind = m_baseKind;
+    return input;
+}
+
+// A typed value changes none of what the buttons show: they are set again only when the state,
+// the bill's flags or its kind changed.
+void TEditNoteForm::followBillStates()
+{
+    if (m_shownStates != billStateInput())
+        updateBillStates();
+}
+
+void TEditNoteForm::updateBillStates()
+{
+    const BillStateInput input = billStateInput();
+    m_shownStates = input;
     const BillButtonStates states = BillButtonStatesFor(input);
 
     for (QPushButton *button : {BtnNew, BtnPrint, DesignBtn, QueryBtn, CopyButton, btnExit})

@@ -165,6 +165,7 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
             buildControl(field);
     }
     guardAmountBoxes();
+    readFieldRules();
     rememberBaseGeometry();
     if (!m_zoom.isIdentity())
         applyZoom();
@@ -258,6 +259,7 @@ void TEditNoteForm::RemoveFormAllComponent()
             continue;
         delete *it;
     }
+    m_controlsByField.clear();
     imgBack->clear();
 }
 
@@ -351,6 +353,7 @@ void TEditNoteForm::buildControl(const TemplateField &field)
     control->setProperty(kFieldProperty, field.column());
     control->setProperty(kKindProperty, field.kind);
     control->setObjectName(QStringLiteral("%1_%2").arg(field.kindText()).arg(field.tag));
+    indexControl(control);
     if (field.kind <= ekPlainText || field.kind == ekSpacedString)
         applyFont(control, field);
     control->show();
