@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BuiltFolders.h"
 #include "MainPageCloser.h"
 #include "mainwindow/TM1Form.h"
 
@@ -10,7 +11,7 @@
 // so that only the screens a test opens are listed. Callers check QTest::currentTestFailed() afterwards.
 inline void ShowLoaderWindow(TM1Form &window)
 {
-    window.moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
+    window.moduleLoader().setFolder(BuiltProgramFolder());
     window.resize(1200, 800);
     window.show();
     QTRY_COMPARE(window.menuType(), 1);

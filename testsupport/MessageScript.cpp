@@ -2,8 +2,13 @@
 
 #include <QStringList>
 
+namespace {
+const MessageScript *g_answering = nullptr;
+}
+
 MessageScript::MessageScript()
 {
+    g_answering = this;
     MessageSeam::setHandler([this](const MessageRequest &request) {
         m_shown.append(request);
         if (!m_answers.isEmpty())
@@ -16,6 +21,9 @@ MessageScript::MessageScript()
 
 MessageScript::~MessageScript()
 {
+    if (g_answering != this)
+        return;
+    g_answering = nullptr;
     MessageSeam::setHandler({});
 }
 

@@ -6,7 +6,8 @@
 
 // Answers every message box while it lives and records what was shown. Boxes are answered from
 // the queue of answers; when it is empty the default answer is used (Ok, or Yes for a
-// question).
+// question). The newest script answers; an older one going later (a fixture replaced before
+// its cleanup ran) leaves the newer one answering, so that no box waits on the screen.
 class MessageScript
 {
 public:

@@ -1,5 +1,6 @@
 #include "TestProgramFolder.h"
 
+#include "BuiltFolders.h"
 #include "core/globals/PubDm.h"
 
 #include <QDir>
@@ -78,7 +79,7 @@ void TestProgramFolder::removeShippedFormats()
 
 void TestProgramFolder::copyShippedFiles(const QString &folder)
 {
-    const QDir shipped(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QLatin1Char('/') + folder);
+    const QDir shipped(BuiltProgramFolder() + QLatin1Char('/') + folder);
     for (const QString &name : shipped.entryList(QDir::Files))
         if (!QFile::copy(shipped.filePath(name), file(folder + QLatin1Char('/') + name)))
             qFatal("cannot copy %s", qPrintable(shipped.filePath(name)));

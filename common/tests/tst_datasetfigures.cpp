@@ -1,3 +1,4 @@
+#include "LongTable.h"
 #include "SqliteShell.h"
 #include "TestProgramFolder.h"
 
@@ -50,10 +51,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
-        ExecTmpQuery(CurAdo, QStringLiteral("create table t (id integer primary key autoincrement, name text, amount money, pieces int)"));
-        ExecTmpQuery(CurAdo, QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
-                                            "insert into t (name, amount, pieces) select 'r' || i, (i * 7919 % 100003) / 100.0, i % 13 from n")
-                                 .arg(kRows));
+        CreateLongTable(kRows);
     }
     void cleanup() { m_folder.reset(); }
 

@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,7 +14,7 @@ QStringList ownNeededLibraries(const QString &file)
     readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), QStringLiteral("-W"), file});
     if (!readelf.waitForFinished() || readelf.exitCode() != 0)
         return {QStringLiteral("readelf failed: ") + QString::fromLocal8Bit(readelf.readAllStandardError())};
-    const QDir programFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
+    const QDir programFolder(BuiltProgramFolder());
     static const QRegularExpression needed(QStringLiteral(R"(\(NEEDED\)\s+Shared library: \[([^\]]+)\])"));
     QStringList own;
     for (const auto &match : needed.globalMatch(QString::fromLocal8Bit(readelf.readAllStandardOutput()))) {
@@ -64,7 +65,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, file);
         QFETCH(QStringList, own);
-        const QString path = QDir(qEnvironmentVariable("QUILLET_PROGRAM_DIR")).filePath(file);
+        const QString path = QDir(BuiltProgramFolder()).filePath(file);
         QVERIFY2(QFileInfo::exists(path), qPrintable(path));
         QCOMPARE(ownNeededLibraries(path), own);
     }
@@ -84,7 +85,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, file);
         QFETCH(QStringList, seams);
-        QCOMPARE(definedSeams(QDir(qEnvironmentVariable("QUILLET_PROGRAM_DIR")).filePath(file)), seams);
+        QCOMPARE(definedSeams(QDir(BuiltProgramFolder()).filePath(file)), seams);
     }
 };
 

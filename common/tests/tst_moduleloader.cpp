@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "core/globals/PubDm.h"
 #include "gui/modules/FormClass.h"
 #include "gui/modules/FormClassRegistry.h"
@@ -17,12 +18,12 @@ const QString kFake = QStringLiteral("FakeModule.so");
 
 QString fakeFolder()
 {
-    return qEnvironmentVariable("QUILLET_BUILD_DIR") + QStringLiteral("/tests/modules");
+    return BuildFolder() + QStringLiteral("/tests/modules");
 }
 
 QString programFolder()
 {
-    return qEnvironmentVariable("QUILLET_PROGRAM_DIR");
+    return BuiltProgramFolder();
 }
 
 // Whether the dynamic linker still has the file mapped into the process.

@@ -56,6 +56,19 @@ for i in range(100000):
         pass
 )";
 
+// An archive of one deflated entry whose headers state 3 bytes for its 24.
+const char *pythonSizeLiar = R"(
+import struct, sys, zipfile
+path = sys.argv[1]
+with zipfile.ZipFile(path, 'w', zipfile.ZIP_DEFLATED) as z:
+    z.writestr('a.txt', 'hello hello hello hello\n')
+data = bytearray(open(path, 'rb').read())
+struct.pack_into('<I', data, 22, 3)
+central = data.find(b'PK\x01\x02')
+struct.pack_into('<I', data, central + 24, 3)
+open(path, 'wb').write(bytes(data))
+)";
+
 // Writes a fixture archive with Python: argv = path, then name/content pairs. Names starting
 // with "gbk:" are stored as GBK bytes without the UTF-8 flag, the others as Python does.
 const char *pythonWriter = R"(
@@ -255,6 +268,20 @@ private Q_SLOTS:
         } catch (const CorvaneError &e) {
             QVERIFY(e.message().startsWith(QStringLiteral("压缩文件异常！")));
         }
+    }
+
+    // An entry whose data is longer than its stated size (what a wrong password past the
+    // check byte mostly gives) fails the data check, and nothing is written.
+    void lengthMismatchFailsTheDataCheck()
+    {
+        const QString archive = path(QStringLiteral("size.zip"));
+        const ToolRun python = runPython(QString::fromLatin1(pythonSizeLiar), {archive});
+        QVERIFY2(python.exitCode == 0, python.errors.constData());
+        const QString out = path(QStringLiteral("out"));
+        const ArchiveResult result = UnZipFiles(archive, out, QString());
+        QVERIFY(!result.ok);
+        QVERIFY2(result.reason.contains(QStringLiteral("数据校验失败")), qPrintable(result.reason));
+        QCOMPARE(folderListing(out), QStringList());
     }
 
     void damagedArchiveLeavesNoPartialFile_data()

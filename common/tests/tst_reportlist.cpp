@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "ExternalTool.h"
 #include "MessageScript.h"
 #include "PdfWords.h"
@@ -86,7 +87,7 @@ private Q_SLOTS:
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
         // The empty list as the build ships it.
-        QVERIFY(QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/Reports/EmptyRepFile.Dat"),
+        QVERIFY(QFile::copy(BuiltProgramFolder() + QStringLiteral("/Reports/EmptyRepFile.Dat"),
                             m_folder->file(QStringLiteral("Reports/EmptyRepFile.Dat"))));
         m_messages = std::make_unique<MessageScript>();
     }

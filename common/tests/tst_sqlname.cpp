@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "SqliteShell.h"
 #include "TestProgramFolder.h"
 
@@ -45,7 +46,7 @@ private Q_SLOTS:
         QCOMPARE(SqliteShellColumns(folder.databasePath(), name), QStringList{column + QStringLiteral(" TEXT")});
         // The shipped rows around it are untouched.
         QCOMPARE(SqliteShellRows(folder.databasePath(), QStringLiteral("select count(*) from p_NoteList")),
-                 SqliteShellRows(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/data/data.db"),
+                 SqliteShellRows(BuiltProgramFolder() + QStringLiteral("/data/data.db"),
                                  QStringLiteral("select count(*) from p_NoteList")));
     }
 };

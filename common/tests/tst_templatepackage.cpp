@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "TestProgramFolder.h"
 #include "MessageScript.h"
 #include "ExternalTool.h"
@@ -103,7 +104,7 @@ private:
     {
         m_folder.reset();
         m_folder = std::make_unique<TestProgramFolder>();
-        const QDir shipped(QString::fromLocal8Bit(qgetenv("QUILLET_PROGRAM_DIR")) + QStringLiteral("/xml"));
+        const QDir shipped(BuiltProgramFolder() + QStringLiteral("/xml"));
         for (const QString &name : shipped.entryList(QDir::Files))
             QVERIFY(QFile::copy(shipped.filePath(name), m_folder->file(QStringLiteral("xml/") + name)));
         m_folder->openDatabase();

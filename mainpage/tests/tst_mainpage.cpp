@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
@@ -117,8 +118,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         // The page's module beside the fake one that stands in for the bill screens.
-        for (const QString &module : {qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/Lumisk.so"),
-                                      qEnvironmentVariable("QUILLET_BUILD_DIR") + QStringLiteral("/tests/modules/FakeModule.so")})
+        for (const QString &module : {BuiltProgramFolder() + QStringLiteral("/Lumisk.so"),
+                                      BuildFolder() + QStringLiteral("/tests/modules/FakeModule.so")})
             QVERIFY2(QFile::copy(module, m_modules.filePath(QFileInfo(module).fileName())), qPrintable(module));
     }
 

@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
 #include "ExternalTool.h"
@@ -179,7 +180,7 @@ private Q_SLOTS:
     // The package's text templates belong to the installation.
     void copyPackageTemplates()
     {
-        const QDir shipped(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/xml"));
+        const QDir shipped(BuiltProgramFolder() + QStringLiteral("/xml"));
         for (const QString &name : shipped.entryList(QDir::Files))
             QVERIFY(QFile::copy(shipped.filePath(name), m_folder->file(QStringLiteral("xml/") + name)));
     }

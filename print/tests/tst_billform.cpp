@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "LoaderWindow.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
@@ -197,7 +198,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestProgramFolder>();
         m_folder->openDatabase();
-        QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/images/cheque.jpg"),
+        QFile::copy(BuiltProgramFolder() + QStringLiteral("/images/cheque.jpg"),
                     m_folder->file(QStringLiteral("images/cheque.jpg")));
         m_messages = std::make_unique<MessageScript>();
         sCurUserId = QStringLiteral("admin");
@@ -401,7 +402,7 @@ private Q_SLOTS:
     {
         const QString refNo = stored(QStringLiteral("select RefNo from p_NoteList where NoteType = '送货单' and DefNote = 1"));
         const QString picture = stored(QStringLiteral("select ImgFile from p_NoteList where RefNo = '%1'").arg(refNo));
-        QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/images/") + picture,
+        QFile::copy(BuiltProgramFolder() + QStringLiteral("/images/") + picture,
                     m_folder->file(QStringLiteral("images/") + picture));
         const QString noteName = stored(QStringLiteral("select NoteName from p_NoteList where RefNo = '%1'").arg(refNo));
         QList<qint64> ids;

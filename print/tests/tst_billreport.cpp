@@ -1,7 +1,4 @@
-#include "LoaderWindow.h"
-#include "MessageScript.h"
-#include "TemporaryHome.h"
-#include "TestProgramFolder.h"
+#include "helpers/BillFormWindow.h"
 
 #include "bills/form/TEditNoteForm.h"
 #include "core/dataset/DataField.h"
@@ -25,10 +22,7 @@ class TestBillReport : public QObject
     Q_OBJECT
 
 private:
-    TemporaryHome m_home;
-    std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<MessageScript> m_messages;
-    std::unique_ptr<TM1Form> m_window;
+    std::unique_ptr<BillFormWindow> m_window;
 
     // A delivery-note format: the customer in the header, a grid of product and amount lines.
     void deliveryNoteFormat()
@@ -47,33 +41,11 @@ private:
         ExecTmpQuery(CurAdo, QStringLiteral("insert into Bs_ProdList (PartNo, PartName, PartSpec, Unit) values ('P1', '螺丝', 'M6', '盒')"));
     }
 
-    TEditNoteForm &openFormat(qint64 refNo)
-    {
-        m_window->OpenMenuForm(20045, PackRefNoParam(refNo));
-        for (QMdiSubWindow *sub : m_window->mdiArea()->subWindowList())
-            if (QString::fromLatin1(sub->widget()->metaObject()->className()) == QLatin1String("TEditNoteForm"))
-                return *static_cast<TEditNoteForm *>(sub->widget());
-        qFatal("the bill form did not open: %s", qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
-    }
+    TEditNoteForm &openFormat(qint64 refNo) { return m_window->openFormat(refNo); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_folder = std::make_unique<TestProgramFolder>();
-        m_folder->openDatabase();
-        m_folder->removeShippedFormats();
-        m_messages = std::make_unique<MessageScript>();
-        sCurUserId = QStringLiteral("admin");
-        m_window = std::make_unique<TM1Form>();
-        ShowLoaderWindow(*m_window);
-        m_messages->clear();
-    }
-    void cleanup()
-    {
-        m_window.reset();
-        m_messages.reset();
-        m_folder.reset();
-    }
+    void init() { m_window = std::make_unique<BillFormWindow>(); }
+    void cleanup() { m_window.reset(); }
 
     // 打印 on a saved delivery note opens the list "出货单打印" over the header and the first
     // grid, published as 出货单 and 出货单明细 beside the company data; nothing points at the
@@ -91,7 +63,7 @@ private Q_SLOTS:
         lines->fieldByName(QStringLiteral("小计"))->setValue(QStringLiteral("12.5"));
         QVERIFY(lines->post());
         form.BtnSave->click();
-        QVERIFY2(!form.header()->isEditing(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        QVERIFY2(!form.header()->isEditing(), qPrintable(m_window->messages().texts().join(QLatin1Char('\n'))));
         QVERIFY(form.FrPrintBtn->isVisibleTo(&form));
 
         QStringList aliases;
@@ -124,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(customer, QStringLiteral("上海联华超市"));
         QCOMPARE(sToPrintFormName, QStringLiteral("出货单打印"));
         QVERIFY(arrToPrintDataSet.isEmpty());
-        QVERIFY(QFile::exists(m_folder->file(QStringLiteral("Reports/出货单打印.dat"))));
+        QVERIFY(QFile::exists(m_window->folder().file(QStringLiteral("Reports/出货单打印.dat"))));
     }
 
     void emptyBillIsRefused()
@@ -135,8 +107,8 @@ private Q_SLOTS:
         form.header()->fieldByName(QStringLiteral("Refno"))->setValue(QString());
         // The button waits for a saved bill; the request itself must refuse too.
         Q_EMIT form.printRequested(TEditNoteForm::PrintAction::Report);
-        QCOMPARE(m_messages->lastText(), QStringLiteral("空单据不能打印"));
-        QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("Reports/出货单打印.dat"))));
+        QCOMPARE(m_window->messages().lastText(), QStringLiteral("空单据不能打印"));
+        QVERIFY(!QFile::exists(m_window->folder().file(QStringLiteral("Reports/出货单打印.dat"))));
         form.header()->cancel();
     }
 };

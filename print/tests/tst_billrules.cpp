@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "TestProgramFolder.h"
 
 #include "bills/form/BillButtonStates.h"
@@ -109,7 +110,7 @@ private Q_SLOTS:
     {
         TestProgramFolder folder;
         folder.openDatabase();
-        const QString picture = qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/images/cheque.jpg");
+        const QString picture = BuiltProgramFolder() + QStringLiteral("/images/cheque.jpg");
         const JpegResolution resolution = GetJPEGRes(picture);
         QCOMPARE(resolution.xDensity, 96);
         QCOMPARE(resolution.units, 1);

@@ -1,9 +1,11 @@
+#include "BuiltFolders.h"
 #include "ExternalTool.h"
 #include "MessageScript.h"
 #include "PdfWords.h"
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
+#include "helpers/BillFormWindow.h"
 #include "helpers/ModalDialogs.h"
 #include "helpers/UserInput.h"
 
@@ -115,14 +117,7 @@ private:
         return nullptr;
     }
 
-    TEditNoteForm *billForm()
-    {
-        for (QMdiSubWindow *sub : m_window->mdiArea()->subWindowList())
-            if (QLatin1String(sub->widget()->metaObject()->className()) == QLatin1String("TEditNoteForm"))
-                // The module's copy of the class: the same code and layout as the one linked here.
-                return static_cast<TEditNoteForm *>(sub->widget());
-        return nullptr;
-    }
+    TEditNoteForm *billForm() { return OpenBillForm(*m_window); }
 
     // Opens the kind's format as a user does: its tab, then a double click on its icon.
     TEditNoteForm *openFromMainPage(const QString &kind)
@@ -246,7 +241,7 @@ private Q_SLOTS:
         m_folder = std::make_unique<TestProgramFolder>();
         // The pictures and icons beside the shipped database.
         for (const QString &folder : {QStringLiteral("images"), QStringLiteral("icons")}) {
-            const QDir shipped(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QLatin1Char('/') + folder);
+            const QDir shipped(BuiltProgramFolder() + QLatin1Char('/') + folder);
             for (const QString &file : shipped.entryList(QDir::Files))
                 QFile::copy(shipped.filePath(file), m_folder->file(folder + QLatin1Char('/') + file));
         }
@@ -256,7 +251,7 @@ private Q_SLOTS:
         m_messages = std::make_unique<MessageScript>();
         sCurUserId = QStringLiteral("admin");
         m_window = std::make_unique<TM1Form>();
-        m_window->moduleLoader().setFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"));
+        m_window->moduleLoader().setFolder(BuiltProgramFolder());
         m_window->resize(1280, 900);
         m_window->show();
         QTRY_VERIFY2(mainPage(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));

@@ -1,10 +1,8 @@
 #include "ExternalTool.h"
-#include "MessageScript.h"
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
-#include "TestProgramFolder.h"
 #include "LoaderWindow.h"
-#include "helpers/MessageRecorder.h"
+#include "helpers/HistoryQueryFixture.h"
 #include "helpers/ModalDialogs.h"
 #include "helpers/UserInput.h"
 
@@ -94,17 +92,10 @@ class TestDbQueryForm : public QObject
 
 private:
     TemporaryHome m_home;
-    std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<MessageScript> m_messages;
-    std::unique_ptr<MessageRecorder> m_mainWindow;
+    std::unique_ptr<HistoryQueryFixture> m_screen;
     qint64 m_audited = 0;
 
-    std::unique_ptr<TDbQueryForm> shownForm()
-    {
-        auto form = std::make_unique<TDbQueryForm>(nullptr);
-        form->show();
-        return form;
-    }
+    std::unique_ptr<TDbQueryForm> shownForm() { return m_screen->shownForm(); }
     void selectRows(TDbQueryForm *form, const QList<int> &rows)
     {
         form->grid()->clearSelection();
@@ -116,12 +107,7 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_folder = std::make_unique<TestProgramFolder>();
-        m_folder->openDatabase();
-        m_messages = std::make_unique<MessageScript>();
-        m_mainWindow = std::make_unique<MessageRecorder>();
-        MainWindowsHand = m_mainWindow->Handle();
-        sCurUserId = QStringLiteral("admin");
+        m_screen = std::make_unique<HistoryQueryFixture>(HistoryQueryFixture::Formats::Shipped);
         addFormat(kDepositRefNo, QStringLiteral("测试进账单"), QStringLiteral("测试进账单类"), QStringLiteral("进账单"), QStringLiteral("银行转帐单"));
         addFormat(kChequeRefNo, QStringLiteral("测试支票"), QStringLiteral("测试支票类"), QStringLiteral("支票"), QStringLiteral("银行转帐单"));
         addTransfer(QStringLiteral("测试支票"), QStringLiteral("O'Brien商行"), QStringLiteral("0.1"), QStringLiteral("2026-03-01"));
@@ -134,9 +120,7 @@ private Q_SLOTS:
         PrinterSetupSeam::setHandler({});
         FileDialogSeam::setHandler({});
         DesktopOpener::setHandler({});
-        m_mainWindow.reset();
-        m_messages.reset();
-        m_folder.reset();
+        m_screen.reset();
     }
 
     void openedByRefNoThroughTheLoader()
@@ -145,10 +129,10 @@ private Q_SLOTS:
         ShowLoaderWindow(window);
         if (QTest::currentTestFailed())
             return;
-        m_messages->clear();
+        m_screen->messages.clear();
 
         window.OpenMenuForm(20055, PackRefNoParam(kDepositRefNo));
-        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        QVERIFY2(m_screen->messages.shown().isEmpty(), qPrintable(m_screen->messages.texts().join(QLatin1Char('\n'))));
         const QList<QMdiSubWindow *> frames = window.mdiArea()->subWindowList();
         QCOMPARE(frames.size(), 1);
         QWidget *form = frames.first()->widget();
@@ -210,7 +194,7 @@ private Q_SLOTS:
         form->findChild<NullableDateEdit *>(QStringLiteral("EndDateBox"))->setDateOrNull(end);
         form->findChild<QComboBox *>(QStringLiteral("AuditBox"))->setCurrentText(audit);
         form->findChild<QPushButton *>(QStringLiteral("KindButton0"))->click();
-        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        QVERIFY2(m_screen->messages.shown().isEmpty(), qPrintable(m_screen->messages.texts().join(QLatin1Char('\n'))));
 
         DataGrid *grid = form->grid();
         QStringList shown;
@@ -228,7 +212,7 @@ private Q_SLOTS:
         ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo = ?"), {QString::number(kChequeRefNo)});
         auto form = shownForm();
         form->findChild<QPushButton *>(QStringLiteral("KindButton0"))->click();
-        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        QVERIFY2(m_screen->messages.shown().isEmpty(), qPrintable(m_screen->messages.texts().join(QLatin1Char('\n'))));
         QStringList payees = listed(form->dataSet(), QStringLiteral("收款人名称"));
         payees.sort();
         QCOMPARE(payees, (QStringList{QStringLiteral("O'Brien商行"), QStringLiteral("华东机电"), QStringLiteral("华东机电")}));
@@ -260,7 +244,7 @@ private Q_SLOTS:
         };
         QCOMPARE(payeesOfKind(0), (QStringList{QStringLiteral("O'Brien商行"), QStringLiteral("华东机电"), QStringLiteral("华东机电")}));
         QCOMPARE(payeesOfKind(1), deposits);
-        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        QVERIFY2(m_screen->messages.shown().isEmpty(), qPrintable(m_screen->messages.texts().join(QLatin1Char('\n'))));
     }
 
     void deliveryDetailsByPartName()
@@ -273,14 +257,14 @@ private Q_SLOTS:
         auto form = shownForm();
         form->findChild<QLineEdit *>(QStringLiteral("PartNameBox"))->setText(QStringLiteral("50%"));
         form->findChild<QPushButton *>(QStringLiteral("KindButton6"))->click();
-        QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
+        QVERIFY2(m_screen->messages.shown().isEmpty(), qPrintable(m_screen->messages.texts().join(QLatin1Char('\n'))));
         QCOMPARE(listed(form->dataSet(), QStringLiteral("c.品名")), QStringList{QStringLiteral("50%棉布")});
         QCOMPARE(listed(form->dataSet(), QStringLiteral("收货单位")), QStringList{QStringLiteral("华东机电")});
 
         // The bill's own row opens, not the detail row's.
         DoubleClickCell(form->grid(), form->grid()->model()->index(0, 0));
-        QCOMPARE(m_mainWindow->received.size(), 1);
-        QCOMPARE(m_mainWindow->received.first().LParam, PackRefNoParam(70003));
+        QCOMPARE(m_screen->mainWindow.received.size(), 1);
+        QCOMPARE(m_screen->mainWindow.received.first().LParam, PackRefNoParam(70003));
         QCOMPARE(iCurOpenAutoid, SelTableIntegerValue(CurAdo, QStringLiteral("select id from 出货单")));
     }
 
@@ -300,14 +284,14 @@ private Q_SLOTS:
 
     void exportTheList()
     {
-        const QString path = m_folder->file(QStringLiteral("tmp/历史.xlsx"));
+        const QString path = m_screen->folder.file(QStringLiteral("tmp/历史.xlsx"));
         FileDialogSeam::setHandler([&](const FileDialogRequest &) { return path; });
         DesktopOpener::setHandler([](const QUrl &) { return true; });
         auto form = shownForm();
         form->findChild<QLineEdit *>(QStringLiteral("PayeeBox"))->setText(QStringLiteral("华东机电"));
         form->findChild<QPushButton *>(QStringLiteral("KindButton0"))->click();
         form->findChild<QPushButton *>(QStringLiteral("ExportButton"))->click();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("数据导出完毕！"));
+        QCOMPARE(m_screen->messages.lastText(), QStringLiteral("数据导出完毕！"));
 
         const ToolRun python = runPython(QStringLiteral("import openpyxl, sys\n"
                                                          "rows = list(openpyxl.load_workbook(sys.argv[1]).active.values)\n"
@@ -332,7 +316,7 @@ private Q_SLOTS:
         });
         form->changeSelectedFormat();
         QCOMPARE(choose.seen(), 1);
-        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select NoteName || '/' || NoteTypeName from 银行转帐单"
+        QCOMPARE(SqliteShellRows(m_screen->folder.databasePath(), QStringLiteral("select NoteName || '/' || NoteTypeName from 银行转帐单"
                                                                            " where NoteName like '测试支票%' order by id")),
                  (QStringList{QStringLiteral("测试支票二/测试支票二类"), QStringLiteral("测试支票二/测试支票二类"),
                               QStringLiteral("测试支票/测试支票类")}));
@@ -362,7 +346,7 @@ private Q_SLOTS:
         QCOMPARE(choose.seen(), 1);
         QVERIFY2(offered.contains(QStringLiteral("测试支票二")), qPrintable(offered.join(u',')));
         QVERIFY(!offered.contains(QStringLiteral("测试进账单")));
-        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select count(*) from 银行转帐单 where NoteName = '测试支票二'")),
+        QCOMPARE(SqliteShellRows(m_screen->folder.databasePath(), QStringLiteral("select count(*) from 银行转帐单 where NoteName = '测试支票二'")),
                  QStringList{QStringLiteral("1")});
     }
 
@@ -441,12 +425,48 @@ private Q_SLOTS:
         auto form = shownForm();
         QVERIFY(form->dataSet()->recordCount() > 1);
         DoubleClickCell(form->grid(), form->grid()->model()->index(1, 0));
-        QCOMPARE(m_mainWindow->received.size(), 1);
-        const WindowMessage &sent = m_mainWindow->received.first();
+        QCOMPARE(m_screen->mainWindow.received.size(), 1);
+        const WindowMessage &sent = m_screen->mainWindow.received.first();
         QVERIFY(IsMessage(sent, MsgOpenForm));
         QCOMPARE(sent.WParam, 20045);
         QCOMPARE(sent.LParam, PackRefNoParam(kChequeRefNo));
         QCOMPARE(iCurOpenAutoid, form->dataSet()->value(1, form->dataSet()->fieldByName(QStringLiteral("id"))).toLongLong());
+    }
+
+    // A bill whose format is gone: a message names the format, and no screen is asked to open.
+    void billOfADeletedFormatIsNotOpened_data()
+    {
+        QTest::addColumn<bool>("batch");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("double click") << false << QStringLiteral("单据格式“测试支票”已不存在，不能打开该单据");
+        QTest::newRow("batch print") << true << QStringLiteral("单据格式“测试支票”已不存在，不能打印");
+    }
+    void billOfADeletedFormatIsNotOpened()
+    {
+        QFETCH(bool, batch);
+        QFETCH(QString, message);
+        ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteList where RefNo = ?"), {QString::number(kChequeRefNo)});
+        iCurOpenAutoid = 0;
+        arrBatchPrintid.clear();
+        auto form = shownForm();
+        form->findChild<QPushButton *>(QStringLiteral("KindButton0"))->click();
+        QVERIFY(form->dataSet()->recordCount() > 1);
+        bool asked = false;
+        PrinterSetupSeam::setHandler([&] {
+            asked = true;
+            return true;
+        });
+        if (batch) {
+            selectRows(form.get(), {0});
+            form->printSelected();
+        } else {
+            DoubleClickCell(form->grid(), form->grid()->model()->index(0, 0));
+        }
+        QCOMPARE(m_screen->messages.texts(), QStringList{message});
+        QVERIFY(m_screen->mainWindow.received.isEmpty());
+        QVERIFY(!asked);
+        QCOMPARE(iCurOpenAutoid, 0);
+        QVERIFY(arrBatchPrintid.isEmpty());
     }
 
     void batchPrint()
@@ -459,14 +479,14 @@ private Q_SLOTS:
         });
         selectRows(form.get(), {});
         form->printSelected();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("要先选中相关资料才能打印"));
+        QCOMPARE(m_screen->messages.lastText(), QStringLiteral("要先选中相关资料才能打印"));
         ExecTmpQuery(CurAdo, QStringLiteral("update 银行转帐单 set NoteTypeName='别的类' where id=?"), {m_audited});
         form->dataSet()->requery();
         selectRows(form.get(), {0, 1});
         form->printSelected();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("选中的单据类型必须一致才能打印"));
+        QCOMPARE(m_screen->messages.lastText(), QStringLiteral("选中的单据类型必须一致才能打印"));
         QVERIFY(!asked);
-        QVERIFY(m_mainWindow->received.isEmpty());
+        QVERIFY(m_screen->mainWindow.received.isEmpty());
 
         selectRows(form.get(), {2, 1});
         form->printSelected();
@@ -474,8 +494,8 @@ private Q_SLOTS:
         const DataField *id = form->dataSet()->fieldByName(QStringLiteral("id"));
         QCOMPARE(arrBatchPrintid, (QList<qint64>{form->dataSet()->value(2, id).toLongLong(), form->dataSet()->value(1, id).toLongLong()}));
         QCOMPARE(iCurOpenAutoid, 1);
-        QCOMPARE(m_mainWindow->received.size(), 1);
-        QCOMPARE(m_mainWindow->received.first().LParam, PackRefNoParam(kChequeRefNo));
+        QCOMPARE(m_screen->mainWindow.received.size(), 1);
+        QCOMPARE(m_screen->mainWindow.received.first().LParam, PackRefNoParam(kChequeRefNo));
     }
 
     // Ctrl+A in a list longer than the grid has fetched selects every bill, and the batch
@@ -496,7 +516,7 @@ private Q_SLOTS:
         QVERIFY(selectAll);
         Q_EMIT selectAll->activated();
         form->printSelected();
-        const QStringList listed = SqliteShellRows(m_folder->databasePath(),
+        const QStringList listed = SqliteShellRows(m_screen->folder.databasePath(),
                                                    QStringLiteral("select count(*) from 银行转帐单 where NoteTypeName = "
                                                                   "(select NoteTypeName from 银行转帐单 where id = %1)").arg(m_audited));
         QCOMPARE(QString::number(arrBatchPrintid.size()), listed.value(0));
@@ -508,18 +528,18 @@ private Q_SLOTS:
         auto form = shownForm();
         selectRows(form.get(), {});
         form->deleteSelected();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("要先选中相关行，用鼠标拖动表格左边的标题"));
+        QCOMPARE(m_screen->messages.lastText(), QStringLiteral("要先选中相关行，用鼠标拖动表格左边的标题"));
         selectRows(form.get(), {0, 1});  // the audited bill is the newest
         form->deleteSelected();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("选中的单据有已经审核过的，不能删除"));
+        QCOMPARE(m_screen->messages.lastText(), QStringLiteral("选中的单据有已经审核过的，不能删除"));
 
         selectRows(form.get(), {1, 2});
-        m_messages->answer(QMessageBox::No);
+        m_screen->messages.answer(QMessageBox::No);
         form->deleteSelected();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("确认删除选中行？"));
-        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select count(*) from 银行转帐单")), QStringList{"4"});
+        QCOMPARE(m_screen->messages.lastText(), QStringLiteral("确认删除选中行？"));
+        QCOMPARE(SqliteShellRows(m_screen->folder.databasePath(), QStringLiteral("select count(*) from 银行转帐单")), QStringList{"4"});
         form->deleteSelected();
-        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select 收款人名称 from 银行转帐单 order by id")),
+        QCOMPARE(SqliteShellRows(m_screen->folder.databasePath(), QStringLiteral("select 收款人名称 from 银行转帐单 order by id")),
                  (QStringList{QStringLiteral("华东机电"), QStringLiteral("南方五金")}));
         QCOMPARE(form->dataSet()->recordCount(), 1);
     }

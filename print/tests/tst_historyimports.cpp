@@ -1,9 +1,7 @@
 #include "ExternalTool.h"
-#include "MessageScript.h"
 #include "SqliteShell.h"
 #include "TemporaryHome.h"
-#include "TestProgramFolder.h"
-#include "helpers/MessageRecorder.h"
+#include "helpers/HistoryQueryFixture.h"
 #include "bills/history/ShopOrderFile.h"
 #include "bills/history/TDbQueryForm.h"
 #include "core/dataset/DataField.h"
@@ -73,19 +71,12 @@ class TestHistoryImports : public QObject
 
 private:
     TemporaryHome m_home;
-    std::unique_ptr<TestProgramFolder> m_folder;
-    std::unique_ptr<MessageScript> m_messages;
-    std::unique_ptr<MessageRecorder> m_mainWindow;
+    std::unique_ptr<HistoryQueryFixture> m_screen;
     QString m_chosenFile;
 
-    QString stored(const QString &sql) { return SqliteShellRows(m_folder->databasePath(), sql).join(QLatin1Char('\n')); }
+    QString stored(const QString &sql) { return SqliteShellRows(m_screen->folder.databasePath(), sql).join(QLatin1Char('\n')); }
 
-    std::unique_ptr<TDbQueryForm> shownForm()
-    {
-        auto form = std::make_unique<TDbQueryForm>(nullptr);
-        form->show();
-        return form;
-    }
+    std::unique_ptr<TDbQueryForm> shownForm() { return m_screen->shownForm(); }
     void press(TDbQueryForm &form, const char *name)
     {
         auto *button = form.findChild<QPushButton *>(QLatin1String(name));
@@ -94,7 +85,7 @@ private:
     }
     QString orderFile(const QString &name, const QString &encoding, QJsonObject *reference = nullptr)
     {
-        const QString path = m_folder->file(QStringLiteral("tmp/") + name);
+        const QString path = m_screen->folder.file(QStringLiteral("tmp/") + name);
         const ToolRun made = runPython(QString::fromUtf8(kOrderFileScript), {path, encoding});
         if (made.exitCode != 0)
             qWarning() << made.errors;
@@ -117,13 +108,7 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_folder = std::make_unique<TestProgramFolder>();
-        m_folder->openDatabase();
-        m_folder->removeShippedFormats();
-        m_messages = std::make_unique<MessageScript>();
-        m_mainWindow = std::make_unique<MessageRecorder>();
-        MainWindowsHand = m_mainWindow->Handle();
-        sCurUserId = QStringLiteral("admin");
+        m_screen = std::make_unique<HistoryQueryFixture>(HistoryQueryFixture::Formats::None);
         ExecTmpQuery(CurAdo, QStringLiteral("insert into p_NoteList (RefNo, NoteName, NoteNameType, NoteType, DataTablename, \"default\", DefNote)"
                                             " values ('60001', '测试支票', '测试支票类', '支票', '银行转帐单', '是', 1),"
                                             " ('60002', '测试快递', '测试快递类', '快递单', '快递单', '是', 1)"));
@@ -138,9 +123,7 @@ private Q_SLOTS:
     {
         FileDialogSeam::setHandler({});
         DesktopOpener::setHandler({});
-        m_mainWindow.reset();
-        m_messages.reset();
-        m_folder.reset();
+        m_screen.reset();
     }
 
     // Our reader gives the cells Python's csv module gives, in both encodings a shop writes.
@@ -178,8 +161,8 @@ private Q_SLOTS:
         auto form = shownForm();
         press(*form, "KindButton4");  // 快递单
         press(*form, "ShopImportButton");
-        QCOMPARE(m_messages->texts(), (QStringList{QStringLiteral("共读入4条数据！"), QStringLiteral("导入3条数据")}));
-        QCOMPARE(m_messages->shown().last().title, QStringLiteral("提示"));
+        QCOMPARE(m_screen->messages.texts(), (QStringList{QStringLiteral("共读入4条数据！"), QStringLiteral("导入3条数据")}));
+        QCOMPARE(m_screen->messages.shown().last().title, QStringLiteral("提示"));
         QCOMPARE(stored(QStringLiteral(
                      "select 淘宝订单号, 收件人联系人, 收件人地址, 货品名称, 件数, 收件手机, 寄件人名称, 寄件人联系人, 寄件省,"
                      " NoteName, NoteTypeName, Flag, dis, printcount, RefAutoid from 快递单 order by id")),
@@ -191,9 +174,9 @@ private Q_SLOTS:
         // The list shows exactly the new waybills.
         QCOMPARE(form->dataSet()->recordCount(), 3);
 
-        m_messages->clear();
+        m_screen->messages.clear();
         press(*form, "ShopImportButton");
-        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(m_screen->messages.texts().isEmpty());
         QCOMPARE(stored(QStringLiteral("select count(*) from 快递单")), QStringLiteral("3"));
     }
 
@@ -210,13 +193,13 @@ private Q_SLOTS:
     void orderFilesThatMakeNothing()
     {
         QFETCH(QByteArray, content);
-        m_chosenFile = m_folder->file(QStringLiteral("tmp/few.csv"));
+        m_chosenFile = m_screen->folder.file(QStringLiteral("tmp/few.csv"));
         writeFile(m_chosenFile, content);
         auto form = shownForm();
         press(*form, "KindButton4");
         press(*form, "ShopImportButton");
         QFETCH(QStringList, messages);
-        QCOMPARE(m_messages->texts(), messages);
+        QCOMPARE(m_screen->messages.texts(), messages);
         QCOMPARE(stored(QStringLiteral("select count(*) from 快递单")), QStringLiteral("0"));
     }
 
@@ -227,8 +210,8 @@ private Q_SLOTS:
         auto form = shownForm();
         press(*form, "KindButton4");
         press(*form, "ShopImportButton");
-        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("没有定义默认的快递单")});
-        QCOMPARE(m_messages->shown().first().title, QStringLiteral("提示"));
+        QCOMPARE(m_screen->messages.texts(), QStringList{QStringLiteral("没有定义默认的快递单")});
+        QCOMPARE(m_screen->messages.shown().first().title, QStringLiteral("提示"));
         QCOMPARE(stored(QStringLiteral("select count(*) from 快递单")), QStringLiteral("0"));
     }
 
@@ -265,12 +248,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, file);
         QFETCH(QString, script);
-        m_chosenFile = m_folder->file(QStringLiteral("tmp/") + file);
+        m_chosenFile = m_screen->folder.file(QStringLiteral("tmp/") + file);
         makeSheet(m_chosenFile, script);
         ExecTmpQuery(CurAdo, QStringLiteral("insert into 银行转帐单 (NoteName, Refno, 收款人名称, 金额) values ('测试支票', '1', '旧的', 5)"));
         auto form = shownForm();
         press(*form, "ImportButton");
-        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("共读入2条数据")});
+        QCOMPARE(m_screen->messages.texts(), QStringList{QStringLiteral("共读入2条数据")});
         QCOMPARE(stored(QStringLiteral("select 收款人名称, 金额, substr(付款日期, 1, 10), NoteName, Flag, Refno <> '999'"
                                        " from 银行转帐单 where id > 1 order by id")),
                  QStringLiteral("O'Brien|1234.5|2026-03-01|测试支票|-1|1\n华东机电|0.1|2026-03-02|测试支票|-1|1"));
@@ -305,11 +288,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, script);
         QFETCH(QStringList, messages);
-        m_chosenFile = m_folder->file(QStringLiteral("tmp/bad.xlsx"));
+        m_chosenFile = m_screen->folder.file(QStringLiteral("tmp/bad.xlsx"));
         makeSheet(m_chosenFile, script);
         auto form = shownForm();
         press(*form, "ImportButton");
-        const QStringList shown = m_messages->texts();
+        const QStringList shown = m_screen->messages.texts();
         QCOMPARE(shown.size(), messages.size());
         for (int i = 0; i < messages.size(); ++i)
             QVERIFY2(shown.at(i).startsWith(messages.at(i)), qPrintable(shown.at(i)));
@@ -324,13 +307,13 @@ private Q_SLOTS:
                                             " ('测试支票', '测试支票类', '51', -1, 0, '华东机电', 0.1, '2026-03-02')"));
         const QString columns = QStringLiteral("收款人名称, 金额, 付款日期, NoteName, NoteTypeName");
         const QString before = stored(QStringLiteral("select %1 from 银行转帐单 order by 收款人名称").arg(columns));
-        m_chosenFile = m_folder->file(QStringLiteral("tmp/list.xlsx"));
+        m_chosenFile = m_screen->folder.file(QStringLiteral("tmp/list.xlsx"));
         auto form = shownForm();
         form->exportList();
-        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("数据导出完毕！")});
-        m_messages->clear();
+        QCOMPARE(m_screen->messages.texts(), QStringList{QStringLiteral("数据导出完毕！")});
+        m_screen->messages.clear();
         press(*form, "ImportButton");
-        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("共读入2条数据")});
+        QCOMPARE(m_screen->messages.texts(), QStringList{QStringLiteral("共读入2条数据")});
         QCOMPARE(stored(QStringLiteral("select %1 from 银行转帐单 where id > 2 order by 收款人名称").arg(columns)), before);
         // New numbers and states; the derived texts filled from the amounts.
         QCOMPARE(stored(QStringLiteral("select count(distinct Refno), max(Flag), min(Refno not in ('50', '51')),"
@@ -343,7 +326,7 @@ private Q_SLOTS:
         ExecTmpQuery(CurAdo, QStringLiteral("insert into 商品库存 (产品编号, 品名, 数量, 仓库) values ('A1', '垫片', 5, '一号库'), ('B2', '螺母', 7, '一号库')"));
         auto form = shownForm();
         press(*form, "KindButton9");
-        QVERIFY2(m_messages->texts().isEmpty(), qPrintable(m_messages->texts().join(u'\n')));
+        QVERIFY2(m_screen->messages.texts().isEmpty(), qPrintable(m_screen->messages.texts().join(u'\n')));
         QCOMPARE(form->dataSet()->recordCount(), 2);
         QVERIFY(!form->findChild<QPushButton *>(QStringLiteral("ImportButton"))->isVisible());
     }
@@ -358,7 +341,7 @@ private Q_SLOTS:
         QCOMPARE(form->dataSet()->recordCount(), 2);
         form->findChild<QLineEdit *>(QStringLiteral("AmountFromBox"))->setText(QStringLiteral("abc"));
         press(*form, "KindButton0");
-        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("金额不是数字：abc")});
+        QCOMPARE(m_screen->messages.texts(), QStringList{QStringLiteral("金额不是数字：abc")});
         QCOMPARE(form->dataSet()->recordCount(), 0);
         form->findChild<QLineEdit *>(QStringLiteral("AmountFromBox"))->setText(QStringLiteral("1,000.00"));
         press(*form, "KindButton0");

@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "MessageScript.h"
 #include "SqliteShell.h"
 #include "TestProgramFolder.h"
@@ -21,7 +22,7 @@ namespace {
 
 QString programFile(const QString &relative)
 {
-    return qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QLatin1Char('/') + relative;
+    return BuiltProgramFolder() + QLatin1Char('/') + relative;
 }
 
 QStringList shipped(const QString &sql)

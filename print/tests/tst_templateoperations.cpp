@@ -4,6 +4,7 @@
 #include "core/db/AdoFunc.h"
 #include "core/globals/PubDm.h"
 #include "core/template/PictureSize.h"
+#include "core/template/TemplateStore.h"
 #include "designer/screen/TemplateFileImport.h"
 #include "designer/screen/TemplateOperations.h"
 #include "helpers/TemplateRows.h"
@@ -202,6 +203,42 @@ private slots:
         const QString kind = rows(QStringLiteral("select NoteType from p_NoteList where RefNo = '%1'").arg(refNo)).value(0);
         QVERIFY(operations().rename(refNo, {name, category, kind}));
         QCOMPARE(rows("select NoteName || '=' || \"default\" from p_NoteList order by RefNo"), defaults);
+    }
+
+    // A kind keeps one default category (DefNote on each of its formats): a format moved to
+    // another category takes that category's mark, so that no second default of the kind
+    // comes up, not even when the formats are saved again.
+    void renameTakesTheCategorysDefNote_data()
+    {
+        QTest::addColumn<QString>("refNo");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("moved");  // default|DefNote of the moved format
+        QTest::newRow("the kind's default into another category") << "11" << "农行支票" << "否|0";
+        QTest::newRow("the kind's default into a new category") << "11" << "新分类" << "是|0";
+        QTest::newRow("a sister format into a new category") << "12" << "新分类" << "是|0";
+        QTest::newRow("into the kind's default category") << "14" << "工商银行支票" << "否|1";
+    }
+    void renameTakesTheCategorysDefNote()
+    {
+        QFETCH(QString, refNo);
+        QFETCH(QString, category);
+        QFETCH(QString, moved);
+        addTemplate("14", "农行支票", "农行支票", "支票", "是", "icbc.jpg", 0);
+        const QString name = rows(QStringLiteral("select NoteName from p_NoteList where RefNo = '%1'").arg(refNo)).value(0);
+        QVERIFY(operations().rename(refNo, {name, category, "支票"}));
+        QCOMPARE(rows(QStringLiteral("select \"default\" || '|' || DefNote from p_NoteList where RefNo = '%1'").arg(refNo)),
+                 QStringList{moved});
+        const QString defaults = "select count(distinct NoteNameType) from p_NoteList where NoteType = '支票' and DefNote = 1";
+        const QString defaultFormats = "select count(*) from p_NoteList where NoteType = '支票' and DefNote = 1 and \"default\" = '是'";
+        QCOMPARE(rows(defaults), QStringList{"1"});
+        // The designer's save of every format (the sister left behind becomes its category's default).
+        for (const QString &format : rows("select NoteName from p_NoteList where NoteType = '支票' order by RefNo")) {
+            std::optional<TemplateDocument> document = LoadTemplate(CurAdo, format);
+            QVERIFY(document);
+            SaveTemplate(CurAdo, *document);
+        }
+        QCOMPARE(rows(defaults), QStringList{"1"});
+        QVERIFY2(rows(defaultFormats).value(0).toInt() <= 1, qPrintable(rows("select NoteName, \"default\", DefNote from p_NoteList").join(' ')));
     }
 
     void deleteTemplate_data()

@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "MessageScript.h"
 #include "TestProgramFolder.h"
 
@@ -35,7 +36,7 @@ const QString kFake = QStringLiteral("FakeModule.so");
 
 QString fakeFolder()
 {
-    return qEnvironmentVariable("QUILLET_BUILD_DIR") + QStringLiteral("/tests/modules");
+    return BuildFolder() + QStringLiteral("/tests/modules");
 }
 
 QStringList moduleLog()
@@ -440,10 +441,10 @@ private Q_SLOTS:
         server.setReply(200, reply);
         const QString site = network ? server.url() : QStringLiteral("http://127.0.0.1:%1").arg(ClosedLoopbackPort());
         qputenv("QUILLET_VENDOR_URL", site.toUtf8());
-        QVERIFY(QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/Trellum"),
+        QVERIFY(QFile::copy(BuiltProgramFolder() + QStringLiteral("/Trellum"),
                             NetworkReportReader::companionPath()));
         // The companion finds the library beside it, as in the program folder.
-        QVERIFY(QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/libCorvane.so"),
+        QVERIFY(QFile::copy(BuiltProgramFolder() + QStringLiteral("/libCorvane.so"),
                             QFileInfo(NetworkReportReader::companionPath()).dir().filePath(QStringLiteral("libCorvane.so"))));
         ExecTmpQuery(CurAdo, QStringLiteral("update bs_compset set CompName = '东方贸易公司'"));
         RecordingWindow mainPage;

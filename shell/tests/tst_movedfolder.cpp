@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "ExternalTool.h"
 #include "TinyHttpServer.h"
 
@@ -66,8 +67,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_place.isValid());
-        QVERIFY(copyFolder(qEnvironmentVariable("QUILLET_PROGRAM_DIR"), copyPath()));
-        const QString plugin = qEnvironmentVariable("QUILLET_BUILD_DIR") + QStringLiteral("/tests/plugins/generic/libQuilletLoginPlugin.so");
+        QVERIFY(copyFolder(BuiltProgramFolder(), copyPath()));
+        const QString plugin = BuildFolder() + QStringLiteral("/tests/plugins/generic/libQuilletLoginPlugin.so");
         QVERIFY(QDir().mkpath(m_place.filePath(QStringLiteral("plugins/generic"))));
         QVERIFY2(QFile::copy(plugin, m_place.filePath(QStringLiteral("plugins/generic/libQuilletLoginPlugin.so"))), qPrintable(plugin));
     }
@@ -115,7 +116,7 @@ private Q_SLOTS:
             process.start(QStringLiteral("unshare"),
                           {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
                            QStringLiteral("mount -t tmpfs none \"$1\" && exec \"$2\""), QStringLiteral("sh"),
-                           qEnvironmentVariable("QUILLET_BUILD_DIR"), program});
+                           BuildFolder(), program});
         } else {
             qWarning("unshare is not usable here: the build tree stays visible, the run paths are checked above");
             process.start(program, {});

@@ -1,3 +1,4 @@
+#include "BuiltFolders.h"
 #include "TinyHttpServer.h"
 #include "network/NetworkReportReader.h"
 
@@ -10,7 +11,7 @@ class TestTrellum : public QObject
     Q_OBJECT
 
 private:
-    static QString companion() { return qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/Trellum"); }
+    static QString companion() { return BuiltProgramFolder() + QStringLiteral("/Trellum"); }
 
 private Q_SLOTS:
     void parseLine_data()

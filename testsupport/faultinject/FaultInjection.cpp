@@ -1,5 +1,6 @@
 // Preloaded into a process under test (LD_PRELOAD): numbers every call that changes a file
-// below QUILLET_FAULT_ROOT (write, fsync, rename, unlink, open for writing) and, at call
+// below QUILLET_FAULT_ROOT (write, fsync, rename, unlink, open for writing; an fsync counts
+// also on a file or folder opened for reading, as flushes after a rename are) and, at call
 // QUILLET_FAULT_AT, does what QUILLET_FAULT_MODE says:
 //   count   nothing (only counts),
 //   kill    the process is killed just before the call,
@@ -164,7 +165,8 @@ bool openFault(int dirfd, const char *path, int flags)
 
 int doOpen(const char *name, bool relativeToDir, int dirfd, const char *path, int flags, mode_t mode)
 {
-    const bool watched = opensForWriting(flags) && underRoot(dirfd, path);
+    const bool below = underRoot(dirfd, path);
+    const bool watched = below && opensForWriting(flags);
     if (watched && openFault(dirfd, path, flags))
         return -1;
     int fd;
@@ -173,7 +175,7 @@ int doOpen(const char *name, bool relativeToDir, int dirfd, const char *path, in
     else
         fd = real<int (*)(int, const char *, int, ...)>(name)(dirfd, path, flags, mode);
     if (fd >= 0)
-        track(fd, watched);
+        track(fd, below);
     return fd;
 }
 

@@ -25,6 +25,13 @@ struct ExtractedEntry
     QString name;
 };
 
+// Data of another length than the entry says fails the data check as a wrong CRC does: with a
+// wrong password that passed the check byte it is the usual outcome, and it must read the same.
+QString lengthMismatch(const QString &name)
+{
+    return QStringLiteral("数据校验失败：%1的长度不符，密码错误或文件已损坏").arg(name);
+}
+
 // Reads one entry into a temporary file beside its final place and checks size and CRC.
 QString extractEntry(zip_t *zip, zip_uint64_t index, const QDir &folder, ExtractedEntry &entry)
 {
@@ -56,7 +63,7 @@ QString extractEntry(zip_t *zip, zip_uint64_t index, const QDir &folder, Extract
         crc = crc32(crc, reinterpret_cast<const Bytef *>(buffer), uInt(n));
         total += zip_uint64_t(n);
         if ((stat.valid & ZIP_STAT_SIZE) && total > stat.size) {
-            problem = QStringLiteral("文件长度不符：%1").arg(entry.name);
+            problem = lengthMismatch(entry.name);
             break;
         }
         if (entry.file->write(buffer, n) != n) {
@@ -68,7 +75,7 @@ QString extractEntry(zip_t *zip, zip_uint64_t index, const QDir &folder, Extract
     }
     zip_fclose(in);
     if (problem.isEmpty() && ((stat.valid & ZIP_STAT_SIZE) && total != stat.size))
-        problem = QStringLiteral("文件长度不符：%1").arg(entry.name);
+        problem = lengthMismatch(entry.name);
     if (problem.isEmpty() && ((stat.valid & ZIP_STAT_CRC) && crc != stat.crc))
         problem = QStringLiteral("数据校验失败：密码错误或文件已损坏");
     if (problem.isEmpty() && !entry.file->flush())

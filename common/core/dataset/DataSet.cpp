@@ -766,8 +766,11 @@ bool DataSet::moveTo(int row)
     const quint64 targetId = row >= 0 && row < m_rows.size() ? m_rows[row].id : 0;
     if (!checkBrowseMode())
         return false;
-    if (targetId != 0 && rowIndexOf(targetId) >= 0)
-        row = rowIndexOf(targetId);
+    // Mostly the row is still where it was; only a row taken out before it moves it.
+    if (targetId != 0 && (row >= m_rows.size() || m_rows[row].id != targetId)) {
+        if (const int moved = rowIndexOf(targetId); moved >= 0)
+            row = moved;
+    }
     if (row >= 0)
         fetchUpTo(row);
     // Every row up to the target is in memory now, or every row there is.

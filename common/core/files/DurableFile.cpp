@@ -66,12 +66,14 @@ QString SyncFolder(const QString &path)
     return syncPath(path, O_RDONLY | O_DIRECTORY, {});
 }
 
-QString RenameDurably(const QString &from, const QString &to)
+QString RenameDurably(const QString &from, const QString &to, QString *unflushed)
 {
     if (::rename(native(from).constData(), native(to).constData()) != 0)
         return FileWriteFailure(to, errno);
     // The rename is the moment the new file counts; flushing the folder only makes it last.
-    SyncFolder(QFileInfo(to).absolutePath());
+    const QString flushed = SyncFolder(QFileInfo(to).absolutePath());
+    if (unflushed)
+        *unflushed = flushed;
     return {};
 }
 

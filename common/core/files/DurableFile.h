@@ -18,8 +18,10 @@ QString WriteFileDurably(const QString &path, const QByteArray &content, unsigne
 QString SyncFile(const QString &path, const QString &shownPath = {});
 QString SyncFolder(const QString &path);
 
-// Renames `from` over `to` (same file system) and flushes the folder.
-QString RenameDurably(const QString &from, const QString &to);
+// Renames `from` over `to` (same file system) and flushes the folder. The result is the rename's
+// failure only: once renamed the new file is in place. A failed flush of the folder goes to
+// `unflushed` when given (the file may not outlast a crash), and is dropped otherwise.
+QString RenameDurably(const QString &from, const QString &to, QString *unflushed = nullptr);
 
 // Copies `from` to `to` the same way (the copy gets `mode`, e.g. 0600 for owner only).
 QString CopyFileDurably(const QString &from, const QString &to, unsigned mode = 0644);

@@ -147,8 +147,13 @@ SheetWriteResult WriteXlsxSheetRows(const QString &path, const QStringList &head
     // On the disk before it takes the old file's place: a crash then leaves the old file or the whole new one.
     if (const QString unsynced = SyncFile(temporary.fileName(), target.absoluteFilePath()); !unsynced.isEmpty())
         return SheetWriteResult::failure(unsynced);
-    if (const QString unplaced = RenameDurably(temporary.fileName(), target.absoluteFilePath()); !unplaced.isEmpty())
+    QString unflushed;
+    if (const QString unplaced = RenameDurably(temporary.fileName(), target.absoluteFilePath(), &unflushed); !unplaced.isEmpty())
         return SheetWriteResult::failure(unplaced);
     temporary.setAutoRemove(false);
+    // The new file is in place but may not outlast a crash: the user must not take it as saved.
+    if (!unflushed.isEmpty())
+        return SheetWriteResult::failure(
+            QStringLiteral("文件%1已写入，但未能确认保存到磁盘：%2。请再保存一次").arg(shownPath, unflushed));
     return SheetWriteResult::success();
 }

@@ -425,7 +425,12 @@ void TDbQueryForm::openCurrentBill()
 {
     if (!m_rows->isActive() || m_rows->isEmpty())
         return;
-    const qint64 refNo = NoteRefNo(CurAdo, m_rows->fieldByName(QStringLiteral("notename"))->asString());
+    const QString noteName = m_rows->fieldByName(QStringLiteral("notename"))->asString();
+    const qint64 refNo = NoteRefNo(CurAdo, noteName);
+    if (refNo == 0) { // the format was deleted or renamed after the bill was saved
+        ShowMsgHint(QStringLiteral("单据格式“%1”已不存在，不能打开该单据").arg(noteName));
+        return;
+    }
     iCurOpenAutoid = m_rows->fieldByName(QStringLiteral("id"))->asInteger();
     SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), MenuId::BillForm, PackRefNoParam(refNo));
 }
@@ -454,15 +459,19 @@ void TDbQueryForm::printSelected()
         ShowMsgHint(QStringLiteral("选中的单据打印格式必须一致才能打印"));
         return;
     }
+    // The selected rows share their format: the bill form opens that one.
+    const QString noteName = m_rows->value(rows.first(), m_rows->fieldByName(QStringLiteral("noteName"))).toString();
+    const qint64 refNo = NoteRefNo(CurAdo, noteName);
+    if (refNo == 0) {
+        ShowMsgHint(QStringLiteral("单据格式“%1”已不存在，不能打印").arg(noteName));
+        return;
+    }
     if (!PrinterSetupSeam::ask(this))
         return;
     const DataField *id = m_rows->fieldByName(QStringLiteral("id"));
     arrBatchPrintid.clear();
     for (const int row : rows)
         arrBatchPrintid.append(m_rows->value(row, id).toLongLong());
-    // The selected rows share their format: the bill form opens that one.
-    const QString noteName = m_rows->value(rows.first(), m_rows->fieldByName(QStringLiteral("noteName"))).toString();
-    const qint64 refNo = NoteRefNo(CurAdo, noteName);
     iCurOpenAutoid = 1;
     SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), MenuId::BillForm, PackRefNoParam(refNo));
 }

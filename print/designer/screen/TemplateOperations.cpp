@@ -113,9 +113,14 @@ bool TemplateOperations::rename(const QString &refNo, const NoteNameChoice &choi
                      {choice.name, choice.category, choice.kind, mainTableOfKind(choice.kind), refNo});
         if (!sameCategory(oldCategory, choice.category)) {
             settleUiEntries(refNo, oldCategory, &choice.category);
-            // A category keeps one default format: the moved one is it only where none was.
-            ExecTmpQuery(m_db, QStringLiteral("update p_NoteList set \"default\" = ? where RefNo = ?"),
-                         {DefaultFlagFor(m_db, choice.category, choice.name), refNo});
+            // A category keeps one default format: the moved one is it only where none was. A
+            // kind keeps one default category: the moved one takes its new category's standing.
+            const qint64 defNote = SelTableIntValue(
+                m_db, QStringLiteral("select coalesce(max(DefNote), 0) from p_NoteList where NoteNameType = ? and NoteType = ?"
+                                     " and RefNo <> ?"),
+                {choice.category, choice.kind, refNo});
+            ExecTmpQuery(m_db, QStringLiteral("update p_NoteList set \"default\" = ?, DefNote = ? where RefNo = ?"),
+                         {DefaultFlagFor(m_db, choice.category, choice.name), defNote, refNo});
         }
         tx.commit();
         return true;

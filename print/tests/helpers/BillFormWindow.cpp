@@ -1,5 +1,6 @@
 #include "helpers/BillFormWindow.h"
 
+#include "BuiltFolders.h"
 #include "LoaderWindow.h"
 #include "SqliteShell.h"
 
@@ -18,7 +19,7 @@ BillFormWindow::BillFormWindow()
 {
     m_folder = std::make_unique<TestProgramFolder>();
     m_folder->openDatabase();
-    QFile::copy(qEnvironmentVariable("QUILLET_PROGRAM_DIR") + QStringLiteral("/images/cheque.jpg"),
+    QFile::copy(BuiltProgramFolder() + QStringLiteral("/images/cheque.jpg"),
                 m_folder->file(QStringLiteral("images/cheque.jpg")));
     // Only the shipped cheque: the tests seed the other formats they need.
     ExecTmpQuery(CurAdo, QStringLiteral("delete from p_NoteCntlList where RefNo <> '1001'"));
@@ -32,13 +33,8 @@ BillFormWindow::BillFormWindow()
 
 BillFormWindow::~BillFormWindow()
 {
-    for (QMdiSubWindow *sub : m_window->mdiArea()->subWindowList()) {
-        if (QString::fromLatin1(sub->widget()->metaObject()->className()) != QLatin1String("TEditNoteForm"))
-            continue;
-        auto *form = static_cast<TEditNoteForm *>(sub->widget());
-        if (form->header()->isEditing())
-            form->header()->cancel();
-    }
+    if (TEditNoteForm *form = OpenBillForm(*m_window); form && form->header()->isEditing())
+        form->header()->cancel();
     m_window.reset();
     m_messages.reset();
     m_folder.reset();
@@ -49,11 +45,18 @@ TEditNoteForm &BillFormWindow::openFormat(qint64 refNo, qint64 billId)
 {
     iCurOpenAutoid = billId;
     m_window->OpenMenuForm(MenuId::BillForm, PackRefNoParam(refNo));
-    for (QMdiSubWindow *sub : m_window->mdiArea()->subWindowList())
+    if (TEditNoteForm *form = OpenBillForm(*m_window))
+        return *form;
+    qFatal("the bill form did not open: %s", qPrintable(shownTexts()));
+}
+
+TEditNoteForm *OpenBillForm(TM1Form &window)
+{
+    for (QMdiSubWindow *sub : window.mdiArea()->subWindowList())
         if (QString::fromLatin1(sub->widget()->metaObject()->className()) == QLatin1String("TEditNoteForm"))
             // The module's copy of the class: the same code and layout as the one linked here.
-            return *static_cast<TEditNoteForm *>(sub->widget());
-    qFatal("the bill form did not open: %s", qPrintable(shownTexts()));
+            return static_cast<TEditNoteForm *>(sub->widget());
+    return nullptr;
 }
 
 QString BillFormWindow::stored(const QString &sql) const

@@ -51,6 +51,9 @@ private:
     std::unique_ptr<TM1Form> m_window;
 };
 
+// The bill form among the main window's screens, or nullptr.
+TEditNoteForm *OpenBillForm(TM1Form &window);
+
 // A control of the bill form's surface by the field it stands for and its class.
 template <class Control>
 Control *SurfaceControl(TEditNoteForm &form, const QString &field)

@@ -168,6 +168,19 @@ private slots:
         qInfo("%s %s: %ld tried, %ld consistent", qPrintable(scenario), qPrintable(mode), points, consistent);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 8).join(QLatin1Char('\n'))));
     }
+
+    // The export's last file call flushes the folder after the rename: when that fails the new
+    // file is there, but the save must not say it succeeded.
+    void unflushedExportIsNoSuccess()
+    {
+        const QString scenario = QStringLiteral("sheetexport");
+        const Outcome outcome = runCase(scenario, QStringLiteral("eio"), m_calls.value(scenario),
+                                        m_work.filePath(QStringLiteral("sheetexport-unflushed")));
+        QVERIFY2(outcome.reported.startsWith(QLatin1String("failed: "))
+                     && outcome.reported.contains(QStringLiteral("已写入，但未能确认保存到磁盘")),
+                 qPrintable(outcome.reported));
+        QCOMPARE(outcome.verdict, QStringLiteral("CONSISTENT"));
+    }
 };
 
 } // namespace
