@@ -73,6 +73,15 @@ QString honest(const QString &reported, bool isNew, bool isOld)
     return {};
 }
 
+// As above for work that writes a new file by a rename: a failed flush of the folder comes after
+// the new file took its place, so a failure saying so must find the new file whole.
+QString honestWhenRenamed(const QString &reported, bool isNew, bool isOld)
+{
+    if (reported.contains(kUnflushed))
+        return isNew ? QString() : QStringLiteral("said written but unconfirmed, and the new file is not there");
+    return honest(reported, isNew, isOld);
+}
+
 // Three rows "<word>1".."<word>3" under one header, as the grid export writes them.
 SheetWriteResult writeExportRows(const QString &path, const QString &word)
 {
@@ -229,7 +238,7 @@ QList<FaultScenario> makeScenarios()
                  [](const QString &refs, const QString &reported) {
                      const QString archive = file(QStringLiteral("backup/old.bak"));
                      const bool old = bytesOf(archive) == bytesOf(QDir(refs).filePath(QStringLiteral("old.bak")));
-                     return honest(reported, !old && archiveHasDatabase(archive, true), old);
+                     return honestWhenRenamed(reported, !old && archiveHasDatabase(archive, true), old);
                  },
                  {}});
 
@@ -314,7 +323,7 @@ QList<FaultScenario> makeScenarios()
                  [](const QString &refs, const QString &reported) {
                      const QString package = file(QStringLiteral("download/cheque.pnt"));
                      const bool old = bytesOf(package) == bytesOf(QDir(refs).filePath(QStringLiteral("old.pnt")));
-                     return honest(reported, !old && packageSays(package, QStringLiteral("新")), old);
+                     return honestWhenRenamed(reported, !old && packageSays(package, QStringLiteral("新")), old);
                  },
                  {}});
     list.append({QStringLiteral("sheetexport"),
@@ -331,12 +340,7 @@ QList<FaultScenario> makeScenarios()
                  [](const QString &refs, const QString &reported) {
                      const QString sheet = file(QStringLiteral("download/rows.xlsx"));
                      const bool old = bytesOf(sheet) == bytesOf(QDir(refs).filePath(QStringLiteral("old.xlsx")));
-                     const bool isNew = !old && exportHolds(sheet, QStringLiteral("新"));
-                     // A failed flush of the folder comes after the new file took its place: the
-                     // failure says so, and then the new file must be whole.
-                     if (reported.contains(kUnflushed))
-                         return isNew ? QString() : QStringLiteral("said written but unconfirmed, and the new file is not there");
-                     return honest(reported, isNew, old);
+                     return honestWhenRenamed(reported, !old && exportHolds(sheet, QStringLiteral("新")), old);
                  },
                  {}});
     return list;

@@ -48,5 +48,5 @@ ArchiveResult BackupDatabase(const QString &databaseFile, const QString &archive
     if (const QString problem = snapshot(databaseFile, copy); !problem.isEmpty())
         return ArchiveResult::failure(problem);
 
-    return WriteArchiveOver({copy}, archive, BackupArchive::kPassword);
+    return WriteArchiveOver({copy}, archive, BackupArchive::kPassword, QStringLiteral("请再备份一次"));
 }

@@ -40,8 +40,10 @@ ArchiveResult UnZipFirstFiles(const QString &archive, const QString &folder, con
 // Writes a new archive of `files` in place of `target` (created or replaced as a whole): built
 // beside the target, flushed to the disk, read back and compared with the files (names, sizes,
 // CRC), and only then renamed over the target. On any failure the target is as it was and no
-// file is left beside it.
-ArchiveResult WriteArchiveOver(const QStringList &files, const QString &target, const QString &password);
+// file is left beside it, except when the flush of the folder after the rename fails: then the
+// new archive is in place but unconfirmed, and the failure says so, ending with `again`.
+ArchiveResult WriteArchiveOver(const QStringList &files, const QString &target, const QString &password,
+                               const QString &again = QStringLiteral("请再保存一次"));
 
 // Reads every entry of the archive through and compares it with the files it must hold.
 ArchiveResult VerifyArchive(const QString &archive, const QString &password, const QStringList &files);

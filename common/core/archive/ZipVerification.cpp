@@ -94,7 +94,8 @@ ArchiveResult VerifyArchive(const QString &archive, const QString &password, con
     return result;
 }
 
-ArchiveResult WriteArchiveOver(const QStringList &files, const QString &target, const QString &password)
+ArchiveResult WriteArchiveOver(const QStringList &files, const QString &target, const QString &password,
+                               const QString &again)
 {
     const QFileInfo info(target);
     if (info.isDir())
@@ -108,11 +109,16 @@ ArchiveResult WriteArchiveOver(const QStringList &files, const QString &target, 
         const ArchiveResult verified = VerifyArchive(staging, password, files);
         problem = verified ? QString() : verified.reason;
     }
+    QString unflushed;
     if (result && problem.isEmpty())
-        problem = RenameDurably(staging, info.absoluteFilePath());
+        problem = RenameDurably(staging, info.absoluteFilePath(), &unflushed);
     if (!result || !problem.isEmpty()) {
         QFile::remove(staging);
         return result ? ArchiveResult::failure(problem) : result;
     }
+    // The new archive is in place but may not outlast a crash: the user must not take it as kept.
+    if (!unflushed.isEmpty())
+        return ArchiveResult::failure(
+            UnconfirmedWriteFailure(QDir::toNativeSeparators(info.absoluteFilePath()), unflushed, again));
     return result;
 }

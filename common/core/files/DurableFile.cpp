@@ -77,6 +77,11 @@ QString RenameDurably(const QString &from, const QString &to, QString *unflushed
     return {};
 }
 
+QString UnconfirmedWriteFailure(const QString &shownPath, const QString &unflushed, const QString &again)
+{
+    return QStringLiteral("文件%1已写入，但未能确认保存到磁盘：%2。%3").arg(shownPath, unflushed, again);
+}
+
 namespace {
 
 int writeAll(int fd, const char *data, qsizetype left)

@@ -23,5 +23,10 @@ QString SyncFolder(const QString &path);
 // `unflushed` when given (the file may not outlast a crash), and is dropped otherwise.
 QString RenameDurably(const QString &from, const QString &to, QString *unflushed = nullptr);
 
+// The failure to report for such a file: it is in place at `shownPath` but not confirmed on the
+// disk (`unflushed`), so the user must not take it as kept; `again` asks to redo the work.
+QString UnconfirmedWriteFailure(const QString &shownPath, const QString &unflushed,
+                                const QString &again = QStringLiteral("请再保存一次"));
+
 // Copies `from` to `to` the same way (the copy gets `mode`, e.g. 0600 for owner only).
 QString CopyFileDurably(const QString &from, const QString &to, unsigned mode = 0644);

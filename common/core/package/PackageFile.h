@@ -16,7 +16,8 @@ QString PackagePassword();
 QString EmptyPasswordKey();
 
 // Writes the package of the template `noteName` to `packageFile` with `password` (empty: the
-// key above). The file is replaced as a whole, and only once the new one is complete.
+// key above). The file is replaced as a whole, and only once the new one is complete; when the
+// folder's flush after that fails, the result is a failure saying the file is there unconfirmed.
 ArchiveResult GetXmlFileByNote(const QSqlDatabase &db, const QString &noteName, const QString &packageFile,
                                const QString &password);
 

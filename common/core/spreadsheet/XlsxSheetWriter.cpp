@@ -153,7 +153,6 @@ SheetWriteResult WriteXlsxSheetRows(const QString &path, const QStringList &head
     temporary.setAutoRemove(false);
     // The new file is in place but may not outlast a crash: the user must not take it as saved.
     if (!unflushed.isEmpty())
-        return SheetWriteResult::failure(
-            QStringLiteral("文件%1已写入，但未能确认保存到磁盘：%2。请再保存一次").arg(shownPath, unflushed));
+        return SheetWriteResult::failure(UnconfirmedWriteFailure(shownPath, unflushed));
     return SheetWriteResult::success();
 }

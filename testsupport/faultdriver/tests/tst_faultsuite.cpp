@@ -169,13 +169,24 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 8).join(QLatin1Char('\n'))));
     }
 
-    // The export's last file call flushes the folder after the rename: when that fails the new
-    // file is there, but the save must not say it succeeded.
+    // Work that writes a new file for the user flushes the folder after the rename: when that
+    // fails the new file is there, but the work must not say it succeeded. The flush is the last
+    // file call, or comes just before the removal of the work folder's one file.
+    void unflushedExportIsNoSuccess_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<long>("callsAfter");
+        QTest::newRow("sheet export") << QStringLiteral("sheetexport") << 0L;
+        QTest::newRow("database backup") << QStringLiteral("backup") << 1L;
+        QTest::newRow("package export") << QStringLiteral("pkgexport") << 1L;
+    }
+
     void unflushedExportIsNoSuccess()
     {
-        const QString scenario = QStringLiteral("sheetexport");
-        const Outcome outcome = runCase(scenario, QStringLiteral("eio"), m_calls.value(scenario),
-                                        m_work.filePath(QStringLiteral("sheetexport-unflushed")));
+        QFETCH(QString, scenario);
+        QFETCH(long, callsAfter);
+        const Outcome outcome = runCase(scenario, QStringLiteral("eio"), m_calls.value(scenario) - callsAfter,
+                                        m_work.filePath(scenario + QStringLiteral("-unflushed")));
         QVERIFY2(outcome.reported.startsWith(QLatin1String("failed: "))
                      && outcome.reported.contains(QStringLiteral("已写入，但未能确认保存到磁盘")),
                  qPrintable(outcome.reported));
