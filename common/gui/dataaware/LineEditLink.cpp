@@ -63,7 +63,10 @@ void LineEditLink::setControlReadOnly(bool readOnly)
 
 bool LineEditLink::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_edit && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+    // A line edit being destroyed still loses the focus in ~QWidget, when only its QWidget part
+    // is left (qobject_cast no longer sees a QLineEdit): nothing to show then.
+    if (watched == m_edit && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        && qobject_cast<QLineEdit *>(watched))
         showUnlessUnreadable();
     return FieldLink::eventFilter(watched, event);
 }
