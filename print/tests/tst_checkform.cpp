@@ -22,6 +22,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -169,6 +170,45 @@ private Q_SLOTS:
         }
         QCOMPARE(m_messages->shown().size(), 1);
         QCOMPARE(stored(QStringLiteral("select count(*) from p_Check")), QStringLiteral("5"));
+    }
+
+    // 购买 as the clerk does it: the numbers of the book, or the number reading's error and
+    // nothing written.
+    void bookNumbersThroughTheScreen_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("998 grows a digit") << QStringLiteral("AB998") << 3 << QStringList() << QStringLiteral("AB998,AB999,AB1000");
+        QTest::newRow("12345") << QStringLiteral("12345") << 5 << QStringList() << QStringLiteral("12345,12346,12347,12348,12349");
+        QTest::newRow("5 is padded") << QStringLiteral("5") << 3 << QStringList() << QStringLiteral("005,006,007");
+        QTest::newRow("not digits") << QStringLiteral("AB12X") << 3 << QStringList{QStringLiteral("“12X”不是有效的整数")}
+                                    << QString();
+    }
+    void bookNumbersThroughTheScreen()
+    {
+        QFETCH(QString, start);
+        QFETCH(int, count);
+        QFETCH(QString, stored);
+        auto form = std::make_unique<TCheckForm>(nullptr);
+        form->show();
+        {
+            ModalWatch<TgetBuyCheckForm> watch([&](TgetBuyCheckForm *dialog) {
+                fillBook(dialog, start, count);
+                for (QAbstractButton *button : dialog->findChild<QDialogButtonBox *>()->buttons())
+                    if (button->text() == QStringLiteral("确定"))
+                        QTest::mouseClick(button, Qt::LeftButton);
+            });
+            QTest::mouseClick(form->command(TCheckForm::BuyButton), Qt::LeftButton);
+            QCOMPARE(watch.seen(), 1);
+        }
+        QTEST(m_messages->texts(), "messages");
+        QCOMPARE(this->stored(QStringLiteral("select group_concat(NoteNo, ',') from (select NoteNo from p_Check order by id)")), stored);
+        QStringList shown;
+        for (int row = 0; row < form->grid()->model()->rowCount(); ++row)
+            shown.append(form->grid()->model()->index(row, 0).data().toString());
+        QCOMPARE(shown.join(u','), stored);
     }
 
     void voidAndDelete_data()

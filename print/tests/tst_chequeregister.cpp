@@ -35,40 +35,65 @@ private Q_SLOTS:
     }
     void cleanup() { m_folder.reset(); }
 
+    // Number i: the last three characters plus i, at least three digits, after the rest.
     void bookNumbers_data()
     {
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("count");
-        QTest::addColumn<int>("fault");
         QTest::addColumn<QStringList>("numbers");
-        QTest::newRow("leading zeros kept")
-            << QStringLiteral("00012345") << 5 << int(ChequeNumbers::None)
-            << QStringList{"00012345", "00012346", "00012347", "00012348", "00012349"};
-        QTest::newRow("carry beyond the last three digits")
-            << QStringLiteral("AB0998") << 3 << int(ChequeNumbers::None) << QStringList{"AB0998", "AB0999", "AB1000"};
-        QTest::newRow("shorter than three") << QStringLiteral("7") << 3 << int(ChequeNumbers::None) << QStringList{"7", "8", "9"};
-        QTest::newRow("only the trailing digits count")
-            << QStringLiteral("3A09") << 2 << int(ChequeNumbers::None) << QStringList{"3A09", "3A10"};
-        QTest::newRow("last number fills the width") << QStringLiteral("98") << 2 << int(ChequeNumbers::None) << QStringList{"98", "99"};
-        QTest::newRow("width would grow") << QStringLiteral("X998") << 3 << int(ChequeNumbers::WidthOverflow) << QStringList();
-        QTest::newRow("no trailing digit") << QStringLiteral("0012A") << 1 << int(ChequeNumbers::NoRunningDigits) << QStringList();
-        QTest::newRow("full-width digits are no digits")
-            << QStringLiteral("12３") << 1 << int(ChequeNumbers::NoRunningDigits) << QStringList();
+        QTest::newRow("998 + 2 is one character longer")
+            << QStringLiteral("AB998") << 3 << QStringList{"AB998", "AB999", "AB1000"};
+        QTest::newRow("12345 + 4") << QStringLiteral("12345") << 5
+                                   << QStringList{"12345", "12346", "12347", "12348", "12349"};
+        QTest::newRow("shorter than three is padded") << QStringLiteral("5") << 3 << QStringList{"005", "006", "007"};
+        QTest::newRow("two digits") << QStringLiteral("98") << 3 << QStringList{"098", "099", "100"};
+        QTest::newRow("leading zeros stay in the leading part")
+            << QStringLiteral("00012345") << 2 << QStringList{"00012345", "00012346"};
+        QTest::newRow("a carry stops at the leading part")
+            << QStringLiteral("AB0998") << 3 << QStringList{"AB0998", "AB0999", "AB01000"};
+        QTest::newRow("letters in the leading part") << QStringLiteral("3A099") << 2 << QStringList{"3A099", "3A100"};
+        QTest::newRow("no cheque") << QStringLiteral("001") << 0 << QStringList();
     }
     void bookNumbers()
     {
         QFETCH(QString, start);
         QFETCH(int, count);
-        const ChequeNumbers numbering = ChequeBookNumbers(start, count);
-        QTEST(int(numbering.fault), "fault");
-        QTEST(numbering.numbers, "numbers");
+        QTEST(ChequeBookNumbers(start, count), "numbers");
+    }
+
+    // The last three characters must be digits: the number reading fails before anything is counted.
+    void badStartNumber_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("letter last") << QStringLiteral("0012A") << QStringLiteral("“12A”不是有效的整数");
+        QTest::newRow("letter among the last three") << QStringLiteral("3A09") << QStringLiteral("“A09”不是有效的整数");
+        QTest::newRow("full-width digit") << QStringLiteral("12３") << QStringLiteral("“12３”不是有效的整数");
+        QTest::newRow("sign") << QStringLiteral("AB-05") << QStringLiteral("“-05”不是有效的整数");
+        QTest::newRow("blank") << QStringLiteral("AB 05") << QStringLiteral("“ 05”不是有效的整数");
+        QTest::newRow("no digit at all") << QStringLiteral("支票") << QStringLiteral("“支票”不是有效的整数");
+    }
+    void badStartNumber()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, message);
+        try {
+            ChequeBookNumbers(start, 3);
+            QFAIL("counted");
+        } catch (const ChequeNumberError &error) {
+            QCOMPARE(error.message(), message);
+        }
+        QVERIFY_THROWS_EXCEPTION(ChequeNumberError,
+                                 RegisterChequeBook(CurAdo, {QStringLiteral("工商银行"), start, 3, QDate(2024, 3, 1)}));
+        QCOMPARE(stored(QStringLiteral("select count(*) from p_Check")), QStringLiteral("0"));
     }
 
     void bookOfTwentyFive()
     {
-        const QStringList numbers = ChequeBookNumbers(QStringLiteral("CK001"), 25).numbers;
+        const QStringList numbers = ChequeBookNumbers(QStringLiteral("CK001"), 25);
         QCOMPARE(numbers.size(), 25);
         QCOMPARE(numbers.first(), QStringLiteral("CK001"));
+        QCOMPARE(numbers.at(9), QStringLiteral("CK010"));
         QCOMPARE(numbers.last(), QStringLiteral("CK025"));
     }
 
@@ -95,10 +120,8 @@ private Q_SLOTS:
                                           << QStringLiteral("支票号码00012347已存在,不能再导入");
         QTest::newRow("repeats a number in other letters") << QStringLiteral("ab0001") << int(ChequeBookOutcome::NumberTaken)
                                                            << QStringLiteral("支票号码ab0003已存在,不能再导入");
-        QTest::newRow("overflows the width") << QStringLiteral("99997") << int(ChequeBookOutcome::WidthOverflow)
-                                             << QStringLiteral("支票号码超出起始号码的位数,不能导入");
-        QTest::newRow("no running digits") << QStringLiteral("支票") << int(ChequeBookOutcome::NoRunningDigits)
-                                           << QStringLiteral("起始号码必须以数字结尾,不能导入");
+        QTest::newRow("repeats the book's last number") << QStringLiteral("00012343") << int(ChequeBookOutcome::NumberTaken)
+                                                        << QStringLiteral("支票号码00012347已存在,不能再导入");
     }
     void refusedBookAddsNothing()
     {

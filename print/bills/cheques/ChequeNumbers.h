@@ -1,21 +1,20 @@
 #pragma once
 
+#include "core/errors/CorvaneError.h"
+
 #include <QString>
 #include <QStringList>
 
-// The numbers of a cheque book. The running part is the run of digits at the end of the start
-// number; it counts up in its own width, so leading zeros stay ("00012345" + 1 = "00012346") and
-// the characters before it are kept as they are.
-struct ChequeNumbers
+// The last three characters of a start number (the whole number when shorter) that are not
+// all digits: the book cannot be counted.
+class ChequeNumberError : public CorvaneError
 {
-    enum Fault {
-        None,
-        NoRunningDigits,  // the start number does not end in a digit
-        WidthOverflow,    // the book would need a number wider than the start number
-    };
-
-    Fault fault = None;
-    QStringList numbers;  // empty unless fault is None
+public:
+    using CorvaneError::CorvaneError;
 };
 
-ChequeNumbers ChequeBookNumbers(const QString &startNo, int count);
+// The numbers of a cheque book: number i is the start number's last three characters read as
+// an integer plus i, written with at least three digits (zero-padded) after the characters
+// before them. "AB998" gives AB998, AB999, AB1000 (one character longer); "5" gives 005, 006,
+// 007. Raises ChequeNumberError when the last three characters are not digits.
+QStringList ChequeBookNumbers(const QString &startNo, int count);

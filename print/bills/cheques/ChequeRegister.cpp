@@ -11,10 +11,6 @@ QString ChequeBookOutcome::message() const
     switch (result) {
     case Registered:
         return {};
-    case NoRunningDigits:
-        return QStringLiteral("起始号码必须以数字结尾,不能导入");
-    case WidthOverflow:
-        return QStringLiteral("支票号码超出起始号码的位数,不能导入");
     case NumberTaken:
         return QStringLiteral("支票号码%1已存在,不能再导入").arg(number);
     }
@@ -23,19 +19,15 @@ QString ChequeBookOutcome::message() const
 
 ChequeBookOutcome RegisterChequeBook(const QSqlDatabase &db, const ChequeBook &book)
 {
-    const ChequeNumbers numbering = ChequeBookNumbers(book.startNo, book.count);
-    if (numbering.fault == ChequeNumbers::NoRunningDigits)
-        return {ChequeBookOutcome::NoRunningDigits, {}};
-    if (numbering.fault == ChequeNumbers::WidthOverflow)
-        return {ChequeBookOutcome::WidthOverflow, {}};
+    const QStringList numbers = ChequeBookNumbers(book.startNo, book.count);
 
     Transaction transaction(db);
-    for (const QString &number : numbering.numbers) {
+    for (const QString &number : numbers) {
         if (!SqlTableIsEmpty(db, QStringLiteral("select 1 from p_Check where NoteNo = ?"), {number}))
             return {ChequeBookOutcome::NumberTaken, number};
     }
     const QVariant buyDate = book.buyDate.isValid() ? QVariant(DateToStored(book.buyDate)) : QVariant();
-    for (const QString &number : numbering.numbers) {
+    for (const QString &number : numbers) {
         ExecTmpQuery(db, QStringLiteral("insert into p_Check (NoteNo, BankName, BuyDate, Status) values (?, ?, ?, ?)"),
                      {number, book.bankName, buyDate, ChequeStatus::Blank});
     }

@@ -8,7 +8,7 @@
 // What registering a cheque book came to; anything but Registered wrote nothing.
 struct ChequeBookOutcome
 {
-    enum Result { Registered, NoRunningDigits, WidthOverflow, NumberTaken };
+    enum Result { Registered, NumberTaken };
 
     Result result = Registered;
     QString number;  // NumberTaken: the first number already in the register
@@ -17,9 +17,9 @@ struct ChequeBookOutcome
     QString message() const;
 };
 
-// Enters one row per cheque of the book (status 空白), all or nothing: a book whose numbers
-// cannot be counted in the start number's width, or that repeats a registered number, is
-// refused before anything is written.
+// Enters one row per cheque of the book (status 空白), all or nothing: a book that repeats a
+// registered number is refused before anything is written, and a start number that cannot be
+// counted raises ChequeNumberError (ChequeNumbers.h) before anything is written.
 ChequeBookOutcome RegisterChequeBook(const QSqlDatabase &db, const ChequeBook &book);
 
 // The template number that opens the bill of a cheque printed by a format of this category

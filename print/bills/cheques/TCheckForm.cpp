@@ -1,5 +1,6 @@
 #include "bills/cheques/TCheckForm.h"
 
+#include "bills/cheques/ChequeNumbers.h"
 #include "bills/cheques/ChequeRegister.h"
 #include "bills/cheques/ChequeStatus.h"
 #include "bills/cheques/GetBuyCheckInfo.h"
@@ -19,11 +20,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-
-} // namespace
 
 TCheckForm::TCheckForm(QWidget *owner)
     : TListEditForm(owner), m_title(new QLabel(QStringLiteral("支票管理"), this)), m_tableBox(new QComboBox(this))
@@ -82,7 +78,13 @@ void TCheckForm::buyCheques()
     const std::optional<ChequeBook> book = GetBuyCheckInfo(CurAdo, this);
     if (!book)
         return;
-    const ChequeBookOutcome outcome = RegisterChequeBook(CurAdo, *book);
+    ChequeBookOutcome outcome;
+    try {
+        outcome = RegisterChequeBook(CurAdo, *book);
+    } catch (const ChequeNumberError &error) {
+        ShowMsgerror(error.message());  // nothing was written
+        return;
+    }
     if (outcome.result != ChequeBookOutcome::Registered) {
         ShowMsgerror(outcome.message());
         return;
