@@ -254,7 +254,7 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("update bs_complist set isDefault = 1 where autoid = 3"),
                            QStringLiteral("update bs_complist set bSelf = 1 where autoid = 3")}
             << QStringLiteral("1|0|1\n2|0|0\n3|1|0");
-        QTest::newRow("a new own default, as an import writes it")
+        QTest::newRow("a new own default entry")
             << QStringList{QStringLiteral("insert into bs_complist (autoid, bSelf, compname, isDefault, kdDefault) values (4, 1, '丁', 1, 1)")}
             << QStringLiteral("1|0|0\n2|0|0\n3|0|0\n4|1|1");
     }
@@ -396,7 +396,9 @@ private Q_SLOTS:
         form.grid()->selectionModel()->select(form.grid()->model()->index(2, 0),
                                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
         menuAction(form.grid(), QStringLiteral("删除选中行"))->trigger();
-        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("确认删除选中行？")});
+        // Entry 1 holds both defaults: the confirmation says they go with it.
+        QCOMPARE(m_messages->texts(),
+                 QStringList{QStringLiteral("确认删除选中行？\n删除后将没有默认开户行和默认寄件地址。")});
         QCOMPARE(stored(QStringLiteral("select group_concat(autoid) from bs_complist")), QStringLiteral("2"));
         QCOMPARE(form.master()->recordCount(), 1);
     }
@@ -510,6 +512,89 @@ private Q_SLOTS:
         QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("导入完成")});
         QCOMPARE(stored(QStringLiteral("select %1 from bs_complist order by autoid").arg(columns)), before);
         QCOMPARE(form.master()->recordCount(), 3);
+    }
+
+    // Excel导出 then Excel导入 of the same file: the copies come in without default marks, the
+    // book's rows keep theirs, deleting the copies leaves the defaults, and deleting the
+    // default entry says which default goes with it.
+    void reimportKeepsTheDefaults_data()
+    {
+        QTest::addColumn<QStringList>("statements");  // after seedBook
+        QTest::addColumn<QString>("marks");           // autoid|isDefault|kdDefault of the book
+        QTest::addColumn<QString>("copies");          // name:bSelf isDefault kdDefault
+        QTest::addColumn<QString>("deletingFirst");   // the confirmation of 删除 on entry 1
+        QTest::newRow("both defaults on one entry")
+            << QStringList() << QStringLiteral("1|1|1\n2|0|0\n3|0|0") << QStringLiteral("甲公司:100,乙公司:100,客户丙:000")
+            << QStringLiteral("确认删除单位资料？\n删除后将没有默认开户行和默认寄件地址。");
+        QTest::newRow("the sender on another entry")
+            << QStringList{QStringLiteral("update bs_complist set kdDefault = 1 where autoid = 2")}
+            << QStringLiteral("1|1|0\n2|0|1\n3|0|0") << QStringLiteral("甲公司:100,乙公司:100,客户丙:000")
+            << QStringLiteral("确认删除单位资料？\n删除后将没有默认开户行。");
+        // No own sender: the file's marks come in where the book has none.
+        QTest::newRow("no own sender, a marked partner")
+            << QStringList{QStringLiteral("update bs_complist set kdDefault = 0 where autoid = 1"),
+                           QStringLiteral("update bs_complist set kdDefault = 1 where autoid = 3")}
+            << QStringLiteral("1|1|0\n2|0|0\n3|0|1") << QStringLiteral("甲公司:100,乙公司:100,客户丙:001")
+            << QStringLiteral("确认删除单位资料？\n删除后将没有默认开户行。");
+    }
+    void reimportKeepsTheDefaults()
+    {
+        QFETCH(QStringList, statements);
+        QFETCH(QString, marks);
+        QFETCH(QString, copies);
+        seedBook();
+        for (const QString &statement : std::as_const(statements))
+            ExecTmpQuery(CurAdo, statement);
+        const QString marksSql = QStringLiteral("select autoid, isDefault, kdDefault from bs_complist where autoid <= 3 order by autoid");
+        QCOMPARE(stored(marksSql), marks);
+        const QString sheet = m_folder->file(QStringLiteral("单位资料.xlsx"));
+        FileDialogSeam::setHandler([&](const FileDialogRequest &) { return sheet; });
+        DesktopOpener::setHandler([](const QUrl &) { return true; });
+        const auto restoreOpener = qScopeGuard([] { DesktopOpener::setHandler({}); });
+
+        TCompanyForm form(nullptr);
+        form.show();
+        click(form.exportButton());
+        click(form.importButton());
+        QCOMPARE(m_messages->texts(), (QStringList{QStringLiteral("数据导出完毕！"), QStringLiteral("导入完成")}));
+        QCOMPARE(stored(marksSql), marks);
+        QCOMPARE(stored(QStringLiteral("select group_concat(compname || ':' || bSelf || coalesce(isDefault, 0) || coalesce(kdDefault, 0))"
+                                       " from (select * from bs_complist where autoid > 3 order by autoid)")),
+                 copies);
+        // What the readers take: the book's own entries.
+        const auto defaultEntry = [&](const QString &mark) {
+            return stored(QStringLiteral("select compname from bs_complist where bSelf = 1 and %1 = 1 order by autoid limit 1").arg(mark));
+        };
+        const QString account = defaultEntry(QStringLiteral("isDefault"));
+        const QString sender = defaultEntry(QStringLiteral("kdDefault"));
+        QCOMPARE(account, QStringLiteral("甲公司"));
+
+        // The list shows the copies; all of them selected and deleted: no default goes.
+        QCOMPARE(form.master()->recordCount(), 3);
+        m_messages->clear();
+        form.grid()->selectAll();
+        menuAction(form.grid(), QStringLiteral("删除选中行"))->trigger();
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("确认删除选中行？")});
+        QCOMPARE(stored(QStringLiteral("select count(*) from bs_complist")), QStringLiteral("3"));
+        QCOMPARE(stored(marksSql), marks);
+        QCOMPARE(defaultEntry(QStringLiteral("isDefault")), account);
+        QCOMPARE(defaultEntry(QStringLiteral("kdDefault")), sender);
+
+        // Deleting the default entry itself is said first; answered No, it stays.
+        menuAction(form.grid(), QStringLiteral("刷新"))->trigger();
+        QVERIFY(form.master()->locate(QStringLiteral("autoid"), 1));
+        m_messages->clear();
+        m_messages->answer(QMessageBox::No);
+        click(form.button(TListEditForm::DeleteButton));
+        QFETCH(QString, deletingFirst);
+        QCOMPARE(m_messages->texts(), QStringList{deletingFirst});
+        QCOMPARE(stored(marksSql), marks);
+        // A partner's entry takes no default with it.
+        QVERIFY(form.master()->locate(QStringLiteral("autoid"), 3));
+        m_messages->clear();
+        m_messages->answer(QMessageBox::No);
+        click(form.button(TListEditForm::DeleteButton));
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("确认删除单位资料？")});
     }
 
     // A sheet whose header names no column imports nothing, says so, and the list keeps

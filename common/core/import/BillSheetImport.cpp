@@ -28,7 +28,8 @@ struct ImportColumn
     DataField *field = nullptr; // nullptr: not imported
 };
 
-QList<ImportColumn> readHeader(const SheetRow &header, const DataSet &bill, const QHash<QString, QString> &columnOfTitle)
+QList<ImportColumn> readHeader(const SheetRow &header, const DataSet &bill, const QHash<QString, QString> &columnOfTitle,
+                               const QStringList &keptColumns)
 {
     QList<ImportColumn> columns;
     for (int column = 0; column < kMaxHeaderColumns; ++column) {
@@ -38,7 +39,8 @@ QList<ImportColumn> readHeader(const SheetRow &header, const DataSet &bill, cons
         DataField *field = bill.findField(text);
         if (!field && columnOfTitle.contains(text))
             field = bill.findField(columnOfTitle.value(text));
-        if (field && (IsBillBookkeepingColumn(field->name()) || field->isIdentity() || field->isReadOnly()))
+        if (field && (IsBillBookkeepingColumn(field->name()) || field->isIdentity() || field->isReadOnly()
+                      || keptColumns.contains(field->name(), Qt::CaseInsensitive)))
             field = nullptr;
         columns.append({column, text, field});
     }
@@ -99,8 +101,9 @@ class SheetRowsImport
 {
 public:
     SheetRowsImport(const QSqlDatabase &db, const QString &kind, const QString &table,
-                    const QHash<QString, QString> &columnOfTitle)
-        : m_db(db), m_kind(kind), m_table(table), m_columnOfTitle(columnOfTitle), m_transaction(db), m_fill(db, table)
+                    const QHash<QString, QString> &columnOfTitle, const QStringList &keptColumns)
+        : m_db(db), m_kind(kind), m_table(table), m_columnOfTitle(columnOfTitle), m_keptColumns(keptColumns),
+          m_transaction(db), m_fill(db, table)
     {
         m_bill.setConnection(db);
         m_bill.setSql(QStringLiteral("select * from %1 where 1=2").arg(SqlName(table)));
@@ -138,7 +141,7 @@ private:
     void readHeaderRow(const SheetRow &header)
     {
         m_headerRead = true;
-        m_columns = readHeader(header, m_bill, m_columnOfTitle);
+        m_columns = readHeader(header, m_bill, m_columnOfTitle, m_keptColumns);
         if (!m_kind.isEmpty())
             m_result.firstNumber = m_refNo ? nextNumber(m_db, m_table, m_refNo->name(), true) : 0;
         else
@@ -197,6 +200,7 @@ private:
     const QString &m_kind;
     const QString &m_table;
     const QHash<QString, QString> &m_columnOfTitle;
+    const QStringList &m_keptColumns;
     Transaction m_transaction;
     DataSet m_bill;
     const BillFieldFill m_fill;
@@ -215,7 +219,7 @@ private:
 } // namespace
 
 BillSheetImport ImportBillSheet(const QSqlDatabase &db, const QString &kind, const QString &table, const QString &path,
-                                const QHash<QString, QString> &columnOfTitle)
+                                const QHash<QString, QString> &columnOfTitle, const QStringList &keptColumns)
 {
     const SpreadsheetFile file(path);
     if (file.sheetNames().isEmpty())
@@ -224,14 +228,14 @@ BillSheetImport ImportBillSheet(const QSqlDatabase &db, const QString &kind, con
         throw SheetImportError(SheetImportError::Reason::WrongKind, QStringLiteral("当前导入的单据类型不正确"));
     const QString sheet = file.sheetNames().first();
     try {
-        SheetRowsImport import(db, kind, table, columnOfTitle);
+        SheetRowsImport import(db, kind, table, columnOfTitle, keptColumns);
         file.readRows(sheet, [&import](const SheetRow &row) { import.take(row); });
         return import.finish();
     } catch (const SheetRowOrderError &) {
         // Rows stored out of order cannot be taken as they come: what was written is rolled
         // back, and the sheet is read whole and taken again in row order.
     }
-    SheetRowsImport import(db, kind, table, columnOfTitle);
+    SheetRowsImport import(db, kind, table, columnOfTitle, keptColumns);
     file.sheet(sheet).forEachRow([&import](const SheetRow &row) { import.take(row); });
     return import.finish();
 }

@@ -6,10 +6,10 @@
 #include "gui/dialogs/MessageBoxes.h"
 
 int ReadExcel(const QSqlDatabase &db, const QString &kind, const QString &table, const QString &fileName,
-              qint64 &firstNumber, const QHash<QString, QString> &columnOfTitle)
+              qint64 &firstNumber, const QHash<QString, QString> &columnOfTitle, const QStringList &keptColumns)
 {
     try {
-        const BillSheetImport imported = ImportBillSheet(db, kind, table, fileName, columnOfTitle);
+        const BillSheetImport imported = ImportBillSheet(db, kind, table, fileName, columnOfTitle, keptColumns);
         firstNumber = imported.firstNumber;
         return imported.rows;
     } catch (const SpreadsheetError &) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 class DataSet;
 
@@ -14,3 +17,12 @@ QString CompanyEntrySql();
 // A new entry is a partner without default marks; an entry is written only with its full name
 // ("单位全称不能为空" otherwise, the row stays in edit).
 void SetCompanyEntryRules(DataSet &entries);
+
+// The default marks (isDefault, kdDefault) that some own entry of the book already carries: an
+// import leaves them off its rows, so the book's defaults stay where they are.
+QStringList DefaultMarksInBook(const QSqlDatabase &db);
+
+// What deleting these entries takes with it, as a second line for the confirmation: the kinds
+// of default that no own entry would carry any more ("删除后将没有默认开户行和默认寄件地址。");
+// empty when no default goes.
+QString DefaultsLostByDeleting(const QSqlDatabase &db, const QList<qint64> &autoids);

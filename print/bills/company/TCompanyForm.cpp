@@ -129,9 +129,20 @@ void TCompanyForm::editRecord()
         showEntry(true);
 }
 
+namespace {
+
+// The confirmation, with what the deletion takes along when it removes the book's last default.
+bool confirmDeleting(const QString &question, const QList<qint64> &autoids)
+{
+    const QString lost = DefaultsLostByDeleting(CurAdo, autoids);
+    return Confirm(lost.isEmpty() ? question : question + QLatin1Char('\n') + lost);
+}
+
+} // namespace
+
 bool TCompanyForm::confirmDelete()
 {
-    return Confirm(QStringLiteral("确认删除单位资料？"));
+    return confirmDeleting(QStringLiteral("确认删除单位资料？"), {master()->fieldByName(QStringLiteral("autoid"))->asInteger()});
 }
 
 void TCompanyForm::deleteSelectedRows()
@@ -145,7 +156,7 @@ void TCompanyForm::deleteSelectedRows()
         ShowMsgHint(QStringLiteral("要先选中相关行，用鼠标拖动表格的左边框"));
         return;
     }
-    if (!Confirm(QStringLiteral("确认删除选中行？")))
+    if (!confirmDeleting(QStringLiteral("确认删除选中行？"), ids))
         return;
     {
         Transaction tx(CurAdo);
@@ -163,7 +174,9 @@ void TCompanyForm::importSheet()
     if (file.isEmpty())
         return;
     qint64 first = 0;
-    const int imported = ReadExcel(CurAdo, QString(), QStringLiteral("bs_compList"), file, first, companyColumnOfTitle());
+    // An import never moves the book's defaults: a marked new own row would take them over.
+    const int imported = ReadExcel(CurAdo, QString(), QStringLiteral("bs_compList"), file, first, companyColumnOfTitle(),
+                                   DefaultMarksInBook(CurAdo));
     if (imported < 0) {
         ShowMsgWarn(QStringLiteral("读数据失败"));
         return;
