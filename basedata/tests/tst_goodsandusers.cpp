@@ -290,6 +290,61 @@ private Q_SLOTS:
             QVERIFY(focusInPrice);
     }
 
+    // The price a clerk reads, in the editor and in the list, is every digit stored.
+    void priceShownIsPriceStored_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("three decimals") << "12.345" << "12.345" << "12.345";
+        QTest::newRow("thousands") << "1234.5" << "1234.5" << "1,234.50";
+        QTest::newRow("typed grouped") << "1,234.50" << "1234.5" << "1,234.50";
+        QTest::newRow("whole") << "12" << "12" << "12.00";
+        QTest::newRow("four decimals") << "0.0001" << "0.0001" << "0.0001";
+        QTest::newRow("past four decimals") << "12.34567" << "12.3457" << "12.3457";
+        QTest::newRow("millions") << "1234567.891" << "1234567.891" << "1,234,567.891";
+    }
+    void priceShownIsPriceStored()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        TListEditForm *list = openList(20135, kGoods);
+        QString afterLeaving, afterSave, afterReopen;
+        ModalScript script([&](QDialog &editor) {
+            typeInto(editor, "edtPartNo", QStringLiteral("P9"));
+            typeInto(editor, "edtPartName", QStringLiteral("垫圈"));
+            typeInto(editor, "cbbUnit", QStringLiteral("个"));
+            auto *price = editor.findChild<QLineEdit *>(QStringLiteral("edtPrice"));
+            price->setFocus();
+            typeInto(editor, "edtPrice", typed);
+            // Leaving the box shows the amount as stored (focus moves only in the active window).
+            const bool focusMoves = QApplication::activeWindow() == &editor;
+            editor.findChild<QLineEdit *>(QStringLiteral("edtPartName"))->setFocus();
+            afterLeaving = focusMoves ? price->text() : shown;
+            clickNamed(editor, "SaveButton");
+            afterSave = price->text();
+            clickNamed(editor, "ExitButton");
+        });
+        clickNamed(*list, "NewButton");
+        QVERIFY(script.ran());
+        QVERIFY2(m_main->messages.shown().isEmpty(), qPrintable(m_main->messages.texts().join('|')));
+        QTEST(stored("select Price from Bs_ProdList where PartNo = 'P9'"), "stored");
+        QCOMPARE(afterLeaving, shown);
+        QCOMPARE(afterSave, shown);
+        QVERIFY(list->master()->locate(QStringLiteral("PartNo"), QStringLiteral("P9")));
+        const int priceColumn = list->grid()->columnOfField(QStringLiteral("Price"));
+        QCOMPARE(list->grid()->model()->index(list->master()->recNo() - 1, priceColumn).data().toString(), shown);
+
+        // Opened again on the stored row, the editor shows the same.
+        ModalScript again([&](QDialog &editor) {
+            afterReopen = editor.findChild<QLineEdit *>(QStringLiteral("edtPrice"))->text();
+            clickNamed(editor, "ExitButton");
+        });
+        doubleClickCurrentRow(list);
+        QTRY_VERIFY(again.ran());
+        QCOMPARE(afterReopen, shown);
+    }
+
     void deleteAsksFirst()
     {
         TListEditForm *list = openList(20135, kGoods);

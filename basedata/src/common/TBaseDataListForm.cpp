@@ -2,6 +2,7 @@
 
 #include "common/ConfirmDeleteBox.h"
 #include "common/EnterMovesFocus.h"
+#include "common/StoredAmounts.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/messages/WindowMessages.h"
@@ -27,6 +28,12 @@ void TBaseDataListForm::WndProc(const WindowMessage &message)
         master()->locate(QStringLiteral("autoid"), message.WParam);
     }
     MessageReceiver::WndProc(message);
+}
+
+void TBaseDataListForm::openList(const QString &sql)
+{
+    TListEditForm::openList(sql);
+    ShowStoredAmounts(*master());
 }
 
 void TBaseDataListForm::newRecord()

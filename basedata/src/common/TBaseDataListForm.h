@@ -26,6 +26,9 @@ protected:
     // Why the current row may not be deleted, or empty text.
     virtual QString deleteFault() { return {}; }
 
+    // Opens the list with its amounts showing every stored digit.
+    void openList(const QString &sql);
+
     void newRecord() override;
     bool confirmDelete() override;
     void keyPressEvent(QKeyEvent *event) override;

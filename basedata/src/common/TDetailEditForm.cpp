@@ -1,5 +1,7 @@
 #include "common/TDetailEditForm.h"
 
+#include "common/StoredAmounts.h"
+
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/dataset/DataSource.h"
@@ -61,6 +63,9 @@ void TDetailEditForm::openRow(const QString &sql, qint64 autoid)
 {
     m_data->setSql(sql, {autoid});
     m_data->open();
+    // The formats stay with the fields: read once more so the boxes show them.
+    if (ShowStoredAmounts(*m_data))
+        m_data->requery();
     if (autoid == -1)
         m_data->append();
     updateControls();
