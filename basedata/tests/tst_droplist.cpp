@@ -7,6 +7,9 @@
 #include "gui/grid/DataGrid.h"
 #include "mainwindow/TM1Form.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QtTest>
@@ -51,6 +54,15 @@ struct DroplistScreen
         names->setCurrentIndex(names->model()->index(row, names->columnOfField(QStringLiteral("DmName"))));
     }
 };
+
+// Key by key, as an input method hands over Chinese text (QTest's key clicks take ASCII only).
+void typeText(QWidget *edit, const QString &text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
+    }
+}
 
 } // namespace
 
@@ -133,6 +145,69 @@ private Q_SLOTS:
         QTRY_VERIFY(form.isNull());
         QCOMPARE(stored("select count(*) from p_BaseCode where DmName = '币种' and DmValue = '欧元'"), QStringLiteral("1"));
         QVERIFY(m_main->messages.shown().isEmpty());
+    }
+
+    // The value cell's editor takes no more than the column's 80 characters, typed or pasted;
+    // a longer value stored earlier is not cut by opening it.
+    void valueLengthIsTheColumns_data()
+    {
+        QTest::addColumn<int>("typed");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("79 typed") << 79 << false << 79;
+        QTest::newRow("80 typed") << 80 << false << 80;
+        QTest::newRow("81 typed") << 81 << false << 80;
+        QTest::newRow("100 typed") << 100 << false << 80;
+        QTest::newRow("100 pasted") << 100 << true << 80;
+    }
+    void valueLengthIsTheColumns()
+    {
+        QFETCH(int, typed);
+        QFETCH(bool, pasted);
+        const DroplistScreen screen = openScreen();
+        screen.chooseName(QStringLiteral("币种"));
+        click(*screen.form, "NewButton");
+        const QModelIndex cell = screen.values->currentIndex();
+        QCOMPARE(cell.column(), screen.values->columnOfField(QStringLiteral("DmValue")));
+        screen.values->edit(cell);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QCOMPARE(editor->maxLength(), 80);
+        QString text;
+        for (int i = 0; i < typed; ++i)
+            text.append(QChar(u'甲' + i % 10));
+        if (pasted) {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            typeText(editor, text);
+        }
+        QTest::keyClick(editor, Qt::Key_Return);
+        click(*screen.form, "NewButton");  // leaving the row stores it
+        QFETCH(int, stored);
+        QCOMPARE(this->stored("select DmValue from p_BaseCode where DmName = '币种' and autoid = (select max(autoid) from p_BaseCode)"),
+                 text.left(stored));
+        QVERIFY(m_main->messages.shown().isEmpty());
+    }
+    void longerStoredValueIsNotCut()
+    {
+        const QString stored100 = QString(100, u'乙');
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into p_BaseCode (DmName, DmValue) values ('币种', ?)"), {stored100});
+        const DroplistScreen screen = openScreen();
+        screen.chooseName(QStringLiteral("币种"));
+        QVERIFY(screen.valueSet()->locate(QStringLiteral("DmValue"), stored100));
+        const QModelIndex cell = screen.values->model()->index(screen.valueSet()->recNo() - 1,
+                                                                screen.values->columnOfField(QStringLiteral("DmValue")));
+        screen.values->setCurrentIndex(cell);
+        screen.values->edit(cell);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), stored100);
+        QTest::keyClick(editor, Qt::Key_End);
+        typeText(editor, QStringLiteral("丙"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        click(*screen.form, "NewButton");
+        QCOMPARE(stored("select DmValue from p_BaseCode where DmName = '币种' and length(DmValue) >= 80"), stored100);
     }
 
     void deleteAsksFirst()

@@ -7,6 +7,7 @@
 #include "core/errors/CorvaneError.h"
 #include "gui/dialogs/MessageBoxes.h"
 #include "gui/grid/DataGrid.h"
+#include "gui/grid/DeclaredLengthDelegate.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -50,6 +51,8 @@ TDroplistForm::TDroplistForm(QWidget *owner)
     m_nameGrid->setOptions(DBGridBrowseMode);
     m_valueGrid->setObjectName(QStringLiteral("ValueDBGrid"));
     m_valueGrid->setOptions(DBGridEditMode);
+    // A value never outgrows its column (p_BaseCode.DmValue varchar(80)).
+    m_valueGrid->setItemDelegate(new DeclaredLengthDelegate(m_valueGrid));
     auto *splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(m_nameGrid);
     splitter->addWidget(m_valueGrid);
