@@ -15,6 +15,11 @@ const char *const kFolders[] = {"data", "images", "icons", "ui", "xml", "xtr", "
 const char *const kTestConnection = "quillet-test";
 }
 
+QString ShippedDatabasePath()
+{
+    return QStringLiteral(QUILLET_SHIPPED_DB);
+}
+
 TestProgramFolder::TestProgramFolder()
 {
     if (!m_dir.isValid())

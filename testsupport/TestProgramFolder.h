@@ -6,6 +6,9 @@
 // A fresh program folder for one test: the folders beside the program and a copy of the
 // shipped database. It becomes the program folder (QUILLET_HOME and sApplicationPath) while it
 // lives, and CurAdo is opened on its database when openDatabase() is called.
+// The shipped database as the build made it (read it only; tests work on their copy).
+QString ShippedDatabasePath();
+
 class TestProgramFolder
 {
 public:

@@ -58,6 +58,26 @@ private:
         return archive;
     }
 
+    // A backup of the live database changed by the sqlite3 shell. "not null:<table>:<column>"
+    // rebuilds that (empty) table with one more column, which ALTER TABLE cannot add.
+    QString backupChangedBy(const QString &change)
+    {
+        QTemporaryDir source;
+        const QString file = source.filePath(QStringLiteral("data.db"));
+        if (!QFile::copy(m_folder->databasePath(), file))
+            qFatal("cannot copy the database");
+        QString sql = change;
+        if (change.startsWith(QLatin1String("not null:"))) {
+            const QStringList parts = change.split(QLatin1Char(':'));
+            QString create = SelTableStringValue(CurAdo, QStringLiteral("select sql from sqlite_master where name = ?"), {parts.at(1)});
+            create.insert(create.lastIndexOf(QLatin1Char(')')), QStringLiteral(", ") + parts.at(2));
+            sql = QStringLiteral("drop table \"%1\"; %2;").arg(parts.at(1), create);
+        }
+        if (runTool(QStringLiteral("sqlite3"), {QStringLiteral("-bail"), file, sql}).exitCode != 0)
+            qFatal("cannot change the backup fixture: %s", qPrintable(sql));
+        return archiveOf({{QStringLiteral("data.db"), fileBytes(file)}});
+    }
+
     QString restoreThroughDialog(const QString &archive)
     {
         TRestoreForm form;
@@ -175,6 +195,57 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(m_folder->databasePath()), database);
         QCOMPARE(folderEntries(m_folder->file(QStringLiteral("data"))), QStringList{QStringLiteral("data.db")});
         QCOMPARE(folderEntries(m_folder->file(QStringLiteral("tmp"))), QStringList());
+        verifyConnectionUsable();
+    }
+
+    // A backup of another schema: what this version needs is missing, or a table the program
+    // writes has a column every insert would have to fill. Refused, naming what differs, before
+    // the live database is touched.
+    void backupOfAnotherSchemaIsRefused_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("differs");
+        QTest::newRow("program table lacks a column") << "alter table Bs_ProdList drop column PartSpec;"
+                                                      << "数据表Bs_ProdList缺少字段PartSpec";
+        QTest::newRow("bill table lacks a column the program uses") << "alter table 出货单 drop column 收货单位;"
+                                                                    << "数据表出货单缺少字段收货单位";
+        QTest::newRow("program table missing") << "drop table s_MenuIcon;" << "缺少数据表s_MenuIcon";
+        QTest::newRow("bill table with a NOT NULL column") << "not null:出货单:审核人 text NOT NULL"
+                                                           << "数据表出货单的字段审核人不能为空且没有默认值";
+        QTest::newRow("program table with a NOT NULL column, default NULL")
+            << "not null:p_Check:Verifier text NOT NULL DEFAULT NULL" << "数据表p_Check的字段Verifier不能为空且没有默认值";
+        QTest::newRow("two differences") << "drop table s_MenuIcon; alter table Bs_ProdList drop column PartSpec;"
+                                         << "缺少数据表s_MenuIcon；数据表Bs_ProdList缺少字段PartSpec";
+    }
+    void backupOfAnotherSchemaIsRefused()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, differs);
+        const QString archive = backupChangedBy(change);
+        const QByteArray database = fileBytes(m_folder->databasePath());
+        QCOMPARE(restoreThroughDialog(archive),
+                 QStringLiteral("数据恢复失败！备份的数据库与本程序的数据结构不符：%1。原数据库未改变").arg(differs));
+        QCOMPARE(fileBytes(m_folder->databasePath()), database);
+        QCOMPARE(folderEntries(m_folder->file(QStringLiteral("data"))), QStringList{QStringLiteral("data.db")});
+        QCOMPARE(folderEntries(m_folder->file(QStringLiteral("tmp"))), QStringList());
+        verifyConnectionUsable();
+    }
+
+    // Additions (a table, nullable columns, a NOT NULL column with a default, a NOT NULL column
+    // in a table the program never writes) restore, and bills save afterwards.
+    void additiveBackupRestores()
+    {
+        const QString archive = backupChangedBy(QStringLiteral(
+            "alter table 出货单 add column 备注2 text; alter table Bs_ProdList add column 产地 text; "
+            "alter table p_Check add column 核对 int not null default 0; create table 附加 (x text not null); "
+            "insert into 附加 values ('a');"));
+        QCOMPARE(restoreThroughDialog(archive), QStringLiteral("数据恢复成功！"));
+        QVERIFY(SqliteShellColumns(m_folder->databasePath(), QStringLiteral("出货单")).contains(QStringLiteral("备注2 TEXT")));
+        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select x from 附加")), QStringList{QStringLiteral("a")});
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into 出货单 (Refno, 收货单位) values ('1', '甲')"));
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into p_Check (NoteNo) values ('00000001')"));
+        QCOMPARE(SqliteShellRows(m_folder->databasePath(), QStringLiteral("select 收货单位 from 出货单 where Refno = '1'")),
+                 QStringList{QStringLiteral("甲")});
         verifyConnectionUsable();
     }
 

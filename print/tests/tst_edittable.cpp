@@ -7,12 +7,15 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
+#include "core/db/ShippedSchema.h"
 #include "core/globals/PubDm.h"
 #include "designer/definitions/TEditTableForm.h"
+#include "gui/grid/DataGrid.h"
 #include "gui/listedit/TListEditForm.h"
 #include "mainwindow/TM1Form.h"
 
 #include <QMdiArea>
+#include <QMenu>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QtTest>
@@ -31,6 +34,20 @@ struct FieldRow
 const FieldRow kThreeFields[] = {{u"金额", u"金额", 0, u"小写拆分", u"合并+拆分"},
                                  {u"用途", u"字符型", 30, u"", u""},
                                  {u"付款日期", u"日期", 0, u"", u""}};
+
+// The program's own tables: every table of the shipped schema that is no bill table nor a bill
+// table's 明细 table. Kept by hand; programTablesAreTheShippedOnes compares it with the database.
+const char16_t *const kProgramTables[] = {
+    u"Bs_Customer", u"Bs_ProdList",   u"Bs_SysSet",  u"Bs_User",     u"bs_ParaList", u"bs_complist",    u"bs_compset",
+    u"dmtable2",    u"p_BaseCode",    u"p_Check",    u"p_DesSelect", u"p_NoteCntlList", u"p_NoteList", u"p_TableFields",
+    u"p_pickList",  u"p_tables",      u"s_FieldType", u"s_MenuDef",  u"s_MenuIcon",  u"s_PrintType",    u"s_ui",
+    u"s_uiTab",     u"syspar",        u"商品库存"};
+
+QStringList sortedWithoutCase(QStringList names)
+{
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return names;
+}
 
 } // namespace
 
@@ -199,6 +216,113 @@ private Q_SLOTS:
         QVERIFY(form.master()->isEditing());
         QCOMPARE(stored(QStringLiteral("select * from p_tables order by autoid")), tablesBefore);
         QCOMPARE(stored(QStringLiteral("select * from p_TableFields order by autoid")), fieldsBefore);
+    }
+
+    void programTablesAreTheShippedOnes()
+    {
+        QStringList listed;
+        for (const char16_t *name : kProgramTables)
+            listed.append(QString::fromUtf16(name));
+        const QStringList shipped = stored(QStringLiteral(
+            "select name from sqlite_master where type = 'table' and name not like 'sqlite%' "
+            "and name not in (select TableName from p_tables) and name not in (select TableName || '明细' from p_tables)"));
+        QCOMPARE(sortedWithoutCase(shipped), sortedWithoutCase(listed));
+        QCOMPARE(sortedWithoutCase(ProgramTableNames()), sortedWithoutCase(listed));
+    }
+
+    // 保存 refuses a definition named like one of the program's own tables, in any letter case.
+    void programTableNameRefused_data()
+    {
+        QTest::addColumn<QString>("table");
+        for (const char16_t *name : kProgramTables) {
+            const QString plain = QString::fromUtf16(name);
+            QStringList forms{plain};
+            for (const QString &other : {plain.toUpper(), plain.toLower(), QStringLiteral(" %1 ").arg(plain.toUpper())})
+                if (!forms.contains(other))
+                    forms.append(other);
+            for (const QString &form : forms)
+                QTest::newRow(qPrintable(QStringLiteral("[%1]").arg(form))) << form;
+        }
+        QTest::newRow("sqlite_sequence") << QStringLiteral("sqlite_sequence");
+        QTest::newRow("SQLITE_MASTER") << QStringLiteral("SQLITE_MASTER");
+    }
+    void programTableNameRefused()
+    {
+        QFETCH(QString, table);
+        const QStringList tablesBefore = stored(QStringLiteral("select * from p_tables order by autoid"));
+        const QStringList fieldsBefore = stored(QStringLiteral("select * from p_TableFields order by autoid"));
+        TEditTableForm form(nullptr);
+        form.show();
+        typeTable(form, table, {{u"备用", u"字符型", 20, u"", u""}});
+        m_messages->clear();
+        click(form, "SaveButton");
+        QCOMPARE(m_messages->texts(),
+                 QStringList{QStringLiteral("\"%1\"是本程序自己使用的数据表，不能作为单据的数据表，请修改后再保存！").arg(table.trimmed())});
+        QVERIFY(form.master()->isEditing());
+        QCOMPARE(stored(QStringLiteral("select * from p_tables order by autoid")), tablesBefore);
+        QCOMPARE(stored(QStringLiteral("select * from p_TableFields order by autoid")), fieldsBefore);
+    }
+
+    // A definition naming a program table that is already in the database (an older version
+    // saved it): 创建, 更新, 删除字段 and 删除 leave the table and its rows as they are; 删除 still
+    // lets the definition go.
+    void programTableIsNeverDroppedOrAltered_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::newRow("Bs_ProdList") << QStringLiteral("Bs_ProdList");
+        QTest::newRow("bs_prodlist") << QStringLiteral("bs_prodlist");
+        QTest::newRow("Bs_User") << QStringLiteral("Bs_User");
+        QTest::newRow("商品库存") << QStringLiteral("商品库存");
+    }
+    void programTableIsNeverDroppedOrAltered()
+    {
+        QFETCH(QString, table);
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into Bs_ProdList (PartNo, PartName) values ('P1', '螺丝')"));
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into 商品库存 (产品编号, 数量) values ('P1', 5)"));
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into p_tables (RefNo, TableName) values ('901', ?)"), {table});
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into p_TableFields (RefNo, seqno, FieldName, FieldType, LEN) "
+                                            "values ('901', 1, '新字段', '字符型', 20), ('901', 2, 'PartName', '字符型', 20)"));
+        const QString schemaSql = QStringLiteral("select type, name, sql from sqlite_master order by name");
+        const QString rowsSql = QStringLiteral("select (select count(*) from Bs_ProdList), (select count(*) from 商品库存), "
+                                               "(select count(*) from Bs_User)");
+        const QStringList schema = stored(schemaSql);
+        const QStringList rows = stored(rowsSql);
+        QCOMPARE(rows, QStringList{QStringLiteral("1|1|1")});
+
+        TEditTableForm form(nullptr);
+        form.show();
+        QVERIFY(form.master()->locate(QStringLiteral("TableName"), table));
+        QCOMPARE(form.fieldList()->recordCount(), 2);
+        const QString refused = QStringLiteral("\"%1\"是本程序自己使用的数据表，不能作为单据的数据表").arg(table);
+        m_messages->clear();
+        click(form, "CreateButton");
+        click(form, "UpdateButton");
+        QCOMPARE(m_messages->texts(), (QStringList{QStringLiteral("创建错误：") + refused, QStringLiteral("更新错误：") + refused}));
+        QCOMPARE(stored(schemaSql), schema);
+
+        auto *fieldGrid = form.findChild<DataGrid *>(QStringLiteral("DBGridEh1"));
+        QVERIFY(fieldGrid);
+        form.fieldList()->last();
+        m_messages->clear();
+        QAction *deleteField = nullptr;
+        for (QAction *action : fieldGrid->popupMenu()->actions())
+            if (action->text() == QStringLiteral("删除字段"))
+                deleteField = action;
+        QVERIFY(deleteField);
+        deleteField->trigger();
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("数据表%1是本程序自己使用的数据表，不能删除它的字段").arg(table)});
+        QCOMPARE(stored(schemaSql), schema);
+        QCOMPARE(stored(QStringLiteral("select count(*) from p_TableFields where RefNo = '901'")), QStringList{QStringLiteral("2")});
+
+        m_messages->clear();
+        click(form, "DeleteButton");
+        QCOMPARE(m_messages->texts(), (QStringList{QStringLiteral("数据表%1是本程序自己使用的数据表，不能删除，只能删除它的定义").arg(table),
+                                                   QStringLiteral("是否删除本编辑数据,删除后将需要重新编辑?"),
+                                                   QStringLiteral("是否删除当前记录？")}));
+        QCOMPARE(stored(schemaSql), schema);
+        QCOMPARE(stored(rowsSql), rows);
+        QCOMPARE(stored(QStringLiteral("select count(*) from p_tables where RefNo = '901'")), QStringList{QStringLiteral("0")});
+        QCOMPARE(stored(QStringLiteral("select count(*) from p_TableFields where RefNo = '901'")), QStringList{QStringLiteral("0")});
     }
 
     void newFieldRowDefaultsAndCancel()

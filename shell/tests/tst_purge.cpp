@@ -1,4 +1,5 @@
 #include "MessageScript.h"
+#include "SqliteShell.h"
 #include "TestProgramFolder.h"
 
 #include "core/db/AdoFunc.h"
@@ -53,6 +54,56 @@ private Q_SLOTS:
         QCOMPARE(rows(QStringLiteral("收据")), 0);
         QCOMPARE(rows(QStringLiteral("p_tables")), 3);
         QCOMPARE(rows(QStringLiteral("Bs_Customer")), 1);
+    }
+
+    // Definitions naming the program's own tables (any letter case), as 清除历史数据 finds them in
+    // a database an older version wrote: the bills go, every program table keeps its rows.
+    void programTablesKeepTheirRows()
+    {
+        const QString db = m_folder->databasePath();
+        // The program tables, read from the shipped database.
+        const QStringList programTables = SqliteShellRows(
+            ShippedDatabasePath(), QStringLiteral("select name from sqlite_master where type = 'table' and name not like 'sqlite%' "
+                                                  "and name not in (select TableName from p_tables) "
+                                                  "and name not in (select TableName || '明细' from p_tables) order by name"));
+        QVERIFY(programTables.contains(QStringLiteral("Bs_User")));
+        QVERIFY(programTables.size() > 20);
+        // Every program table holds a row, so an emptied one shows.
+        for (const QString &table : programTables) {
+            if (rows(table) > 0)
+                continue;
+            if (table == QLatin1String("Bs_ProdList"))
+                ExecTmpQuery(CurAdo, QStringLiteral("insert into Bs_ProdList (PartNo) values ('P1')"));
+            else if (table == QLatin1String("p_Check"))
+                ExecTmpQuery(CurAdo, QStringLiteral("insert into p_Check (NoteNo) values ('00000001')"));
+            else
+                ExecTmpQuery(CurAdo, QStringLiteral("insert into \"%1\" default values").arg(table));
+        }
+        int refNo = 900;
+        for (const QString &table : programTables) {
+            for (const QString &name : {table, table.toUpper(), table.toLower()})
+                ExecTmpQuery(CurAdo, QStringLiteral("insert into p_tables (RefNo, TableName) values (?, ?)"), {QString::number(++refNo), name});
+        }
+        ExecTmpQuery(CurAdo, QStringLiteral("insert into p_tables (RefNo, TableName) values ('899', 'sqlite_sequence')"));
+        const auto counts = [&] {
+            QStringList figures;
+            for (const QString &table : programTables)
+                figures.append(table + QLatin1Char('=') + SqliteShellRows(db, QStringLiteral("select count(*) from \"%1\"").arg(table)).join(QString()));
+            figures.append(SqliteShellRows(db, QStringLiteral("select name || '=' || seq from sqlite_sequence order by name")));
+            return figures;
+        };
+        const QStringList before = counts();
+        for (const QString &figure : before)
+            QVERIFY2(!figure.endsWith(QLatin1String("=0")), qPrintable(figure));
+
+        MessageScript messages;
+        PurgeDataWithConfirmation(CurAdo, true);
+        QCOMPARE(messages.texts(), (QStringList{QStringLiteral("删除数据之前最好先备份，是否确认删除？"), QStringLiteral("删除数据完成")}));
+        // p_tables itself, which holds the definitions, keeps every row too.
+        QCOMPARE(counts(), before);
+        QCOMPARE(SqliteShellRows(db, QStringLiteral("select count(*) from 出货单")), QStringList{QStringLiteral("0")});
+        QCOMPARE(SqliteShellRows(db, QStringLiteral("select count(*) from 出货单明细")), QStringList{QStringLiteral("0")});
+        QCOMPARE(SqliteShellRows(db, QStringLiteral("select count(*) from 收据")), QStringList{QStringLiteral("0")});
     }
 
     void cancelPurgesNothing()

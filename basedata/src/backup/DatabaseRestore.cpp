@@ -1,6 +1,7 @@
 #include "backup/DatabaseRestore.h"
 
 #include "backup/BackupArchive.h"
+#include "backup/BackupSchemaCheck.h"
 #include "backup/SideConnection.h"
 #include "core/archive/PasswordArchive.h"
 #include "core/db/MainDatabase.h"
@@ -24,47 +25,27 @@ RestoreResult refused(const QString &why)
     return {RestoreResult::ArchiveRefused, why};
 }
 
-QStringList tablesOf(const QSqlDatabase &db)
-{
-    QStringList names;
-    QSqlQuery query(db);
-    if (query.exec(QStringLiteral("select name from sqlite_master where type = 'table' and name not like 'sqlite%'")))
-        while (query.next())
-            names.append(query.value(0).toString().toLower());
-    return names;
-}
-
-// The tables the program itself needs: those of the running database that no bill-table
-// definition makes (bill tables come and go with their definitions).
-QStringList programTables(const QSqlDatabase &live)
-{
-    QStringList billTables;
-    QSqlQuery query(live);
-    if (query.exec(QStringLiteral("select TableName from p_tables")))
-        while (query.next())
-            billTables.append(query.value(0).toString().toLower());
-    QStringList needed;
-    for (const QString &table : tablesOf(live))
-        if (!billTables.contains(table))
-            needed.append(table);
-    return needed;
-}
-
-// Empty when the file is an intact database holding every table of `needed`.
-QString programDatabaseFault(const QString &file, const QStringList &needed)
+// Empty when the file is an intact database of this program whose tables and columns fit this
+// version (CheckBackupSchema); else why not, and whether it differs (rather than is no backup).
+RestoreResult programDatabaseFault(const QString &file)
 {
     SideConnection side;
     if (!OpenDatabaseFile(side.db(), file, DatabaseAccess::ReadOnly))
-        return QStringLiteral("备份文件中不是本程序的数据库");
+        return refused(QStringLiteral("备份文件中不是本程序的数据库"));
     QSqlQuery check(side.db());
     if (!(check.exec(QStringLiteral("PRAGMA quick_check")) && check.next()
           && check.value(0).toString() == QLatin1String("ok") && !check.next()))
-        return QStringLiteral("备份文件中的数据库已损坏");
-    const QStringList present = tablesOf(side.db());
-    for (const QString &table : needed)
-        if (!present.contains(table))
-            return QStringLiteral("备份文件中的数据库缺少数据表%1").arg(table);
-    return {};
+        return refused(QStringLiteral("备份文件中的数据库已损坏"));
+    const BackupSchemaFit fit = CheckBackupSchema(side.db());
+    switch (fit.outcome) {
+    case BackupSchemaFit::Fits:
+        return {RestoreResult::Restored, QString()};
+    case BackupSchemaFit::NotOurs:
+        return refused(fit.reason);
+    case BackupSchemaFit::Differs:
+        break;
+    }
+    return {RestoreResult::SchemaDiffers, fit.reason};
 }
 
 // The restored file takes the place of the live one in one rename; a safety copy of the live
@@ -117,7 +98,8 @@ RestoreResult RestoreDatabase(const QString &archive, QSqlDatabase &connection)
     if (unzipped.names.size() != 1)
         return refused(QStringLiteral("备份文件应只含一个数据库文件"));
     const QString restored = QDir(work.path()).filePath(unzipped.names.first());
-    if (const QString fault = programDatabaseFault(restored, programTables(connection)); !fault.isEmpty())
-        return refused(fault);
+    // Checked before the live file is touched: a backup of another schema would make later saves fail.
+    if (const RestoreResult fault = programDatabaseFault(restored); fault.outcome != RestoreResult::Restored)
+        return fault;
     return swapIn(restored, MainDatabaseFile(), connection);
 }

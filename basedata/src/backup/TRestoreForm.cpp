@@ -18,6 +18,9 @@ QString failureText(const RestoreResult &result)
 {
     if (result.outcome == RestoreResult::ArchiveRefused)
         return QStringLiteral("数据恢复失败！可能文件格式不正确");
+    // The user learns what differs (and that nothing was replaced).
+    if (result.outcome == RestoreResult::SchemaDiffers)
+        return QStringLiteral("数据恢复失败！") + result.reason + QStringLiteral("。原数据库未改变");
     return QStringLiteral("数据恢复失败！") + result.reason;
 }
 }

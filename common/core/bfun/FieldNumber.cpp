@@ -62,10 +62,10 @@ void SetFieldNumber(DataField &field, const FormulaValue &value)
     case FieldKind::Currency:
     case FieldKind::Text: {
         const auto units = value.toTenThousandths();
-        if (!units)
+        const std::optional<Currency> amount = units ? Currency::fromUnitsInRange(*units) : std::nullopt;
+        if (!amount)
             throw outOfRange(field);
-        const Currency amount = Currency::fromUnits(*units);
-        field.setValue(field.kind() == FieldKind::Text ? QVariant(amount.toString()) : QVariant::fromValue(amount));
+        field.setValue(field.kind() == FieldKind::Text ? QVariant(amount->toString()) : QVariant::fromValue(*amount));
         return;
     }
     case FieldKind::Integer: {

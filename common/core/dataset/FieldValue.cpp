@@ -112,7 +112,7 @@ std::optional<QVariant> fieldValueFromInput(FieldKind kind, const QVariant &inpu
     }
     case FieldKind::Currency: {
         if (input.metaType() == QMetaType::fromType<Currency>())
-            return input;
+            return input.value<Currency>().isInRange() ? std::optional<QVariant>(input) : std::nullopt;
         if (text) {
             const auto parsed = Currency::parse(input.toString());
             return parsed ? std::optional<QVariant>(QVariant::fromValue(*parsed)) : std::nullopt;

@@ -2,12 +2,16 @@
 
 #include "core/db/AdoFunc.h"
 #include "core/db/ColumnTypeChange.h"
+#include "core/db/ShippedSchema.h"
 #include "core/db/SqlName.h"
-#include "core/db/Transaction.h"
-#include "core/dbfun/BillNumberIndex.h"
 #include "core/db/TableCatalog.h"
+#include "core/db/Transaction.h"
+#include "core/dbfun/BillBookkeeping.h"
 #include "core/dbfun/BillColumns.h"
+#include "core/dbfun/BillNumberIndex.h"
 #include "core/errors/CorvaneError.h"
+
+#include <QHash>
 
 namespace {
 
@@ -118,21 +122,52 @@ QList<DdlColumn> ColumnsOfField(const TableFieldDef &def)
 
 std::optional<QString> DefinitionFault(const QString &table, const QList<TableFieldDef> &defs)
 {
+    const auto badName = [](const QString &name) { return QStringLiteral("名称或字段类型\"%1\"不能用于数据表").arg(name); };
     if (!IsValidSqlName(table))
-        return table;
+        return badName(table);
+    if (IsProgramTable(table))
+        return QStringLiteral("\"%1\"是本程序自己使用的数据表，不能作为单据的数据表").arg(table);
+    // Column names compare as SQLite compares them: without regard to letter case.
+    struct Maker
+    {
+        QString field;
+        bool own; // the field's own column, not one it makes
+    };
+    QHash<QString, Maker> makers;
     for (const TableFieldDef &def : defs) {
         const QString field = def.fieldName.trimmed();
         if (!IsValidSqlName(field))
-            return field;
+            return badName(field);
         if (!GetFieldSqlType(def.fieldType, def.len))
-            return def.fieldType.trimmed();
+            return badName(def.fieldType.trimmed());
         if (const int most = def.fieldType.trimmed() == kSplit ? kMaxSplitLength : kMaxFieldLength; def.len < 0 || def.len > most)
-            return QStringLiteral("%1（长度%2超出0至%3）").arg(field).arg(def.len).arg(most);
+            return QStringLiteral("字段\"%1\"的长度%2超出0至%3").arg(field).arg(def.len).arg(most);
         if (def.fieldType.trimmed() == kCheck) {
             for (const QString &item : CheckItemsOf(def.checkItems)) {
                 if (!IsValidSqlName(item))
-                    return item;
+                    return badName(item);
             }
+        }
+        if (IsBillBookkeepingColumn(field))
+            return QStringLiteral("字段名称\"%1\"与数据表自带的字段重名（id、NoteTypeName、NoteName、Refno、RefAutoid、"
+                                  "printcount、Flag、dis、sel不能用作字段名称）")
+                .arg(field);
+        bool own = true;
+        for (const DdlColumn &column : ColumnsOfField(def)) {
+            if (!own && IsBillBookkeepingColumn(column.name))
+                return QStringLiteral("字段\"%1\"生成的字段\"%2\"与数据表自带的字段重名").arg(field, column.name);
+            const QString key = column.name.toLower();
+            const auto earlier = makers.constFind(key);
+            if (earlier != makers.constEnd()) {
+                if (own && earlier->own)
+                    return QStringLiteral("字段名称\"%1\"重复").arg(field);
+                if (own)
+                    return QStringLiteral("字段名称\"%1\"与字段\"%2\"生成的字段重名").arg(field, earlier->field);
+                return QStringLiteral("字段\"%1\"生成的字段\"%2\"与字段\"%3\"%4重名")
+                    .arg(field, column.name, earlier->field, earlier->own ? QString() : QStringLiteral("生成的字段"));
+            }
+            makers.insert(key, {field, own});
+            own = false;
         }
     }
     return std::nullopt;
@@ -157,6 +192,9 @@ BillTableResult BuildBillTable(const QSqlDatabase &db, const QString &table, boo
 {
     const QString name = table.trimmed();
     try {
+        // Said before anything else: the program's own tables are never built or altered here.
+        if (IsProgramTable(name))
+            return {BillTableOutcome::Failed, *DefinitionFault(name, {})};
         const bool exists = IsTableExists(db, name);
         if (!update && exists)
             return {BillTableOutcome::AlreadyExists, {}};
@@ -165,7 +203,7 @@ BillTableResult BuildBillTable(const QSqlDatabase &db, const QString &table, boo
 
         const QList<TableFieldDef> fields = defs ? *defs : ReadTableFieldDefs(db, name);
         if (const std::optional<QString> fault = DefinitionFault(name, fields))
-            return {BillTableOutcome::Failed, QStringLiteral("不能定义的名称或字段类型: \"%1\"").arg(*fault)};
+            return {BillTableOutcome::Failed, *fault};
 
         Transaction transaction(db);
         if (!update)

@@ -36,8 +36,10 @@ QList<DdlColumn> ColumnsOfField(const TableFieldDef &def);
 constexpr int kMaxFieldLength = 8000;
 constexpr int kMaxSplitLength = 100;
 
-// The first name of the definition (table, field or check item) that may not be defined, or
-// the first unknown field type or length out of range; nothing when the definition is sound.
+// Why the definition cannot make a bill table, in words for the user: a name (table, field or
+// check item) that may not be defined, a program table's name, an unknown field type, a length
+// out of range, a field named like a bookkeeping column, or two columns (fields or the columns
+// they make) of one name. Nothing when the definition is sound.
 std::optional<QString> DefinitionFault(const QString &table, const QList<TableFieldDef> &defs);
 
 // Adds the column, or (with update and an existing column) gives it the new type; an unchanged

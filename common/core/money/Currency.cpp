@@ -27,20 +27,26 @@ Currency Currency::fromDouble(double value)
 
 std::optional<Currency> Currency::fromDoubleInRange(double value)
 {
-    // 2^63 ten-thousandths; the bound is exact as a double.
-    constexpr double limit = 9223372036854775808.0;
+    // kMaxUnits as a double rounds down (to ...769664), so whatever passes fits the cast.
     const double units = std::nearbyint(value * double(kScale));
-    if (!std::isfinite(units) || units >= limit || units < -limit)
+    if (!std::isfinite(units) || units > double(kMaxUnits) || units < -double(kMaxUnits))
         return std::nullopt;
-    return Currency(qint64(units));
+    return fromUnitsInRange(qint64(units));
 }
 
 std::optional<Currency> Currency::fromIntegerInRange(qint64 whole)
 {
-    constexpr qint64 limit = std::numeric_limits<qint64>::max() / kScale;
+    constexpr qint64 limit = kMaxUnits / kScale;
     if (whole > limit || whole < -limit)
         return std::nullopt;
     return Currency(whole * kScale);
+}
+
+std::optional<Currency> Currency::fromUnitsInRange(qint64 units)
+{
+    if (!isInRange(units))
+        return std::nullopt;
+    return Currency(units);
 }
 
 std::optional<Currency> Currency::parse(QStringView text)
@@ -57,8 +63,7 @@ std::optional<Currency> Currency::parse(QStringView text)
     if (whole.isEmpty() && fraction.isEmpty())
         return std::nullopt;
 
-    // The magnitude may reach 2^63 for a negative amount.
-    const quint64 limit = quint64(std::numeric_limits<qint64>::max()) + (negative ? 1 : 0);
+    const quint64 limit = quint64(kMaxUnits);
     quint64 magnitude = 0;
     for (QChar c : whole) {
         if (c.unicode() < '0' || c.unicode() > '9')
@@ -99,7 +104,13 @@ Currency Currency::rounded(int decimals) const
 {
     decimals = qBound(0, decimals, 4);
     const qint64 step = kPowers[4 - decimals];
-    return Currency(divideHalfEven(m_units, step) * step);
+    qint64 quotient = divideHalfEven(m_units, step);
+    qint64 result = 0;
+    if (__builtin_mul_overflow(quotient, step, &result)) {
+        quotient += quotient < 0 ? 1 : -1;
+        result = quotient * step;
+    }
+    return Currency(result);
 }
 
 QString Currency::toFixed(int decimals) const

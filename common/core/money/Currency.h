@@ -13,25 +13,34 @@ class Currency
 {
 public:
     static constexpr qint64 kScale = 10000;
+    // The largest amount the program accepts, of either sign: 922 337 203 685 477 yuan, the last
+    // whole yuan below the 64-bit limit, so that an accepted amount rounded to any number of
+    // decimals is still a 64-bit count.
+    static constexpr qint64 kMaxUnits = 922337203685477 * kScale;
 
     constexpr Currency() = default;
     static constexpr Currency fromUnits(qint64 units) { return Currency(units); }
     static constexpr Currency fromInteger(qint64 whole) { return Currency(whole * kScale); }
     // The nearest amount; a value exactly halfway goes to the even neighbour.
     static Currency fromDouble(double value);
-    // Like fromDouble and fromInteger, but no value for NaN, infinities and amounts beyond the
-    // 64-bit range: values that enter from outside must never wrap to another amount.
+    // Like fromDouble, fromInteger and fromUnits, but no value for NaN, infinities and amounts
+    // beyond ±kMaxUnits: values that enter from outside must never wrap to another amount.
     static std::optional<Currency> fromDoubleInRange(double value);
     static std::optional<Currency> fromIntegerInRange(qint64 whole);
+    static std::optional<Currency> fromUnitsInRange(qint64 units);
     // Optional sign, digits, optional point and digits; blanks around are ignored. Digits past
-    // the fourth decimal are rounded. No value for anything else or for an amount out of range.
+    // the fourth decimal are rounded. No value for anything else or for an amount beyond
+    // ±kMaxUnits once rounded.
     static std::optional<Currency> parse(QStringView text);
+    static constexpr bool isInRange(qint64 units) { return units <= kMaxUnits && units >= -kMaxUnits; }
+    constexpr bool isInRange() const { return isInRange(m_units); }
 
     constexpr qint64 units() const { return m_units; }
     double toDouble() const { return double(m_units) / double(kScale); }
     constexpr bool isZero() const { return m_units == 0; }
 
-    // Rounded to the given number of decimals (0 to 4).
+    // Rounded to the given number of decimals (0 to 4). An amount beyond the accepted range (only
+    // fromUnits makes one) whose nearest step lies outside 64 bits takes the step toward zero.
     Currency rounded(int decimals) const;
     // Exactly the given number of decimals (0 to 4), rounded: "-12.50".
     QString toFixed(int decimals) const;

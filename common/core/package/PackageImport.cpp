@@ -2,6 +2,7 @@
 
 #include "core/crypto/Des.h"
 #include "core/db/AdoFunc.h"
+#include "core/db/ShippedSchema.h"
 #include "core/db/SqlName.h"
 #include "core/db/StoredValue.h"
 #include "core/db/TableCatalog.h"
@@ -88,7 +89,8 @@ std::optional<PackagePicture> pictureOf(const PackageImage &image, const QString
 
 void requireTableName(const QString &name)
 {
-    require(name.isEmpty() || IsValidSqlName(name));
+    // A package never makes a template keep its bills in one of the program's own tables.
+    require(name.isEmpty() || (IsValidSqlName(name) && !IsProgramTable(name)));
 }
 
 QList<NewTable> newTablesOf(const QSqlDatabase &db, const PackageTemplate &package)

@@ -17,7 +17,9 @@ QString outcomeText(const BillTableResult &result, const QString &table, bool up
     case BillTableOutcome::Failed:
         break;
     }
-    return update ? QStringLiteral("更新错误") : QStringLiteral("创建错误");
+    // The reason tells the user what to change in the definition.
+    const QString failed = update ? QStringLiteral("更新错误") : QStringLiteral("创建错误");
+    return result.error.isEmpty() ? failed : failed + QStringLiteral("：") + result.error;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "core/dataset/DataSet.h"
 #include "core/dataset/DataSource.h"
 #include "core/db/AdoFunc.h"
+#include "core/db/ShippedSchema.h"
 #include "core/db/SqlName.h"
 #include "core/db/TableCatalog.h"
 #include "core/db/Transaction.h"
@@ -263,7 +264,7 @@ void TEditTableForm::saveRecord()
         return;
     // A name the table builder would refuse is refused here, before anything is written.
     if (const std::optional<QString> fault = TableDefinitionFault(*master(), *m_fields)) {
-        ShowMsgWarn(QStringLiteral("名称或字段类型\"%1\"不能用于数据表，请修改后再保存！").arg(*fault));
+        ShowMsgWarn(*fault + QStringLiteral("，请修改后再保存！"));
         return;
     }
     const bool wasEditing = master()->isEditing();
@@ -309,10 +310,15 @@ void TEditTableForm::deleteRecord()
         ShowMsgWarn(QStringLiteral("当前单据为系统定义的单据,不能删除"));
         return;
     }
-    if (!Confirm(QStringLiteral("是否确认删除数据表:%1?").arg(name)))
-        return;
-    // A table that was defined but never created still lets its definition go.
-    ExecTmpQuery(CurAdo, QStringLiteral("drop table if exists ") + SqlName(name.trimmed()));
+    if (IsProgramTable(name)) {
+        // A definition that names one of the program's own tables may go; the table stays.
+        ShowMsgWarn(QStringLiteral("数据表%1是本程序自己使用的数据表，不能删除，只能删除它的定义").arg(name.trimmed()));
+    } else {
+        if (!Confirm(QStringLiteral("是否确认删除数据表:%1?").arg(name)))
+            return;
+        // A table that was defined but never created still lets its definition go.
+        ExecTmpQuery(CurAdo, QStringLiteral("drop table if exists ") + SqlName(name.trimmed()));
+    }
     if (!Confirm(QStringLiteral("是否删除本编辑数据,删除后将需要重新编辑?")) || !Confirm(QStringLiteral("是否删除当前记录？")))
         return;
     try {
@@ -348,10 +354,14 @@ void TEditTableForm::deleteField()
         ShowMsgHint(QStringLiteral("请先保存或取消当前的修改"));
         return;
     }
+    const QString table = currentTableName().trimmed();
+    if (IsProgramTable(table)) {
+        ShowMsgWarn(QStringLiteral("数据表%1是本程序自己使用的数据表，不能删除它的字段").arg(table));
+        return;
+    }
     const QString field = m_fields->fieldByName(QStringLiteral("FieldName"))->asString();
     if (!Confirm(QStringLiteral("是否确认删除字段:%1?").arg(field)))
         return;
-    const QString table = currentTableName().trimmed();
     if (!IsTableFieldsExists(CurAdo, table, field.trimmed())) {
         ShowMsgHint(QStringLiteral("字段不存在"));
         return;

@@ -1,6 +1,7 @@
 #include "purge/PurgeData.h"
 
 #include "core/db/AdoFunc.h"
+#include "core/db/ShippedSchema.h"
 #include "core/db/SqlName.h"
 #include "core/db/TableCatalog.h"
 #include "core/db/Transaction.h"
@@ -17,10 +18,14 @@ QStringList tablesToPurge(const QSqlDatabase &db, bool history)
     QStringList defined;
     if (IsTableExists(db, QStringLiteral("p_tables")))
         SqlAddPickList(db, QStringLiteral("select TableName from p_tables"), defined);
+    // Whatever a definition names, the program's own tables (users, templates, stock, the
+    // register...) are never emptied with the bills.
     QStringList tables;
     for (const QString &table : defined) {
-        tables.append(table);
-        tables.append(table + QStringLiteral("明细"));
+        for (const QString &name : {table, table + QStringLiteral("明细")}) {
+            if (!IsProgramTable(name))
+                tables.append(name);
+        }
     }
     return tables;
 }
