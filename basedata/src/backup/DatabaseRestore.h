@@ -9,6 +9,7 @@ struct RestoreResult
         Restored,       // the archive's database is in place and the connection open on it
         ArchiveRefused, // not a backup of this program: nothing was touched
         NotReplaced,    // the files could not be swapped: the earlier database is back in place
+        DatabaseInUse,  // another running program has the database open: nothing was touched
     };
     Outcome outcome = ArchiveRefused;
     QString reason;
@@ -18,4 +19,5 @@ struct RestoreResult
 // reopening `connection` (CurAdo) around the swap. The archive is checked first (password,
 // exactly one entry, an intact database with the program's tables) and extracted into "tmp/";
 // the current file is kept aside until the restored one has opened, and put back otherwise.
+// Refused while another running program has the database open (DatabaseUseLock).
 RestoreResult RestoreDatabase(const QString &archive, QSqlDatabase &connection);
