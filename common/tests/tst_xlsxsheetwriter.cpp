@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -196,6 +197,47 @@ private slots:
             QCOMPARE(result.reason, reason);
         QCOMPARE(readFile(file), old);
         QCOMPARE(listing(folder.path()), QStringList{QStringLiteral("out.xlsx")});
+    }
+
+    // What a killed export left beside the user's file goes with the next export into that
+    // folder; another running program's staging file, and files of other names, stay.
+    void nextExportRemovesLeftStagingFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("removed");
+        const qint64 gone = [] {
+            QProcess child;
+            child.start(QStringLiteral("sleep"), {QStringLiteral("0.1")});
+            child.waitForStarted();
+            const qint64 pid = child.processId();
+            child.waitForFinished();
+            return pid;
+        }();
+        QTest::newRow("left by a killed export") << QStringLiteral(".rows.xlsx.quillet-%1-abc123").arg(gone) << true;
+        QTest::newRow("archive library's own file") << QStringLiteral(".old.pnt.quillet-%1-k3x.Ab9Z01").arg(gone) << true;
+        QTest::newRow("another program's, running") << QStringLiteral(".rows.xlsx.quillet-1-abc123") << false;
+        QTest::newRow("the user's hidden file") << QStringLiteral(".rows.xlsx.backup") << false;
+        QTest::newRow("not hidden") << QStringLiteral("rows.xlsx.quillet-%1-abc123").arg(gone) << false;
+    }
+
+    void nextExportRemovesLeftStagingFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        QTemporaryDir folder;
+        const QString left = folder.filePath(name);
+        QFile file(left);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("PK partial") > 0);
+        file.close();
+        QVERIFY(WriteXlsxSheet(folder.filePath(QStringLiteral("other.xlsx")), header, {typedRow()}).ok);
+        QCOMPARE(QFile::exists(left), !removed);
+        QStringList expected{QStringLiteral("other.xlsx")};
+        if (!removed)
+            expected.append(name);
+        expected.sort();
+        QStringList found = listing(folder.path());
+        found.sort();
+        QCOMPARE(found, expected);
     }
 
     void impossiblePathRefused()

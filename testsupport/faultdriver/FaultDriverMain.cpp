@@ -1,5 +1,7 @@
 // The fault suite's worker: `faultdriver prepare|run|check <scenario> <folder> <refs> [reported]`.
 // The suite runs `run` with the fault library preloaded and `check` afterwards without it.
+// `faultdriver savebills <folder> <count> <word>` saves that many bills as the bill form does,
+// for tests of two programs saving into one database at once.
 #include "FaultScenario.h"
 #include "FolderChecks.h"
 
@@ -12,10 +14,38 @@
 
 #include <cstdio>
 
+namespace {
+
+int SaveBills(const QString &folder, int count, const QString &word)
+{
+    qputenv("QUILLET_HOME", QDir(folder).absolutePath().toUtf8());
+    sApplicationPath = QDir(folder).absolutePath() + QLatin1Char('/');
+    int failed = 0;
+    QString first;
+    try {
+        OpenProgramDatabase(false);
+        for (int i = 1; i <= count; ++i) {
+            const QString fault = SaveShipmentBill(word + QString::number(i), 3);
+            if (!fault.isEmpty() && failed++ == 0)
+                first = fault;
+        }
+    } catch (const std::exception &e) {
+        first = QString::fromUtf8(e.what());
+        failed = count;
+    }
+    CloseProgramDatabase();
+    std::printf("SAVED %d FAILED %d %s\n", count - failed, failed, first.toUtf8().constData());
+    return failed == 0 ? 0 : 1;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 5 && args[1] == QLatin1String("savebills"))
+        return SaveBills(args[2], args[3].toInt(), args[4]);
     if (args.size() < 5) {
         std::fprintf(stderr, "usage: faultdriver prepare|run|check <scenario> <folder> <refs> [reported]\n");
         return 2;

@@ -2,10 +2,15 @@
 #include "FolderChecks.h"
 
 #include "backup/DatabaseBackup.h"
+#include "bills/history/ShopOrderImport.h"
+#include "designer/model/DesignFieldRows.h"
+#include "designer/screen/TemplateOperations.h"
 #include "backup/DatabaseRestore.h"
 #include "purge/PurgeData.h"
 
 #include "core/archive/PasswordArchive.h"
+#include "core/dataset/DataField.h"
+#include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
 #include "core/db/MainDatabase.h"
 #include "core/errors/CorvaneError.h"
@@ -81,6 +86,35 @@ QString honestWhenRenamed(const QString &reported, bool isNew, bool isOld)
         return isNew ? QString() : QStringLiteral("said written but unconfirmed, and the new file is not there");
     return honest(reported, isNew, isOld);
 }
+
+// Exports go to a folder of the user's, which no start of the program cleans: only the next
+// export into it may take away what an interrupted one left there.
+const QString kExportFolder = QStringLiteral("exports");
+
+QString exported(const QString &name)
+{
+    return file(kExportFolder + QLatin1Char('/') + name);
+}
+
+// The next export into the folder, after the start: it must succeed.
+QString laterExport(const std::function<bool()> &exportOnce)
+{
+    return exportOnce() ? QString() : QStringLiteral("the next export into the folder failed");
+}
+
+// The designer's template: the shipped cheque; its first field and its horizontal offset change.
+const QString kDesignRefNo = QStringLiteral("1001");
+
+int firstFieldTag()
+{
+    return int(SelTableIntValue(CurAdo, QStringLiteral("select min(Tag) from p_NoteCntlList where RefNo = ?"), {kDesignRefNo}));
+}
+
+// Three shop orders, T1..T3, as a shop writes its order list.
+const QByteArray kShopOrders = QByteArray("订单编号,收货人姓名,收货地址,联系电话,宝贝标题\r\n"
+                                          "T1,张三,北京市1号,010-1,货品一\r\n"
+                                          "T2,李四,上海市2号,021-2,货品二\r\n"
+                                          "T3,王五,广州市3号,020-3,货品三\r\n");
 
 // Three rows "<word>1".."<word>3" under one header, as the grid export writes them.
 SheetWriteResult writeExportRows(const QString &path, const QString &word)
@@ -288,6 +322,9 @@ QList<FaultScenario> makeScenarios()
                      }
                  },
                  [](const QString &refs, const QString &reported) -> QString {
+                     // The package is good: a full disk or a failed write is no bad file.
+                     if (reported.contains(QStringLiteral("文件格式错误")))
+                         return QStringLiteral("a good package was refused as a bad file: ") + reported;
                      if (count(QStringLiteral("select count(*) from p_NoteList where NoteName = '支票'")) != 1)
                          return QStringLiteral("the template is not there once");
                      const QString refNo = SelTableStringValue(CurAdo, QStringLiteral("select RefNo from p_NoteList where NoteName = '支票'"));
@@ -308,7 +345,8 @@ QList<FaultScenario> makeScenarios()
 
     list.append({QStringLiteral("pkgexport"),
                  [](const QString &folder, const QString &refs) {
-                     const QString package = QDir(folder).filePath(QStringLiteral("download/cheque.pnt"));
+                     QDir(folder).mkpath(kExportFolder);
+                     const QString package = QDir(folder).filePath(kExportFolder + QStringLiteral("/cheque.pnt"));
                      const ArchiveResult made = GetXmlFileByNote(CurAdo, QStringLiteral("支票"), package, PackagePassword());
                      if (!made)
                          throw CorvaneError(made.reason);
@@ -317,30 +355,103 @@ QList<FaultScenario> makeScenarios()
                  },
                  [] {
                      const ArchiveResult result =
-                         GetXmlFileByNote(CurAdo, QStringLiteral("支票"), file(QStringLiteral("download/cheque.pnt")), PackagePassword());
+                         GetXmlFileByNote(CurAdo, QStringLiteral("支票"), exported(QStringLiteral("cheque.pnt")), PackagePassword());
                      return reportOf(result.ok, result.reason);
                  },
                  [](const QString &refs, const QString &reported) {
-                     const QString package = file(QStringLiteral("download/cheque.pnt"));
+                     const QString package = exported(QStringLiteral("cheque.pnt"));
                      const bool old = bytesOf(package) == bytesOf(QDir(refs).filePath(QStringLiteral("old.pnt")));
-                     return honestWhenRenamed(reported, !old && packageSays(package, QStringLiteral("新")), old);
+                     if (QString fault = honestWhenRenamed(reported, !old && packageSays(package, QStringLiteral("新")), old);
+                         !fault.isEmpty())
+                         return fault;
+                     return laterExport([] {
+                         return bool(GetXmlFileByNote(CurAdo, QStringLiteral("支票"), exported(QStringLiteral("later.pnt")),
+                                                      PackagePassword()));
+                     });
                  },
-                 {}});
+                 {QStringLiteral("exports/later.pnt")}});
     list.append({QStringLiteral("sheetexport"),
                  [](const QString &folder, const QString &refs) {
-                     const QString sheet = QDir(folder).filePath(QStringLiteral("download/rows.xlsx"));
+                     QDir(folder).mkpath(kExportFolder);
+                     const QString sheet = QDir(folder).filePath(kExportFolder + QStringLiteral("/rows.xlsx"));
                      if (!writeExportRows(sheet, QStringLiteral("旧")))
                          throw CorvaneError(QStringLiteral("cannot write the sheet"));
                      QFile::copy(sheet, QDir(refs).filePath(QStringLiteral("old.xlsx")));
                  },
                  [] {
-                     const SheetWriteResult written = writeExportRows(file(QStringLiteral("download/rows.xlsx")), QStringLiteral("新"));
+                     const SheetWriteResult written = writeExportRows(exported(QStringLiteral("rows.xlsx")), QStringLiteral("新"));
                      return reportOf(written.ok, written.reason);
                  },
                  [](const QString &refs, const QString &reported) {
-                     const QString sheet = file(QStringLiteral("download/rows.xlsx"));
+                     const QString sheet = exported(QStringLiteral("rows.xlsx"));
                      const bool old = bytesOf(sheet) == bytesOf(QDir(refs).filePath(QStringLiteral("old.xlsx")));
-                     return honestWhenRenamed(reported, !old && exportHolds(sheet, QStringLiteral("新")), old);
+                     if (QString fault = honestWhenRenamed(reported, !old && exportHolds(sheet, QStringLiteral("新")), old);
+                         !fault.isEmpty())
+                         return fault;
+                     return laterExport([] { return bool(writeExportRows(exported(QStringLiteral("later.xlsx")), QStringLiteral("后"))); });
+                 },
+                 {QStringLiteral("exports/later.xlsx")}});
+
+    list.append({QStringLiteral("designsave"),
+                 [](const QString &, const QString &) {
+                     exec(QStringLiteral("update p_NoteList set Xmove = 0 where RefNo = ?"), {kDesignRefNo});
+                     exec(QStringLiteral("update p_NoteCntlList set Ctlx = 100 where RefNo = ? and Tag = ?"),
+                          {kDesignRefNo, firstFieldTag()});
+                 },
+                 [] {
+                     // As the designer's 保存 does: the template's row and the page's fields.
+                     DataSet header;
+                     header.setSql(QStringLiteral("select * from p_NoteList where RefNo = '%1'").arg(kDesignRefNo));
+                     DesignFieldRows rows;
+                     const int tag = firstFieldTag();
+                     try {
+                         header.open();
+                         if (!rows.open(kDesignRefNo))
+                             return QStringLiteral("failed before the save: no template");
+                         rows.setValues(tag, {{QStringLiteral("Ctlx"), 321}});
+                         header.edit();
+                         header.fieldByName(QStringLiteral("Xmove"))->setValue(7);
+                     } catch (const std::exception &e) {
+                         return QStringLiteral("failed before the save: ") + QString::fromUtf8(e.what());
+                     }
+                     try {
+                         TemplateOperations(CurAdo).save(header, [&rows] { rows.write(); });
+                     } catch (const std::exception &e) {
+                         // What was typed stays: the row in edit with its offset, the fields unsaved.
+                         const bool kept = header.isEditing() && header.fieldByName(QStringLiteral("Xmove"))->asInteger() == 7
+                             && rows.hasUnsavedChanges() && rows.integer(tag, QStringLiteral("Ctlx")) == 321;
+                         return (kept ? QStringLiteral("failed: ") : QStringLiteral("LOST what was typed: ")) + QString::fromUtf8(e.what());
+                     }
+                     return rows.hasUnsavedChanges() ? QStringLiteral("failed: saved, but the fields count as unsaved") : QStringLiteral("ok");
+                 },
+                 [](const QString &, const QString &reported) {
+                     const qint64 offset = count(QStringLiteral("select Xmove from p_NoteList where RefNo = '%1'").arg(kDesignRefNo));
+                     const qint64 x = SelTableIntValue(CurAdo, QStringLiteral("select Ctlx from p_NoteCntlList where RefNo = ? and Tag = ?"),
+                                                       {kDesignRefNo, firstFieldTag()});
+                     const qint64 fields = count(QStringLiteral("select count(*) from p_NoteCntlList where RefNo = '%1'").arg(kDesignRefNo));
+                     return honest(reported, offset == 7 && x == 321 && fields == 15, offset == 0 && x == 100 && fields == 15);
+                 },
+                 {}});
+
+    list.append({QStringLiteral("shopimport"),
+                 [](const QString &folder, const QString &) {
+                     writeBytes(QDir(folder).filePath(QStringLiteral("upload/orders.csv")), kShopOrders);
+                     exec(QStringLiteral("insert into bs_complist (bSelf, compname, contact, compaddr, phone, kdDefault)"
+                                         " values (1, '本公司', '发货员', '深圳市1号', '0755-1', 1)"));
+                 },
+                 [] {
+                     try {
+                         const ShopOrderImport made =
+                             ImportShopOrders(CurAdo, ReadShopOrderFile(file(QStringLiteral("upload/orders.csv"))), QDate(2024, 5, 1));
+                         return made.refNos.size() == 3 ? QStringLiteral("ok")
+                                                        : QStringLiteral("failed: %1 waybills made").arg(made.refNos.size());
+                     } catch (const std::exception &e) {
+                         return QStringLiteral("failed: ") + QString::fromUtf8(e.what());
+                     }
+                 },
+                 [](const QString &, const QString &reported) {
+                     const qint64 made = count(QStringLiteral("select count(*) from 快递单 where 淘宝订单号 in ('T1', 'T2', 'T3')"));
+                     return honest(reported, made == 3, made == 0);
                  },
                  {}});
     return list;

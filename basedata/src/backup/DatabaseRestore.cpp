@@ -4,6 +4,7 @@
 #include "backup/BackupSchemaCheck.h"
 #include "backup/SideConnection.h"
 #include "core/archive/PasswordArchive.h"
+#include "core/db/DatabaseUseLock.h"
 #include "core/db/MainDatabase.h"
 #include "core/files/DurableFile.h"
 #include "core/globals/ProgramFolder.h"
@@ -87,6 +88,10 @@ RestoreResult RestoreDatabase(const QString &archive, QSqlDatabase &connection)
 {
     if (archive.trimmed().isEmpty() || !QFileInfo(archive).isFile())
         return refused(QStringLiteral("备份文件不存在：%1").arg(archive));
+    // The other program would go on writing into the file replaced under it.
+    const DatabaseUseLock::Alone alone(MainDatabaseFile());
+    if (!alone.held())
+        return {RestoreResult::DatabaseInUse, DatabaseUseLock::OtherProgramRunningText()};
     const QString tmpFolder = ProgramFile(QStringLiteral("tmp"));
     QDir().mkpath(tmpFolder);
     QTemporaryDir work(QDir(tmpFolder).filePath(QStringLiteral("restore-XXXXXX")));

@@ -19,6 +19,8 @@
 #include <zlib.h>
 
 namespace {
+const QString kNoRoom = QStringLiteral("磁盘空间不足，无法解压文件");
+
 struct ExtractedEntry
 {
     std::unique_ptr<QTemporaryFile> file;
@@ -33,7 +35,8 @@ QString lengthMismatch(const QString &name)
 }
 
 // Reads one entry into a temporary file beside its final place and checks size and CRC.
-QString extractEntry(zip_t *zip, zip_uint64_t index, const QDir &folder, ExtractedEntry &entry)
+// `atDestination` tells a failure to write from one of the archive.
+QString extractEntry(zip_t *zip, zip_uint64_t index, const QDir &folder, ExtractedEntry &entry, bool &atDestination)
 {
     zip_stat_t stat;
     zip_stat_init(&stat);
@@ -46,6 +49,7 @@ QString extractEntry(zip_t *zip, zip_uint64_t index, const QDir &folder, Extract
     entry.file = std::make_unique<QTemporaryFile>(folder.filePath(QStringLiteral(".unzip-XXXXXX")));
     if (!entry.file->open()) {
         zip_fclose(in);
+        atDestination = true;
         return QStringLiteral("无法写入目标文件夹：%1").arg(folder.path());
     }
     QString problem;
@@ -67,6 +71,7 @@ QString extractEntry(zip_t *zip, zip_uint64_t index, const QDir &folder, Extract
             break;
         }
         if (entry.file->write(buffer, n) != n) {
+            atDestination = true;
             problem = entry.file->error() == QFileDevice::ResourceError
                 ? QStringLiteral("磁盘空间不足，无法写入文件：%1").arg(entry.name)
                 : QStringLiteral("无法写入文件：%1").arg(entry.name);
@@ -78,8 +83,12 @@ QString extractEntry(zip_t *zip, zip_uint64_t index, const QDir &folder, Extract
         problem = lengthMismatch(entry.name);
     if (problem.isEmpty() && ((stat.valid & ZIP_STAT_CRC) && crc != stat.crc))
         problem = QStringLiteral("数据校验失败：密码错误或文件已损坏");
-    if (problem.isEmpty() && !entry.file->flush())
-        problem = QStringLiteral("无法写入文件：%1").arg(entry.name);
+    if (problem.isEmpty() && !entry.file->flush()) {
+        atDestination = true;
+        problem = entry.file->error() == QFileDevice::ResourceError
+            ? QStringLiteral("磁盘空间不足，无法写入文件：%1").arg(entry.name)
+            : QStringLiteral("无法写入文件：%1").arg(entry.name);
+    }
     return problem;
 }
 
@@ -128,7 +137,7 @@ QString sizeFault(zip_t *zip, const QString &folderPath, const ArchiveLimits &li
     }
     const QStorageInfo disk(folderPath);
     if (disk.isValid() && disk.bytesAvailable() >= 0 && total + (qint64(16) << 20) > disk.bytesAvailable())
-        return QStringLiteral("磁盘空间不足，无法解压文件");
+        return kNoRoom;
     return {};
 }
 
@@ -139,9 +148,9 @@ ArchiveResult extract(const QString &archive, const QString &folderPath, const Q
     if (!zip.isOpen())
         return ArchiveResult::failure(zip.openError());
     if (!QDir().mkpath(folderPath))
-        return ArchiveResult::failure(QStringLiteral("无法建立文件夹：%1").arg(folderPath));
+        return ArchiveResult::destinationFailure(QStringLiteral("无法建立文件夹：%1").arg(folderPath));
     if (const QString problem = sizeFault(zip.get(), folderPath, limits, firstOnly); !problem.isEmpty())
-        return ArchiveResult::failure(problem);
+        return problem == kNoRoom ? ArchiveResult::destinationFailure(problem) : ArchiveResult::failure(problem);
     const QDir folder(folderPath);
     const QByteArray gbkPassword = toGbk(password);
     zip_set_default_password(zip.get(), gbkPassword.isEmpty() ? nullptr : gbkPassword.constData());
@@ -157,14 +166,15 @@ ArchiveResult extract(const QString &archive, const QString &folderPath, const Q
         entry.name = safeEntryFileName(stored);
         if (entry.name.isEmpty())
             continue;
-        if (const QString problem = extractEntry(zip.get(), index, folder, entry); !problem.isEmpty())
-            return ArchiveResult::failure(problem);
+        bool atDestination = false;
+        if (const QString problem = extractEntry(zip.get(), index, folder, entry, atDestination); !problem.isEmpty())
+            return atDestination ? ArchiveResult::destinationFailure(problem) : ArchiveResult::failure(problem);
         entries.push_back(std::move(entry));
     }
     if (entries.empty())
         return ArchiveResult::failure(QStringLiteral("压缩包中没有文件"));
     if (const QString problem = commitEntries(entries, folder); !problem.isEmpty())
-        return ArchiveResult::failure(problem);
+        return ArchiveResult::destinationFailure(problem);
     ArchiveResult result;
     result.ok = true;
     for (const ExtractedEntry &entry : entries)

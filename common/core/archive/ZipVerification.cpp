@@ -61,10 +61,8 @@ QString entryFault(zip_t *zip, zip_uint64_t index, const QString &file)
 
 QString freeNameBeside(const QString &target)
 {
-    const QFileInfo info(target);
     for (;;) {
-        const QString name = info.absoluteDir().filePath(
-            QStringLiteral(".%1.%2").arg(info.fileName(), QString::number(QRandomGenerator::global()->generate(), 36)));
+        const QString name = StagingPrefixBeside(target) + QString::number(QRandomGenerator::global()->generate(), 36);
         if (!QFileInfo::exists(name))
             return name;
     }
@@ -102,6 +100,9 @@ ArchiveResult WriteArchiveOver(const QStringList &files, const QString &target, 
         return ArchiveResult::failure(QStringLiteral("同名文件夹已存在：%1").arg(target));
     if (!info.absoluteDir().exists())
         return ArchiveResult::failure(QStringLiteral("文件夹不存在：%1").arg(info.absolutePath()));
+    // What an earlier write killed in this folder left behind (also the archive library's own
+    // temporary file) goes first.
+    RemoveStaleStagingFiles(info.absolutePath());
     const QString staging = freeNameBeside(target);
     ArchiveResult result = ZipFileLists(files, staging, password);
     QString problem = result ? SyncFile(staging) : QString();

@@ -50,7 +50,9 @@ Transaction::Transaction(const QSqlDatabase &db) : m_db(db)
     m_parent = top;
     if (!m_parent && !inTransaction(m_db)) {
         m_ownsTransaction = true;
-        run(QStringLiteral("BEGIN"));
+        // Takes the write lock at once: a deferred transaction that has read first is refused
+        // at its first write, without waiting, while another program writes.
+        run(QStringLiteral("BEGIN IMMEDIATE"));
     } else {
         static quint64 counter = 0;
         m_savepoint = QStringLiteral("corvane_sp%1").arg(++counter);

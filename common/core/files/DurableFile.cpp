@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
+#include <limits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,13 +22,11 @@ QByteArray native(const QString &path)
     return QFile::encodeName(path);
 }
 
-// A free name beside `path`, created empty and owner-only: ".<name>.<random>".
+// A free name beside `path`, created empty and owner-only (StagingPrefixBeside).
 int createBeside(const QString &path, QByteArray &created)
 {
-    const QFileInfo info(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        created = native(info.absoluteDir().filePath(
-            QStringLiteral(".%1.%2").arg(info.fileName(), QString::number(QRandomGenerator::global()->generate(), 36))));
+        created = native(StagingPrefixBeside(path) + QString::number(QRandomGenerator::global()->generate(), 36));
         const int fd = ::open(created.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -141,4 +142,29 @@ QString CopyFileDurably(const QString &from, const QString &to, unsigned mode)
                 return error;
         }
     });
+}
+
+QString StagingPrefixBeside(const QString &target)
+{
+    const QFileInfo info(target);
+    return info.absoluteDir().filePath(
+        QStringLiteral(".%1.quillet-%2-").arg(info.fileName()).arg(qint64(::getpid())));
+}
+
+void RemoveStaleStagingFiles(const QString &folder)
+{
+    static const QRegularExpression staging(QStringLiteral("^\\..+\\.quillet-(\\d+)-[0-9A-Za-z]+(\\.[0-9A-Za-z]+)?$"));
+    const QDir dir(folder);
+    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QRegularExpressionMatch match = staging.match(entry.fileName());
+        if (!match.hasMatch())
+            continue;
+        bool number = false;
+        const qint64 pid = match.captured(1).toLongLong(&number);
+        if (!number || pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+            continue;
+        const bool gone = pid == ::getpid() || (::kill(pid_t(pid), 0) != 0 && errno == ESRCH);
+        if (gone)
+            ::unlink(native(entry.filePath()).constData());
+    }
 }

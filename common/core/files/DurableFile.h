@@ -30,3 +30,12 @@ QString UnconfirmedWriteFailure(const QString &shownPath, const QString &unflush
 
 // Copies `from` to `to` the same way (the copy gets `mode`, e.g. 0600 for owner only).
 QString CopyFileDurably(const QString &from, const QString &to, unsigned mode = 0644);
+
+// Staging files of work written for the user, beside the user's file: ".<name>.quillet-<pid>-"
+// followed by random letters (and, for an archive, the archive library's own suffix). The name
+// holds the writing process, so a later write into the folder can tell one a killed process
+// left behind (RemoveStaleStagingFiles) from one another running program is writing.
+QString StagingPrefixBeside(const QString &target);
+// Removes from `folder` the staging files whose process is gone (or is this one: it writes no
+// other at the time). Files of other names are never touched.
+void RemoveStaleStagingFiles(const QString &folder);

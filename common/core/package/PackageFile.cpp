@@ -35,13 +35,17 @@ QByteArray packageXml(const QString &fileName)
 {
     QTemporaryDir work = workFolder();
     if (!work.isValid())
-        throw PackageFormatError();
+        throw CorvaneError(QStringLiteral("无法导入%1：无法建立临时文件夹%2")
+                               .arg(QDir::toNativeSeparators(fileName), QDir::toNativeSeparators(work.path())));
     // A package is one template's XML: far below this, whatever it claims.
     const ArchiveLimits limits{qint64(64) << 20, 200};
     for (const QString &password : {PackagePassword(), EmptyPasswordKey()}) {
         const ArchiveResult unzipped = UnZipFiles(fileName, work.path(), password, limits);
         if (unzipped)
             return readAll(QDir(work.path()).filePath(unzipped.names.first()));
+        // A full disk says nothing about the package: say what is wrong, not that the file is bad.
+        if (unzipped.atDestination)
+            throw CorvaneError(QStringLiteral("无法导入%1：%2").arg(QDir::toNativeSeparators(fileName), unzipped.reason));
     }
     return readAll(fileName);
 }

@@ -121,7 +121,9 @@ SheetWriteResult WriteXlsxSheetRows(const QString &path, const QStringList &head
     const QString shownPath = QDir::toNativeSeparators(target.absoluteFilePath());
     if (target.isDir())
         return SheetWriteResult::failure(QStringLiteral("无法写入文件%1：同名文件夹已存在").arg(shownPath));
-    QTemporaryFile temporary(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    // What an earlier export killed in this folder left behind goes first.
+    RemoveStaleStagingFiles(target.absolutePath());
+    QTemporaryFile temporary(StagingPrefixBeside(target.absoluteFilePath()) + QStringLiteral("XXXXXX"));
     if (!temporary.open())
         return SheetWriteResult::failure(QStringLiteral("无法写入文件%1：文件夹不存在或没有写入权限").arg(shownPath));
     temporary.close(); // the library opens it by name

@@ -18,8 +18,11 @@ QString GetPrintNoteFromFile(const QSqlDatabase &db, const QString &fileName)
     }
 
     const ArchiveResult unzipped = UnZipFiles(fileName, download, QString());
-    if (!unzipped)
+    if (!unzipped) {
+        if (unzipped.atDestination) // the bundle may be good: the disk could not take it
+            ShowMsgerror(QStringLiteral("无法导入%1：%2").arg(QDir::toNativeSeparators(fileName), unzipped.reason));
         return {}; // no archive: nothing to import
+    }
     QString imported;
     int count = 0;
     for (const QString &name : unzipped.names) {

@@ -101,8 +101,9 @@ void TEditNoteForm::btnSaveClick()
     try {
         if (!SaveBill(connection(), *QueryHea, details))
             return;
-    } catch (const CorvaneError &e) {
-        ShowMsgerror(QStringLiteral("保存失败！") + e.message());
+    } catch (const std::exception &e) {
+        // Rolled back: the bill stays in edit with what was typed, to be saved again.
+        ShowMsgerror(QStringLiteral("保存失败！") + QString::fromUtf8(e.what()));
         return;
     }
     // Read back by its id: a new bill was made on a header opened on no row.

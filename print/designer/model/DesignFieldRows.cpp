@@ -1,10 +1,13 @@
 #include "designer/model/DesignFieldRows.h"
 
 #include "core/db/AdoFunc.h"
+#include "core/db/Transaction.h"
 #include "core/errors/CorvaneError.h"
 #include "core/globals/PubDm.h"
 #include "core/template/TemplateColumns.h"
 #include "core/template/TemplateStore.h"
+
+#include <QPointer>
 
 #include <algorithm>
 
@@ -147,5 +150,15 @@ void DesignFieldRows::write()
     if (!SaveTemplateFields(CurAdo, refNo(), fields))
         throw CorvaneError(QStringLiteral("单据格式已被删除，字段不能保存"));
     m_document.fields = fields;
-    m_stored = m_document.fields;
+    // They count as stored once the caller's transaction keeps them: a failed commit after this
+    // leaves them unsaved, so nothing typed is taken for saved.
+    if (Transaction *open = Transaction::current(CurAdo)) {
+        QPointer<DesignFieldRows> self(this);
+        open->onCommit([self, fields] {
+            if (self)
+                self->m_stored = fields;
+        });
+        return;
+    }
+    m_stored = fields;
 }

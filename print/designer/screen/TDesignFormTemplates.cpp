@@ -107,12 +107,10 @@ bool TDesignForm::saveTemplate()
         return false;
     try {
         TemplateOperations(m_db).save(*m_header, [this] { m_surface->writeFieldBatch(); });
-    } catch (const CorvaneError &) {
-        // Nothing was written: show the row as it is stored.
-        if (m_header->isEditing())
-            m_header->cancel();
-        m_header->requery();
-        throw;
+    } catch (const std::exception &e) {
+        // Nothing was written; the row and the fields keep what was typed, to be saved again.
+        ShowMsgerror(QStringLiteral("单据格式没有保存！") + QString::fromUtf8(e.what()));
+        return false;
     }
     m_header->requery();
     followDataTable();

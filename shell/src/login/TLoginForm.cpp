@@ -1,6 +1,7 @@
 #include "login/TLoginForm.h"
 
 #include "core/db/AdoFunc.h"
+#include "core/db/MainDatabase.h"
 #include "core/errors/CorvaneError.h"
 #include "core/globals/PubDm.h"
 #include "gui/app/QuilletApplication.h"
@@ -92,6 +93,14 @@ void TLoginForm::FormCreate()
         return;
     }
     CurAdo = dataModule->conADOConn;
+    if (IsReadOnlyDatabase(CurAdo)) {
+        // Said once, before anything is typed that could not be saved.
+        MessageRequest request;
+        request.icon = QMessageBox::Warning;
+        request.title = QApplication::applicationName();
+        request.text = ReadOnlyDatabaseWarning();
+        MessageSeam::ask(request);
+    }
     VNumLabel->setText(QStringLiteral("V") + SelTableStringValue(CurAdo, QStringLiteral("select Version from syspar")));
     LoadUserList(CurAdo);
 }

@@ -1,5 +1,6 @@
 #include "startup/TMainDMForm.h"
 
+#include "core/db/DatabaseUseLock.h"
 #include "core/db/MainDatabase.h"
 #include "core/dbfun/BillNumberIndex.h"
 #include "core/files/Leftovers.h"
@@ -19,15 +20,21 @@ TMainDMForm::~TMainDMForm()
     conADOConn.close();
     conADOConn = QSqlDatabase();
     QSqlDatabase::removeDatabase(kConnectionName);
+    DatabaseUseLock::release();
 }
 
 QString OpenMainDatabase(TMainDMForm &dataModule)
 {
-    // Put right what an interrupted run left behind before anything reads the database.
-    ResolveInterruptedRestore();
+    // Only a program that has the database alone may put right what an interrupted run left
+    // behind (a journal, staging files, tmp/): another one running may be using them.
+    bool alone = false;
+    DatabaseUseLock::holdShared(MainDatabaseFile(), &alone);
+    if (alone)
+        ResolveInterruptedRestore();
     if (!OpenDatabaseFile(dataModule.conADOConn, MainDatabaseFile()))
         return kConnectError;
-    RemoveLeftovers(dataModule.conADOConn);
+    if (alone)
+        RemoveLeftovers(dataModule.conADOConn);
     EnsureUniqueBillNumbers(dataModule.conADOConn);
     return {};
 }

@@ -15,7 +15,8 @@
 
 namespace {
 
-const char *const kScenarios[] = {"billsave", "sheetimport", "purge", "backup", "restore", "pkgimport", "pkgexport", "sheetexport"};
+const char *const kScenarios[] = {"billsave",  "sheetimport", "purge",       "backup",     "restore",
+                                  "pkgimport", "pkgexport",   "sheetexport", "designsave", "shopimport"};
 const char *const kModes[] = {"kill", "enospc", "eio"};
 const char *const kProgramParts[] = {"data", "images", "icons", "xml"};
 const char *const kEmptyFolders[] = {"tmp", "backup", "download", "upload", "ui"};
