@@ -240,8 +240,29 @@ FormSheet CollectionSheet()
         layout.datePartsInFigures(QPoint(470, 48), QStringLiteral("付款日期"), QStringLiteral("委托日期"));
         const int rowH = 34;
         const QRect kind = layout.captionCell(QRect(20, 76, 761, rowH), QStringLiteral("业务类型"), 98);
-        c.text(kind.adjusted(8, 0, 0, 0), QStringLiteral("委托收款（□邮划　□电划）　　托收承付（□邮划　□电划）"), 14,
-               Qt::AlignLeft | Qt::AlignVCenter);
+        // Four boxes, one ticked: the way of collection and of remitting. Each box is a tick of
+        // 业务类型, whose value is the box's caption.
+        const int boxSize = 14, boxTop = kind.top() + (kind.height() - boxSize) / 2;
+        int x = kind.left() + 8;
+        const auto words = [&](const QString &text, int width) {
+            c.text(QRect(x, kind.top(), width, kind.height()), text, 14, Qt::AlignLeft | Qt::AlignVCenter);
+            x += width;
+        };
+        const auto box = [&](const QString &value) {
+            const QRect drawn(x + 2, boxTop, boxSize, boxSize);
+            c.frame(drawn, 1);
+            SheetField &tick = layout.field(value, QStringLiteral("业务类型"), QStringLiteral("多项勾选"), drawn.adjusted(-2, -2, 2, 2));
+            tick.xAlign = QStringLiteral("居中");
+            x += boxSize + 4;
+        };
+        for (const QString &way : {QStringLiteral("委托收款"), QStringLiteral("托收承付")}) {
+            words(way + QStringLiteral("（"), 72);
+            box(way + QStringLiteral("邮划"));
+            words(QStringLiteral("邮划　"), 42);
+            box(way + QStringLiteral("电划"));
+            words(QStringLiteral("电划）"), 44);
+            x += 40;
+        }
         partyBlock(layout, QRect(20, 110, 380, 3 * rowH), QStringLiteral("付款人"),
                    {{QStringLiteral("全　称"), QStringLiteral("付款人名称")},
                     {QStringLiteral("账　号"), QStringLiteral("付款账户")},

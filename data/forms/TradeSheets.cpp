@@ -166,7 +166,8 @@ FormSheet DeliveryNoteSheet()
         SheetField &picked = layout.field(QStringLiteral("收货单位"), QStringLiteral("收货单位"), QStringLiteral("选择器"),
                                           customer.adjusted(0, 2, 0, -2));
         picked.pickList = QStringLiteral("选择收货单位");
-        picked.pickTargets = QStringLiteral("收货单位,地址,电话");
+        // 客户编号 is the company book's entry: 转快递单 takes the receiver's address from it.
+        picked.pickTargets = QStringLiteral("收货单位,地址,电话,客户编号");
         const QRect date = c.underlined(QRect(560, 62, 331, 28), QStringLiteral("日　　期："), 84);
         layout.field(QStringLiteral("日期"), QStringLiteral("出货日期"), QStringLiteral("日期编辑"), date.adjusted(0, 2, 0, -2));
         const QRect address = c.underlined(QRect(20, 94, 500, 28), QStringLiteral("地　　址："), 84);

@@ -74,7 +74,8 @@ INSERT INTO p_TableFields (RefNo, seqno, FieldName, FieldType, LEN, smalltype, B
   ('101', 13, '收款人省', '字符型', 20, '', '', '', 0, 1, 0),
   ('101', 14, '收款人市', '字符型', 30, '', '', '', 0, 1, 0),
   ('101', 15, '币别', '字符型', 10, '', '', '', 0, 1, 0),
-  ('101', 16, '支付密码', '拆分字符串', 16, '', '', '', 0, 1, 0);
+  ('101', 16, '支付密码', '拆分字符串', 16, '', '', '', 0, 1, 0),
+  ('101', 17, '业务类型', '字符型', 20, '', '', '', 0, 1, 0);
 
 -- 快递单
 INSERT INTO p_TableFields (RefNo, seqno, FieldName, FieldType, LEN, smalltype, BigType, CheckItems, flag, readonly, Type) VALUES
@@ -269,7 +270,8 @@ CREATE TABLE "银行转帐单" (
   "支付密码_13" char(1),
   "支付密码_14" char(1),
   "支付密码_15" char(1),
-  "支付密码_16" char(1)
+  "支付密码_16" char(1),
+  "业务类型" varchar(20)
 );
 
 CREATE TABLE "快递单" (

@@ -312,12 +312,18 @@ private Q_SLOTS:
         QCOMPARE(m_messages->lastText(), QStringLiteral("编辑状态下不能直接关闭窗口，请先取消操作或保存操作后再关闭"));
         QVERIFY(form.isVisible());
 
-        // A negative amount is an amount, though the bank texts refuse it.
+        // A negative amount has no bank texts (capitals, one digit per box): it is refused at
+        // 保存 with the reason, in one box.
         QVERIFY_THROWS_EXCEPTION(AmountRangeError, form.header()->fieldByName(QStringLiteral("金额"))->setValue(-5));
         m_messages->clear();
         click(form.BtnSave);
+        QCOMPARE(m_messages->texts(), QStringList{QStringLiteral("金额不能为负数")});
+        QCOMPARE(stored(QStringLiteral("select count(*) from 银行转帐单")), QStringLiteral("0"));
+        form.header()->fieldByName(QStringLiteral("金额"))->setValue(5);
+        m_messages->clear();
+        click(form.BtnSave);
         QVERIFY(m_messages->shown().isEmpty());
-        QCOMPARE(stored(QStringLiteral("select 金额 from 银行转帐单")), QStringLiteral("-5"));
+        QCOMPARE(stored(QStringLiteral("select 金额 from 银行转帐单")), QStringLiteral("5"));
         QVERIFY(form.parentWidget()->close());
     }
 

@@ -109,8 +109,9 @@ private Q_SLOTS:
                                  << QStringLiteral("P-1") << QStringLiteral("P-1,螺丝,M6,个,1.5");
         QTest::newRow("4 partner accounts") << 4 << bank << bankTitles << 1 << QStringLiteral("客户甲")
                                             << QStringLiteral("客户甲,2002,建行,北京,北京,105");
+        // The company book's entry last: the delivery note keeps it as its 客户编号.
         QTest::newRow("5 receivers") << 5 << QStringLiteral("选择收货单位") << contactTitles << 1
-                                     << QStringLiteral("客户甲") << QStringLiteral("客户甲,长安街2号,13900000002");
+                                     << QStringLiteral("客户甲") << QStringLiteral("客户甲,长安街2号,13900000002,2");
         QTest::newRow("6 all units") << 6 << unit << unitTitles << 2 << QStringLiteral("本公司")
                                      << QStringLiteral("本公司,深南路1号,王五,13800000001,0755-1,518000,广东,深圳,南山");
         QTest::newRow("7 own units") << 7 << unit << unitTitles << 1 << QStringLiteral("本公司")
@@ -164,7 +165,7 @@ private Q_SLOTS:
         QTest::newRow("accounts by condition") << 7 << QStringLiteral("选择银行账户资料") << 1 << QStringLiteral("本公司")
                                                << QStringLiteral("本公司,1001,工行,广东,深圳,102");
         QTest::newRow("delivery receiver") << 8 << QStringLiteral("选择收货单位") << 1 << QStringLiteral("客户甲")
-                                           << QStringLiteral("客户甲,长安街2号,13900000002");
+                                           << QStringLiteral("客户甲,长安街2号,13900000002,2");
     }
     void directPickers()
     {
@@ -250,8 +251,9 @@ private Q_SLOTS:
         ExecTmpQuery(CurAdo, QStringLiteral("insert into bs_complist (bSelf, compname, compaddr) values (0, '甲,乙公司', NULL)"));
         ModalWatch<TPickDataForm> watch([](TPickDataForm *form) { doubleClickRow(form, QStringLiteral("甲,乙公司")); });
         const QString picked = GetPickData(CurAdo, nullptr, 5);
-        QCOMPARE(picked, QStringLiteral("\"甲,乙公司\",,"));
-        QCOMPARE(SplitPickValues(picked), (QStringList{QStringLiteral("甲,乙公司"), QString(), QString()}));
+        const QString entry = QString::number(SelTableIntValue(CurAdo, QStringLiteral("select autoid from bs_complist where compname = '甲,乙公司'")));
+        QCOMPARE(picked, QStringLiteral("\"甲,乙公司\",,,") + entry);
+        QCOMPARE(SplitPickValues(picked), (QStringList{QStringLiteral("甲,乙公司"), QString(), QString(), entry}));
     }
 
     void joinAndSplit_data()

@@ -7,7 +7,10 @@ bool SaveBill(const QSqlDatabase &db, DataSet &header, const QList<DataSet *> &d
 {
     Transaction transaction(db);
     for (DataSet *detail : details) {
-        if (detail->isEditing() && !detail->post())
+        // A new line nothing was typed into is no line of the bill.
+        if (detail->state() == DataSet::State::Insert && !detail->isModified())
+            detail->cancel();
+        else if (detail->isEditing() && !detail->post())
             return false;
         detail->applyUpdates();
     }

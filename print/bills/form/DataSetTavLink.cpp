@@ -1,5 +1,6 @@
 #include "bills/form/DataSetTavLink.h"
 
+#include "core/convert/AmountRangeError.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/dataset/DataSource.h"
@@ -34,8 +35,20 @@ double DataSetTavLink::FieldValue() const
 
 void DataSetTavLink::SetFieldValue(double value)
 {
-    if (DataField *bound = field())
+    DataField *bound = field();
+    if (!bound)
+        return;
+    try {
         bound->setValue(value);
+        m_refused.reset();
+    } catch (const AmountRangeError &) {
+        // The clerk hears of a refused amount once: written again unchanged (leaving the box,
+        // the save handing it over) it stays silent, and the save says why it refuses.
+        if (m_refused == value)
+            return;
+        m_refused = value;
+        throw;
+    }
 }
 
 bool DataSetTavLink::FieldCanModify() const

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <optional>
+
 class DataField;
 class DataSet;
 class DataSource;
@@ -37,4 +39,5 @@ private:
 
     QList<QMetaObject::Connection> m_connections;
     QPointer<::DataSource> m_watched;
+    std::optional<double> m_refused;  // the amount last refused, already told
 };

@@ -287,6 +287,10 @@ void TEditNoteForm::openRefNo(qint64 refNo)
     // 1 asks for a batch print only while a batch is waiting; otherwise it is the first bill.
     const bool batch = iCurOpenAutoid == 1 && !arrBatchPrintid.isEmpty();
     const qint64 billId = batch ? 0 : iCurOpenAutoid;
+    // The id serves this one open: the next icon of another kind of the same table must not
+    // find it (a batch gives it back once printed).
+    if (!batch)
+        iCurOpenAutoid = 0;
 
     m_pickersActive = false;
     {
@@ -295,7 +299,7 @@ void TEditNoteForm::openRefNo(qint64 refNo)
         fillFormatPickers(category, name);
         if (name.compare(m_format.note.noteName, Qt::CaseInsensitive) != 0 || m_format.note.noteName.isEmpty())
             CreateEditForm(name, true, billId, false, true);
-        else if (billId > 0)
+        else if (billId > 0 && isBillOfFormat(billId))
             OpenMainTable(billId);
     }
     if (batch) {

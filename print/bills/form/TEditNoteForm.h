@@ -133,7 +133,8 @@ private:
     // Amounts and focus (TEditNoteFormAmountGuard.cpp).
     bool amountHasCapitals(const QString &field) const;
     QString amountFieldOf(const QObject *control) const;
-    bool refusesMinusKey(QObject *watched, QEvent *event) const;
+    bool refusesMinusKey(QObject *watched, QEvent *event);
+    QString amountRangeRefusal() const;
     void guardAmountBoxes();
     void focusFirstField();
 
@@ -142,6 +143,7 @@ private:
     bool detailLinesLocked() const;
     bool addDetailLine(int index, bool atCursor);
     void deleteDetailLine(int index);
+    bool dropUntouchedLine(int index);
     void GridOnEditBtnClick(int index, const TemplateField &column);
     void finishGridEditing(bool commit);
 
@@ -161,6 +163,7 @@ private:
     void setUpPageLayout();
     bool offsetEditKeyReleased(QObject *watched, QEvent *event);
     void offsetTyped(OffsetAxis axis, const QString &text, bool movePage);
+    void offsetEntryFinished(OffsetAxis axis);
     void nudgePage(NudgeDirection direction);
     void showFormatLayout();
     void placePage();
@@ -235,6 +238,9 @@ private:
     bool HsrcUpdateData();
     void RefreshQueryForm();
     void reopenSavedBills();
+    bool isRowOfFormat(const QString &noteName, const QString &category) const;
+    bool isCurrentRowOfFormat() const;
+    bool isBillOfFormat(qint64 id) const;
 
     // Button states and stamps (TEditNoteFormStates.cpp): updateBillStates sets them all;
     // followBillStates only when what they depend on changed since.
@@ -264,6 +270,9 @@ private:
     QString m_baseKind;
     PageZoom m_zoom;
     PageOffset m_offset;
+    bool m_minusExplained = false;  // the refused "-" in an amount was explained once
+    // The offsets as they were when the clerk began typing into an offset box.
+    PageOffset m_offsetBeforeEntry;
     PageNudgeKeys *m_nudgeKeys = nullptr;
     QMenu *PopupMenuPrint = nullptr;
     QList<DetailGrid> m_grids;

@@ -6,6 +6,7 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/dbfun/BillColumns.h"
+#include "gui/dialogs/MessageBoxes.h"
 #include "tav/TtavDBCurrencyEdit.h"
 
 #include <QCheckBox>
@@ -52,13 +53,20 @@ QString TEditNoteForm::amountFieldOf(const QObject *control) const
     return {};
 }
 
-// The "-" key in an amount box whose capitals are derived does nothing.
-bool TEditNoteForm::refusesMinusKey(QObject *watched, QEvent *event) const
+// The "-" key in an amount box whose capitals are derived does nothing; the first time the
+// clerk is told why.
+bool TEditNoteForm::refusesMinusKey(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
-    return (key->key() == Qt::Key_Minus || key->text() == QStringLiteral("-")) && amountHasCapitals(amountFieldOf(watched));
+    if (!(key->key() == Qt::Key_Minus || key->text() == QStringLiteral("-")) || !amountHasCapitals(amountFieldOf(watched)))
+        return false;
+    if (!m_minusExplained) {
+        m_minusExplained = true;
+        ShowMsgHint(QStringLiteral("金额不能为负数：大写金额和金额格子没有负号"));
+    }
+    return true;
 }
 
 void TEditNoteForm::guardAmountBoxes()

@@ -45,7 +45,6 @@ void TEditNoteForm::showConvertedBill(const ConvertedBill &bill)
         reopenSavedBills();
     } else {
         CreateEditForm(bill.noteName, false, bill.id, false, true);
-        fillFormatPickers(m_format.note.noteNameType, m_format.note.noteName);
     }
     RefreshQueryForm();
 }

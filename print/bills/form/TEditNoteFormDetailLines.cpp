@@ -46,6 +46,7 @@ void TEditNoteForm::setUpDetailGrid(int index, const QList<TemplateField> &colum
     connect(keys, &DetailLineKeys::lineWanted, this, [this, index](DetailLineKeys::Where where, bool *added) {
         *added = addDetailLine(index, where == DetailLineKeys::Where::AtCursor);
     });
+    connect(keys, &DetailLineKeys::dropWanted, this, [this, index](bool *dropped) { *dropped = dropUntouchedLine(index); });
     AddGridMenuItems(grid);
     QMenu *menu = grid->popupMenu();
     menu->addSeparator();
@@ -73,6 +74,16 @@ bool TEditNoteForm::addDetailLine(int index, bool atCursor)
     if (added)
         grid.grid->setFocus(Qt::OtherFocusReason);
     return added;
+}
+
+// A new line nothing was typed into goes as it came.
+bool TEditNoteForm::dropUntouchedLine(int index)
+{
+    DataSet *query = m_grids.at(index).query;
+    if (query->state() != DataSet::State::Insert || query->isModified())
+        return false;
+    query->cancel();
+    return true;
 }
 
 void TEditNoteForm::deleteDetailLine(int index)

@@ -12,6 +12,7 @@
 #include "core/messages/RefNoParam.h"
 #include "core/messages/WindowMessages.h"
 #include "core/printfun/PrintUnits.h"
+#include "gui/dialogs/MessageBoxes.h"
 #include "gui/grid/DataGrid.h"
 #include "gui/web/VendorPagePanel.h"
 
@@ -113,6 +114,8 @@ void TEditNoteForm::setUpPageLayout()
     XPanelPosEdit->setValidator(new QIntValidator(-99999, 99999, XPanelPosEdit));
     connect(XShiftEdit, &QLineEdit::textEdited, this, [this](const QString &text) { offsetTyped(OffsetAxis::Horizontal, text, false); });
     connect(YShiftEdit, &QLineEdit::textEdited, this, [this](const QString &text) { offsetTyped(OffsetAxis::Vertical, text, false); });
+    connect(XShiftEdit, &QLineEdit::editingFinished, this, [this] { offsetEntryFinished(OffsetAxis::Horizontal); });
+    connect(YShiftEdit, &QLineEdit::editingFinished, this, [this] { offsetEntryFinished(OffsetAxis::Vertical); });
     connect(XPanelPosEdit, &QLineEdit::textEdited, this, [this](const QString &text) {
         bool ok = false;
         const int position = text.toInt(&ok);
@@ -135,7 +138,11 @@ void TEditNoteForm::setUpPageLayout()
 // Key release in an offset edit: store and move the page.
 bool TEditNoteForm::offsetEditKeyReleased(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyRelease || (watched != XShiftEdit && watched != YShiftEdit))
+    if (watched != XShiftEdit && watched != YShiftEdit)
+        return false;
+    if (event->type() == QEvent::FocusIn)
+        m_offsetBeforeEntry = m_offset;
+    if (event->type() != QEvent::KeyRelease)
         return false;
     auto *edit = static_cast<QLineEdit *>(watched);
     offsetTyped(edit == XShiftEdit ? OffsetAxis::Horizontal : OffsetAxis::Vertical, edit->text(), true);
@@ -153,6 +160,36 @@ void TEditNoteForm::offsetTyped(OffsetAxis axis, const QString &text, bool moveP
         placePage();
 }
 
+// Typing stores each text that is a number as it comes. A text left that is none is taken
+// back whole: the box and the format show the offset from before the entry again, and a text
+// of digits, signs and points that still is no number says so.
+void TEditNoteForm::offsetEntryFinished(OffsetAxis axis)
+{
+    QLineEdit *edit = axis == OffsetAxis::Horizontal ? XShiftEdit : YShiftEdit;
+    const QString text = edit->text();
+    if (m_building || !m_formatExists)
+        return;
+    if (const std::optional<double> mm = FinishedOffsetFromText(text)) {
+        if (!OffsetFromText(text)) {
+            // "3.": the number it ends as.
+            (axis == OffsetAxis::Horizontal ? m_offset.xMm : m_offset.yMm) = *mm;
+            StoreFormatOffset(connection(), m_format.note.noteName, axis, *mm);
+            edit->setText(OffsetText(*mm));
+            placePage();
+        }
+        m_offsetBeforeEntry = m_offset;
+        return;
+    }
+    const double before = axis == OffsetAxis::Horizontal ? m_offsetBeforeEntry.xMm : m_offsetBeforeEntry.yMm;
+    (axis == OffsetAxis::Horizontal ? m_offset.xMm : m_offset.yMm) = before;
+    StoreFormatOffset(connection(), m_format.note.noteName, axis, before);
+    // The box first: the message takes the focus, and the box must then hold a number.
+    edit->setText(OffsetText(before));
+    placePage();
+    if (IsOffsetLikeText(text))
+        ShowMsgWarn(QStringLiteral("“%1”不是正确的数字，偏移没有改变").arg(text));
+}
+
 void TEditNoteForm::nudgePage(NudgeDirection direction)
 {
     if (!m_formatExists)
@@ -162,6 +199,7 @@ void TEditNoteForm::nudgePage(NudgeDirection direction)
     YShiftEdit->setText(OffsetText(m_offset.yMm));
     StoreFormatOffset(connection(), m_format.note.noteName, OffsetAxis::Horizontal, m_offset.xMm);
     StoreFormatOffset(connection(), m_format.note.noteName, OffsetAxis::Vertical, m_offset.yMm);
+    m_offsetBeforeEntry = m_offset;
     placePage();
 }
 
@@ -171,6 +209,7 @@ void TEditNoteForm::showFormatLayout()
     XShiftEdit->setText(OffsetText(m_offset.xMm));
     YShiftEdit->setText(OffsetText(m_offset.yMm));
     XPanelPosEdit->setText(QString::number(m_format.note.xPanelPos.value_or(0)));
+    m_offsetBeforeEntry = m_offset;
     m_zoom = PageZoom(m_format.note.zoom());
 }
 

@@ -5,6 +5,8 @@
 #include "bills/form/BillFormData.h"
 #include "bills/form/TEditNoteForm.h"
 
+#include "core/convert/AmountRangeError.h"
+#include "core/convert/Convert.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
@@ -81,9 +83,26 @@ bool TEditNoteForm::QueryHeaBeforeEdit()
     return false;
 }
 
+// An amount whose capitals are derived must have them: not negative, below the limit.
+QString TEditNoteForm::amountRangeRefusal() const
+{
+    for (const DataField *field : QueryHea->fields()) {
+        if (field->kind() != FieldKind::Currency || field->isNull() || !amountHasCapitals(field->name()))
+            continue;
+        try {
+            BigMoneyAllStr(field->asCurrency());
+        } catch (const AmountRangeError &e) {
+            return e.message();
+        }
+    }
+    return {};
+}
+
 bool TEditNoteForm::HsrcUpdateData()
 {
-    const QString refusal = ProcMasterDataValid(connection(), *QueryHea);
+    QString refusal = amountRangeRefusal();
+    if (refusal.isEmpty())
+        refusal = ProcMasterDataValid(connection(), *QueryHea);
     if (refusal.isEmpty())
         return true;
     ShowMsgHint(refusal);

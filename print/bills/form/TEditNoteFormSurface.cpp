@@ -9,6 +9,7 @@
 #include "core/dataset/DataSet.h"
 #include "core/dataset/DataSource.h"
 #include "core/db/AdoFunc.h"
+#include "core/db/SqlName.h"
 #include "core/db/TableCatalog.h"
 #include "core/dbfun/BillColumns.h"
 #include "core/grid/GridLayout.h"
@@ -145,7 +146,7 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
             QueryHea->fieldByName(QStringLiteral("NoteName"))->setValue(m_format.note.noteName);
             QueryHea->fieldByName(QStringLiteral("NoteTypeName"))->setValue(NoteTypeName(db, m_format.note.noteName));
         }
-        if (billId != 0)
+        if (billId != 0 && isBillOfFormat(billId))
             OpenMainTable(billId);
         if (refreshList)
             reopenSavedBills();
@@ -179,6 +180,13 @@ void TEditNoteForm::CreateEditForm(const QString &noteName, bool openNewest, qin
     SetGridTitleCenter();
     refreshRecordDisplay();
     updateBillStates();
+    // The category and format boxes name what is on screen, whichever way it was opened.
+    if (m_formatExists) {
+        const bool active = m_pickersActive;
+        m_pickersActive = false;
+        fillFormatPickers(m_format.note.noteNameType, m_format.note.noteName);
+        m_pickersActive = active;
+    }
     if (!m_formatExists)
         ShowMsgHint(noteName.trimmed().isEmpty() ? QStringLiteral("这类单据还没有单据格式，请先在【模板设计】中建立格式")
                                                  : QStringLiteral("单据格式“%1”不存在，请先在【模板设计】中建立格式").arg(noteName));
@@ -206,6 +214,12 @@ void TEditNoteForm::OpenMainTable(qint64 id)
     else
         QueryHea->setSql(BillFormData::billStatement(table), {id});
     QueryHea->open();
+    // A bill of another kind of the same table is never shown under this format's picture.
+    if (!QueryHea->isEmpty() && !isCurrentRowOfFormat()) {
+        QueryHea->close();
+        QueryHea->setSql(BillFormData::noBillStatement(table));
+        QueryHea->open();
+    }
     // The kind of the bill shown; an empty header keeps the format's.
     const DataField *noteName = QueryHea->findField(QStringLiteral("NoteName"));
     m_baseKind = QueryHea->isEmpty() || !noteName ? m_format.note.noteType.trimmed() : NoteBaseType(connection(), noteName->asString());
@@ -217,10 +231,41 @@ void TEditNoteForm::OpenMainTable(qint64 id)
     updateBillStates();
 }
 
+// A bill belongs to the format when it was saved in it or in its category; a row that names
+// neither (made outside the form) is taken as it is.
+bool TEditNoteForm::isRowOfFormat(const QString &noteName, const QString &category) const
+{
+    if (noteName.trimmed().isEmpty() && category.trimmed().isEmpty())
+        return true;
+    return noteName.trimmed().compare(m_format.note.noteName.trimmed(), Qt::CaseInsensitive) == 0
+        || category.trimmed().compare(m_format.note.noteNameType.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+bool TEditNoteForm::isCurrentRowOfFormat() const
+{
+    const DataField *noteName = QueryHea->findField(QStringLiteral("NoteName"));
+    const DataField *category = QueryHea->findField(QStringLiteral("NoteTypeName"));
+    return isRowOfFormat(noteName ? noteName->asString() : QString(), category ? category->asString() : QString());
+}
+
+bool TEditNoteForm::isBillOfFormat(qint64 id) const
+{
+    const QSqlDatabase db = connection();
+    const QString &table = m_format.note.dataTableName;
+    if (table.isEmpty() || !IsTableFieldsExists(db, table, QStringLiteral("NoteName"))
+        || !IsTableFieldsExists(db, table, QStringLiteral("NoteTypeName")))
+        return true;
+    const auto column = [&](const char *name) {
+        return SelTableStringValue(db, QStringLiteral("select %1 from %2 where id = ?").arg(QLatin1String(name), SqlName(table)), {id});
+    };
+    return isRowOfFormat(column("NoteName"), column("NoteTypeName"));
+}
+
 void TEditNoteForm::reopenSavedBills()
 {
     SelQuery->close();
-    SelQuery->setSql(BillFormData::savedBillsStatement(m_format.note.dataTableName), {m_baseKind});
+    // The format's kind, whatever bill was shown before.
+    SelQuery->setSql(BillFormData::savedBillsStatement(m_format.note.dataTableName), {m_format.note.noteType.trimmed()});
     SelQuery->open();
     SelQuery->fieldByName(QStringLiteral("id"))->setDisplayLabel(QStringLiteral("编号"));
     SelQuery->fieldByName(QStringLiteral("NoteName"))->setDisplayLabel(QStringLiteral("单据"));

@@ -66,8 +66,10 @@ std::optional<Picker> PickerOfNumber(int number)
     case 4:
         return CustBankPicker(kPartner);
     case 5:
+        // The entry's autoid last: a delivery note keeps it as 客户编号 for its waybill.
         return Picker{QStringLiteral("选择收货单位"), kCompanyTable, kPartner, kContactSpec,
-                      {QStringLiteral("compname"), QStringLiteral("compaddr"), QStringLiteral("telephone")}};
+                      {QStringLiteral("compname"), QStringLiteral("compaddr"), QStringLiteral("telephone"),
+                       QStringLiteral("autoid")}};
     case 6:
         return unitPicker(QString());
     case 7:

@@ -18,3 +18,17 @@ inline void TypeText(QWidget *widget, const QString &text)
     for (const QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
+
+// Where the keyboard goes: the focused control, else the given one.
+inline QWidget *KeyTarget(QWidget *fallback)
+{
+    QWidget *focused = QApplication::focusWidget();
+    return focused ? focused : fallback;
+}
+
+// Types one key per character into whatever has the focus, as a clerk does.
+inline void TypeHere(QWidget *fallback, const QString &text)
+{
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, KeyTarget(fallback), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}

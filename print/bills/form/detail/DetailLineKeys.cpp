@@ -38,6 +38,11 @@ bool DetailLineKeys::eventFilter(QObject *watched, QEvent *event)
     auto *key = static_cast<QKeyEvent *>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
+    if (key->key() == Qt::Key_Escape) {
+        bool dropped = false;
+        Q_EMIT dropWanted(&dropped);
+        return dropped;
+    }
     const int rows = m_grid->model()->rowCount();
     const bool typing = rows == 0 && !key->text().isEmpty() && key->text().at(0).isPrint();
     Where where = Where::AtEnd;

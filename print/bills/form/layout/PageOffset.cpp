@@ -10,14 +10,26 @@ constexpr double kNudgeMm = 0.5;
 
 } // namespace
 
-std::optional<double> OffsetFromText(const QString &text)
+bool IsOffsetLikeText(const QString &text)
 {
     static const QRegularExpression allowed(QStringLiteral("^[-.0-9]+$"));
-    if (!allowed.match(text).hasMatch())
+    return allowed.match(text).hasMatch();
+}
+
+std::optional<double> OffsetFromText(const QString &text)
+{
+    if (text.endsWith(QLatin1Char('.')))
+        return std::nullopt;
+    return FinishedOffsetFromText(text);
+}
+
+std::optional<double> FinishedOffsetFromText(const QString &text)
+{
+    if (!IsOffsetLikeText(text))
         return std::nullopt;
     bool ok = false;
     const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value) || text.endsWith(QLatin1Char('.')))
+    if (!ok || !std::isfinite(value))
         return std::nullopt;
     return StoredOffset(value);
 }

@@ -11,6 +11,10 @@
 // for anything else (also while the user is half-way, as in "-" or "1."), so typing is silent.
 // The value comes rounded to the 0.01 mm the format keeps.
 std::optional<double> OffsetFromText(const QString &text);
+// The offset of a text the clerk has finished with ("3." is 3 then); nothing when it is none.
+std::optional<double> FinishedOffsetFromText(const QString &text);
+// Only "-", "." and digits, at least one: a text that is meant as a number.
+bool IsOffsetLikeText(const QString &text);
 
 // Rounded to 0.01 mm, halves to the even neighbour.
 double StoredOffset(double mm);
