@@ -14,9 +14,16 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <iterator>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <fstream>
 #include <map>
 #include <string>
@@ -179,6 +186,148 @@ public:
                     x->second.real / y->second.real, x->second.cpu / y->second.cpu);
     }
 };
+
+// One side of a paired figure: `prepare` runs untimed before each run (fresh files, a cleared
+// target), `run` is the job the user waits for.
+struct Side
+{
+    std::function<void()> prepare;
+    std::function<void()> run;
+    // For a side that is a process of its own: its peak memory in MB, read after `run`.
+    std::function<double()> processPeakMb = {};
+};
+
+// A process run to its end the way a user starts it: standard output kept, its peak memory
+// (maximum resident set) taken from the kernel when it is waited for.
+struct ProcessRun
+{
+    int exitCode = -1;
+    std::string output;
+    std::string errors;
+    double peakMb = 0;
+};
+
+inline ProcessRun runProcess(const std::vector<std::string> &command, const std::string &folder = {},
+                             const std::vector<std::string> &environment = {})
+{
+    ProcessRun run;
+    char outName[] = "/tmp/quillet-bench-out-XXXXXX";
+    char errName[] = "/tmp/quillet-bench-err-XXXXXX";
+    const int out = mkstemp(outName);
+    const int err = mkstemp(errName);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out, 1);
+        dup2(err, 2);
+        if (!folder.empty() && chdir(folder.c_str()) != 0)
+            _exit(126);
+        for (const std::string &variable : environment)
+            putenv(const_cast<char *>(variable.c_str()));
+        std::vector<char *> argv;
+        for (const std::string &word : command)
+            argv.push_back(const_cast<char *>(word.c_str()));
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    struct rusage usage{};
+    wait4(child, &status, 0, &usage);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.peakMb = double(usage.ru_maxrss) / 1024.0;
+    auto slurp = [](const char *name) {
+        std::ifstream file(name);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    run.output = slurp(outName);
+    run.errors = slurp(errName);
+    close(out);
+    close(err);
+    unlink(outName);
+    unlink(errName);
+    return run;
+}
+
+// Rounds of a paired figure: QUILLET_BENCH_ROUNDS, else `fallback`.
+inline int roundsOr(int fallback)
+{
+    const QByteArray rounds = qgetenv("QUILLET_BENCH_ROUNDS");
+    return rounds.toInt() > 0 ? rounds.toInt() : fallback;
+}
+
+inline double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Paired interleaved rounds: each round (one benchmark iteration) runs the subject and its
+// baseline once each, the order swapped every round, so a machine that others load slows both
+// of a pair alike; the figure is the median of the per-round ratios. The iteration time is the
+// subject's; the counters give the baseline's median time, the ratio's median and range, and
+// the peak memory of each side (the largest over the rounds). A summary line is printed too.
+inline void pairedRounds(benchmark::State &state, const char *what, const Side &subject, const Side &baseline)
+{
+    std::vector<double> ratios, subjectTimes, baselineTimes;
+    double subjectPeak = 0;
+    double baselinePeak = 0;
+    auto timed = [](const Side &side, double &peakMb) {
+        if (side.prepare)
+            side.prepare();
+        const PeakMemory peak;
+        const auto start = std::chrono::steady_clock::now();
+        side.run();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        peakMb = std::max(peakMb, side.processPeakMb ? side.processPeakMb() : peak.megabytes());
+        return seconds;
+    };
+    int round = 0;
+    for (auto _ : state) {
+        double a = 0;
+        double b = 0;
+        if (round++ % 2 == 0) {
+            a = timed(subject, subjectPeak);
+            b = timed(baseline, baselinePeak);
+        } else {
+            b = timed(baseline, baselinePeak);
+            a = timed(subject, subjectPeak);
+        }
+        state.SetIterationTime(a);
+        subjectTimes.push_back(a);
+        baselineTimes.push_back(b);
+        ratios.push_back(b > 0 ? a / b : 0);
+    }
+    const auto [low, high] = std::minmax_element(ratios.begin(), ratios.end());
+    state.counters["ratio"] = median(ratios);
+    state.counters["ratio_min"] = ratios.empty() ? 0 : *low;
+    state.counters["ratio_max"] = ratios.empty() ? 0 : *high;
+    state.counters["base_ms"] = median(baselineTimes) * 1000;
+    state.counters["peak_MB"] = subjectPeak;
+    state.counters["base_peak_MB"] = baselinePeak;
+    std::printf("%-44s median of %zu paired rounds %.2fx (%.2f-%.2f), %.1f ms / %.1f ms, peak %.1f MB / %.1f MB\n", what,
+                ratios.size(), median(ratios), ratios.empty() ? 0 : *low, ratios.empty() ? 0 : *high,
+                median(subjectTimes) * 1000, median(baselineTimes) * 1000, subjectPeak, baselinePeak);
+    std::fflush(stdout);
+}
+
+// Registers a paired figure as one benchmark of `rounds` iterations.
+inline benchmark::internal::Benchmark *registerPaired(const std::string &name, const char *what,
+                                                      std::function<Side()> subject, std::function<Side()> baseline,
+                                                      int rounds)
+{
+    return benchmark::RegisterBenchmark(name.c_str(),
+                                        [=](benchmark::State &state) {
+                                            const Side a = subject();
+                                            const Side b = baseline();
+                                            pairedRounds(state, what, a, b);
+                                        })
+        ->Iterations(roundsOr(rounds))
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
 
 } // namespace bench
 

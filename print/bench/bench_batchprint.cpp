@@ -1,6 +1,7 @@
-// A batch print of many cheques to a PDF, asked of the bill form as the history query asks it
-// ("OpenRefNo" with iCurOpenAutoid 1), against raw QPainter on QPdfWriter drawing the same
-// texts at the same places in the same fonts. Argument: number of cheques.
+// A batch print of 1000 cheques to a PDF, asked of the bill form as the history query asks it
+// ("OpenRefNo" with iCurOpenAutoid 1): every bill read, laid out and drawn. Against a plain
+// QPdfWriter program that reads each bill's row with one prepared SELECT and lays out and draws
+// the same texts at the same places in the same fonts. Paired rounds, ratio and peak memory.
 #include "BenchSupport.h"
 
 #include "bills/form/BillFormData.h"
@@ -9,6 +10,7 @@
 #include "bills/printing/FormatPaper.h"
 #include "bills/printing/PaperLayout.h"
 #include "bills/printing/PaperScale.h"
+#include "bills/printing/PrintBoxes.h"
 #include "bills/printing/PrintItemPainter.h"
 #include "bills/printing/PrintTemplate.h"
 #include "core/dataset/DataSet.h"
@@ -17,6 +19,8 @@
 #include "core/messages/RefNoParam.h"
 #include "core/messages/WindowHandles.h"
 #include "core/messages/WindowMessages.h"
+#include "core/printfun/Alignment.h"
+#include "core/printfun/FontInfo.h"
 #include "gui/printfun/CurrentPrinter.h"
 
 #include <QApplication>
@@ -25,6 +29,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSet>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <map>
 #include <memory>
@@ -78,6 +85,7 @@ public:
         m_ids = billIds(cheques);
     }
 
+    // The history's batch request: the bills read, laid out and drawn into the PDF.
     void printBatch(const QString &pdf)
     {
         QPrinter &printer = CurrentPrinter();
@@ -90,32 +98,28 @@ public:
             bench::fail(QStringLiteral("the batch was not printed"));
     }
 
-    // The texts of every page as the bill form lays them out on the printer, for the baseline.
-    struct Page
-    {
-        QList<PrintItem> items;
-    };
-    std::vector<Page> pages() const
+    // The texts of one bill as the bill form lays them out on the printer.
+    QList<PrintItem> formItems(qint64 id) const
     {
         const PrintTemplate tpl = LoadPrintTemplate(CurAdo, kChequeFormat);
         QPrinter &printer = CurrentPrinter();
         ApplyFormatPaper(printer, StoredPaperInches(tpl));
-        const PaperTarget target{printer.logicalDpiX(), printer.logicalDpiY(),
-                                 QPointF(tpl.note().xMove.value, tpl.note().yMove.value)};
         DataSet bills;
-        std::vector<Page> pages;
-        for (qint64 id : m_ids) {
-            bills.close();
-            bills.setSql(BillFormData::billStatement(m_form->format().dataTableName), {id});
-            bills.open();
-            BillData bill;
-            bill.header = &bills;
-            pages.push_back({PaperPrintItems(tpl, bill, target)});
-        }
-        return pages;
+        bills.setSql(BillFormData::billStatement(m_form->format().dataTableName), {id});
+        bills.open();
+        BillData bill;
+        bill.header = &bills;
+        return PaperPrintItems(tpl, bill, target(tpl));
     }
 
-    int pageCount() const { return int(m_ids.size()); }
+    static PaperTarget target(const PrintTemplate &tpl)
+    {
+        const QPrinter &printer = CurrentPrinter();
+        return {printer.logicalDpiX(), printer.logicalDpiY(), QPointF(tpl.note().xMove.value, tpl.note().yMove.value)};
+    }
+
+    const QList<qint64> &ids() const { return m_ids; }
+    QString table() const { return m_form->format().dataTableName; }
 
 private:
     void openRefNo()
@@ -138,81 +142,160 @@ ChequeBatch &batchOf(int cheques)
     return *batch;
 }
 
-void BM_BillFormBatchPrint(benchmark::State &state)
+// A plain program printing the same cheques: the printed fields' places, fonts and kinds known
+// beforehand (as a program written for this one format has them), and for each bill its row
+// read with one prepared SELECT, its texts and boxes laid out and drawn, one QPainter on one
+// QPdfWriter of the same paper and resolution.
+class PlainChequePrinter
 {
-    ChequeBatch &batch = batchOf(int(state.range(0)));
-    double megabytes = 0;
-    for (auto _ : state) {
-        const bench::PeakMemory peak;
-        batch.printBatch(pdfPath("form"));
-        megabytes += peak.megabytes();
-    }
-    state.counters["pages"] = batch.pageCount();
-    bench::reportMemory(state, megabytes);
-}
-
-// What is left when nothing but drawing is done: the texts laid out beforehand, each font
-// made once, one QPainter on one QPdfWriter of the same paper and resolution.
-void BM_RawPainterBatch(benchmark::State &state)
-{
-    ChequeBatch &batch = batchOf(int(state.range(0)));
-    const std::vector<ChequeBatch::Page> laidOut = batch.pages();
-    struct Text
+public:
+    explicit PlainChequePrinter(ChequeBatch &batch) : m_batch(batch)
     {
-        QString text;
-        QRect rect;
-        int font;
-        int flags;
-    };
-    QList<QFont> fonts;
-    std::vector<std::vector<Text>> pages;
-    for (const ChequeBatch::Page &page : laidOut) {
-        std::vector<Text> texts;
-        for (const PrintItem &item : page.items) {
-            qsizetype font = fonts.indexOf(item.font);
-            if (font < 0) {
-                fonts.append(item.font);
-                font = fonts.size() - 1;
-            }
-            texts.push_back({item.text, item.rect, int(font), QtTextFlags(item.flags)});
+        const PrintTemplate tpl = LoadPrintTemplate(CurAdo, kChequeFormat);
+        m_scale = std::make_unique<PaperScale>(PaperScaleFor(tpl, ChequeBatch::target(tpl)));
+        QSqlQuery columns(CurAdo);
+        columns.exec(QStringLiteral("select * from \"%1\" where 0").arg(batch.table()));
+        const QSqlRecord record = columns.record();
+        QSqlQuery types(CurAdo);
+        types.exec(QStringLiteral("select name from pragma_table_info('%1') where lower(type) = 'money'").arg(batch.table()));
+        while (types.next())
+            m_moneyColumns.insert(types.value(0).toString());
+        for (const TemplateField &field : tpl.document.placedFields(0)) {
+            if (!field.needPrint || field.parentId != 0 || field.column().isEmpty())
+                continue;
+            if (!field.textForm.trimmed().isEmpty() || field.isGrid())
+                bench::fail(QStringLiteral("the plain printer knows no text forms or grids"));
+            Field plain;
+            plain.column = record.indexOf(field.column());
+            if (plain.column < 0)
+                bench::fail(QStringLiteral("no column %1").arg(field.column()));
+            // Money columns print with two decimals.
+            plain.money = m_moneyColumns.contains(field.column());
+            plain.kind = field.kind;
+            plain.rect = field.rect.toRect();
+            plain.digits = field.digitalCount.value_or(0);
+            plain.font = field.font ? field.font->toFont() : *DecodeFontInfo(DefaultFontInfo());
+            plain.flags = QtTextFlags(GetAlignIntValueByStr(field.xAlign, field.yAlign));
+            m_fields.push_back(plain);
         }
-        pages.push_back(std::move(texts));
     }
-    const QPrinter &printer = CurrentPrinter();
-    double megabytes = 0;
-    for (auto _ : state) {
-        const bench::PeakMemory peak;
-        QPdfWriter writer(pdfPath("raw"));
+
+    // Draws the bills; with `texts`, also gives the texts of the first bill.
+    void print(const QString &pdf, QList<PrintItem> *texts = nullptr) const
+    {
+        const QPrinter &printer = CurrentPrinter();
+        QPdfWriter writer(pdf);
         writer.setResolution(printer.resolution());
         writer.setPageLayout(printer.pageLayout());
         QPainter painter(&writer);
-        for (std::size_t page = 0; page < pages.size(); ++page) {
-            if (page > 0)
+        painter.setPen(Qt::black);
+        QSqlQuery row(CurAdo);
+        row.setForwardOnly(true);
+        row.prepare(QStringLiteral("select * from \"%1\" where id = ?").arg(m_batch.table()));
+        bool first = true;
+        for (qint64 id : m_batch.ids()) {
+            if (!first)
                 writer.newPage();
-            for (const Text &text : pages[page]) {
-                painter.setFont(fonts.at(text.font));
-                painter.drawText(text.rect, text.flags, text.text);
+            row.bindValue(0, id);
+            if (!row.exec() || !row.next())
+                bench::fail(QStringLiteral("bill %1 not read").arg(id));
+            for (const Field &field : m_fields) {
+                const QVariant value = row.value(field.column);
+                auto draw = [&](const QString &text, const QRect &rect, int flags) {
+                    if (text.isEmpty())
+                        return;
+                    const QRect device = m_scale->toDevice(rect);
+                    painter.setFont(field.font);
+                    painter.drawText(device, flags, text);
+                    if (first && texts)
+                        texts->append({text, device, field.font, flags});
+                };
+                const int boxTop = field.rect.y() + (field.rect.height() - field.font.pointSize()) / 2;
+                if (field.kind == ekAmount || field.kind == ekSpacedString) {
+                    const QList<PrintBox> boxes = field.kind == ekAmount
+                        ? DigitBoxes(Currency::fromDouble(value.toDouble()), field.rect.width(), field.digits)
+                        : SpacedBoxes(value.toString().trimmed(), field.rect.width(), field.digits);
+                    for (const PrintBox &box : boxes)
+                        draw(box.text, QRect(field.rect.x() + box.x, boxTop, box.width, field.rect.height()),
+                             QtTextFlags(DT_CENTER + DT_VCENTER));
+                } else {
+                    draw(field.money && !value.isNull() ? QString::number(value.toDouble(), 'f', 2) : value.toString().trimmed(),
+                         field.rect, field.flags);
+                }
             }
+            first = false;
         }
         painter.end();
-        megabytes += peak.megabytes();
     }
-    state.counters["pages"] = batch.pageCount();
-    bench::reportMemory(state, megabytes);
+
+private:
+    struct Field
+    {
+        int column = 0;
+        bool money = false;
+        EditKindIndex kind = ekTextDisplay;
+        QRect rect;
+        int digits = 0;
+        QFont font;
+        int flags = 0;
+    };
+
+    ChequeBatch &m_batch;
+    QSet<QString> m_moneyColumns;
+    std::unique_ptr<PaperScale> m_scale;
+    std::vector<Field> m_fields;
+};
+
+// Both sides print the same texts at the same places: checked on the first bill.
+void checkSameTexts(ChequeBatch &batch, const PlainChequePrinter &plain)
+{
+    auto key = [](const PrintItem &item) {
+        return QStringLiteral("%1@%2,%3,%4,%5").arg(item.text).arg(item.rect.x()).arg(item.rect.y()).arg(item.rect.width()).arg(item.rect.height());
+    };
+    QStringList form;
+    for (const PrintItem &item : batch.formItems(batch.ids().first()))
+        form.append(key(item));
+    QList<PrintItem> texts;
+    plain.print(pdfPath("check"), &texts);
+    QStringList drawn;
+    for (const PrintItem &item : texts)
+        drawn.append(key(item));
+    form.sort();
+    drawn.sort();
+    if (form != drawn)
+        bench::fail(QStringLiteral("the plain printer draws other texts:\n%1\n%2").arg(form.join(u'|'), drawn.join(u'|')));
+}
+
+std::unique_ptr<PlainChequePrinter> plainPrinter;
+
+bench::Side formSide()
+{
+    ChequeBatch &batch = batchOf(1000);
+    return {{}, [&batch] { batch.printBatch(pdfPath("form")); }};
+}
+
+bench::Side plainSide()
+{
+    ChequeBatch &batch = batchOf(1000);
+    if (!plainPrinter) {
+        plainPrinter = std::make_unique<PlainChequePrinter>(batch);
+        checkSameTexts(batch, *plainPrinter);
+    }
+    return {{}, [] { plainPrinter->print(pdfPath("raw")); }};
 }
 
 } // namespace
-
-BENCHMARK(BM_BillFormBatchPrint)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_RawPainterBatch)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    bench::registerPaired("BM_BatchPrintVsPlainPdfWriter", "batch print 1000 cheques / plain QPdfWriter:", formSide,
+                          plainSide, 11);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    plainPrinter.reset();
     batches.clear();
     return 0;
 }

@@ -2,7 +2,8 @@
 // amount shows its new text, on a generated format of 30 fields (the amount box, its capitals,
 // its 12 figure boxes and 12 capital boxes, the date and its 3 capital parts). Baseline: a plain
 // Qt form of the same 30 fields whose line edit derives the same texts with the same conversion
-// functions on every key. Neither paints: both stop when the texts are in their controls.
+// functions on every key. Both are shown, and a key counts until the derived fields are
+// repainted. Paired rounds of 20 keys each (a digit typed, then erased), ratio and peak memory.
 #include "BenchSupport.h"
 
 #include "bills/form/TEditNoteForm.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -181,6 +183,7 @@ public:
 
     void type(char digit) { typeDigit(m_amount, digit); }
     void erase() { eraseDigit(m_amount); }
+    QWidget *capitals() const { return m_labels.front(); }
 
     // Every derived field shows the texts of the amount now in the bill.
     void check() const
@@ -227,6 +230,7 @@ public:
 
     void type(char digit) { typeDigit(m_amount, digit); }
     void erase() { eraseDigit(m_amount); }
+    QWidget *capitals() const { return m_labels.front(); }
 
     void check() const
     {
@@ -256,54 +260,83 @@ private:
 std::unique_ptr<KeystrokeForm> billForm;
 std::unique_ptr<PlainForm> plainForm;
 
+// Counts the paints of one widget.
+class PaintCount : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// One key, then the events until the amount in capitals (which every key changes) has been
+// repainted.
 template <class Form>
-void typeDigits(benchmark::State &state, Form &form)
+void keyAndRepaint(Form &form, PaintCount &count, bool erase)
+{
+    const int before = count.paints;
+    if (erase)
+        form.erase();
+    else
+        form.type('5');
+    QElapsedTimer waited;
+    waited.start();
+    while (count.paints == before) {
+        QApplication::processEvents(QEventLoop::AllEvents);
+        if (waited.elapsed() > 5000)
+            bench::fail(QStringLiteral("the capitals were not repainted"));
+    }
+}
+
+constexpr int kKeysPerRound = 20;
+
+template <class Form>
+bench::Side typing(Form &form)
 {
     form.type('5');
     form.check();
     form.erase();
-    // The peak over the whole run: read at each key it would cost more than the key.
-    const bench::PeakMemory peak;
-    for (auto _ : state) {
-        form.type('5');
-        state.PauseTiming();
-        form.erase();
-        state.ResumeTiming();
-    }
-    state.counters["peak_MB"] = peak.megabytes();
-    form.type('5');
-    form.check();
-    form.erase();
+    QApplication::processEvents(QEventLoop::AllEvents);
+    return {{}, [&form] {
+                PaintCount count;
+                form.capitals()->installEventFilter(&count);
+                for (int key = 0; key < kKeysPerRound; ++key)
+                    keyAndRepaint(form, count, key % 2 == 1);
+                form.capitals()->removeEventFilter(&count);
+                form.type('5');
+                form.check();
+                form.erase();
+            }};
 }
 
-void BM_BillFormKeystroke(benchmark::State &state)
+bench::Side billFormTyping()
 {
     if (!billForm)
         billForm = std::make_unique<KeystrokeForm>();
-    typeDigits(state, *billForm);
+    return typing(*billForm);
 }
 
-void BM_PlainFormKeystroke(benchmark::State &state)
+bench::Side plainFormTyping()
 {
     if (!plainForm)
         plainForm = std::make_unique<PlainForm>();
-    typeDigits(state, *plainForm);
+    return typing(*plainForm);
 }
 
 } // namespace
-
-BENCHMARK(BM_BillFormKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_PlainFormKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    bench::registerPaired("BM_KeystrokeVsPlainForm", "20 keys repainted, bill form / plain form:", billFormTyping,
+                          plainFormTyping, 21);
     benchmark::Initialize(&argc, argv);
-    bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\n");
-    reporter.ratio("keystroke, bill form / plain form:", "BM_BillFormKeystroke/real_time", "BM_PlainFormKeystroke/real_time");
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     billForm.reset();
     plainForm.reset();
