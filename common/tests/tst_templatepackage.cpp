@@ -448,6 +448,10 @@ private Q_SLOTS:
         QTest::newRow("main table with a bracket")
             << QStringLiteral("<DataTableName>测试表</DataTableName>")
             << QStringLiteral("<DataTableName>测试表]</DataTableName>");
+        QTest::newRow("bills kept in the users' table")
+            << QStringLiteral("<DataTableName>测试表</DataTableName>") << QStringLiteral("<DataTableName>bs_user</DataTableName>");
+        QTest::newRow("table defined as the goods table")
+            << QStringLiteral("<TableName>测试表明细</TableName>") << QStringLiteral("<TableName>Bs_ProdList</TableName>");
         QTest::newRow("picture is no hex") << QStringLiteral("<imgfile>FFD8") << QStringLiteral("<imgfile>ZZD8");
         QTest::newRow("position is no number") << QStringLiteral("<Ctlx>10</Ctlx>") << QStringLiteral("<Ctlx>ten</Ctlx>");
         QTest::newRow("no template name") << QStringLiteral("<NoteName>丁</NoteName>")
