@@ -1,9 +1,11 @@
 #include "core/crypto/Des.h"
 #include "core/crypto/DesError.h"
 #include "core/picture/Pic.h"
+#include "core/picture/PictureCheck.h"
 #include "core/picture/PictureError.h"
 #include "gui/picture/ShowEncTxtJpgImage.h"
 #include "helpers/TestFiles.h"
+#include "PictureFixtures.h"
 
 #include <QBuffer>
 #include <QLabel>
@@ -130,6 +132,52 @@ private Q_SLOTS:
         const QString pngFile = m_dir.filePath(QStringLiteral("picture.png"));
         QVERIFY(png.save(pngFile, "PNG"));
         QCOMPARE(GetJpgSize(pngFile), std::nullopt);
+    }
+
+    // What may become a template's background: a complete JPEG in any of the three forms whose
+    // paper is at most 2 m a side and that can be loaded; everything else says why not.
+    void templatePictureCheck_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QSize>("size");        // accepted: the size; invalid: refused
+        QTest::addColumn<QString>("message");   // part of the refusal
+        const QByteArray jpeg = ::JfifJpeg(600, 300, 200, 200);
+        const QString notJpeg = QStringLiteral("form.jpg不是有效的JPEG图片");
+        QTest::newRow("jpeg") << jpeg << QSize(600, 300) << QString();
+        QTest::newRow("hex text") << HexForm(jpeg) + "\r\n" << QSize(600, 300) << QString();
+        QTest::newRow("enciphered") << EncipheredForm(jpeg) + "\r\n" << QSize(600, 300) << QString();
+        QTest::newRow("no density") << JpegWithoutJfif() << QSize(120, 80) << QString();
+        QTest::newRow("just under 2 m") << ::JfifJpeg(1574, 100, 20, 20) << QSize(1574, 100) << QString();
+        QTest::newRow("text file") << QByteArray("这不是图片\r\n").append("abc") << QSize() << notJpeg;
+        QTest::newRow("png renamed") << PngPicture() << QSize() << notJpeg;
+        QTest::newRow("valid hex, no jpeg") << PngPicture().toHex().toUpper() + "\r\n" << QSize() << notJpeg;
+        QTest::newRow("hex text of FFD8 and zeros") << "FFD8" + QByteArray(64, '0') + "\r\n" << QSize() << notJpeg;
+        QTest::newRow("truncated") << TruncatedJpeg(jpeg) << QSize() << notJpeg;
+        QTest::newRow("truncated hex") << HexForm(TruncatedJpeg(jpeg)) + "\r\n" << QSize() << notJpeg;
+        QTest::newRow("empty") << QByteArray() << QSize() << notJpeg;
+        QTest::newRow("header claims 60000 x 60000 at 200 dpi")
+            << JpegClaimingSize(jpeg, 60000, 60000) << QSize() << QStringLiteral("7620 x 7620毫米，超过了2000毫米");
+        QTest::newRow("just over 2 m") << ::JfifJpeg(1576, 100, 20, 20) << QSize() << QStringLiteral("超过了2000毫米");
+        QTest::newRow("header claims 60000 x 60000, no density")
+            << JpegClaimingSize(JpegWithoutJfif(), 60000, 60000) << QSize() << QStringLiteral("60000 x 60000像素，太大，不能载入");
+    }
+    void templatePictureCheck()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QSize, size);
+        QFETCH(QString, message);
+        if (size.isValid()) {
+            const CheckedPicture checked = CheckTemplatePicture(content, QStringLiteral("form.jpg"));
+            QCOMPARE(checked.size, size);
+            QCOMPARE(int(checked.resolution.form), content.startsWith("\xFF\xD8") ? 0 : 1);
+            return;
+        }
+        try {
+            CheckTemplatePicture(content, QStringLiteral("form.jpg"));
+            QFAIL("accepted");
+        } catch (const PictureError &refusal) {
+            QVERIFY2(refusal.message().contains(message), qPrintable(refusal.message()));
+        }
     }
 };
 

@@ -470,6 +470,64 @@ private Q_SLOTS:
             QVERIFY(!QFileInfo::exists(m_folder->file(evil)));
     }
 
+    // Fields that could never be seen are brought onto the 64 x 40 page of the picture (a size
+    // it cannot have becomes the kind's new-field size: 180 x 22 for the amount field 1000); a
+    // picture that is no usable JPEG refuses the whole package, saying why, with nothing changed.
+    void packageGeometryAndPicture_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("geometry");  // of field 1000 after the import; empty: refused
+        QTest::addColumn<QString>("refusal");
+        const QString imported = QString();
+        QTest::newRow("as exported") << QStringLiteral("<NoteName>") << QStringLiteral("<NoteName>")
+                                     << QStringLiteral("10|20|120|24") << imported;
+        QTest::newRow("x 99999") << QStringLiteral("<Ctlx>10</Ctlx>") << QStringLiteral("<Ctlx>99999</Ctlx>")
+                                 << QStringLiteral("0|20|120|24") << imported;
+        QTest::newRow("x -500") << QStringLiteral("<Ctlx>10</Ctlx>") << QStringLiteral("<Ctlx>-500</Ctlx>")
+                                << QStringLiteral("0|20|120|24") << imported;
+        QTest::newRow("y past the page") << QStringLiteral("<CtlY>20</CtlY>") << QStringLiteral("<CtlY>40</CtlY>")
+                                         << QStringLiteral("10|16|120|24") << imported;
+        QTest::newRow("width -50") << QStringLiteral("<CtlW>120</CtlW>") << QStringLiteral("<CtlW>-50</CtlW>")
+                                   << QStringLiteral("10|20|180|24") << imported;
+        QTest::newRow("height 0") << QStringLiteral("<CtlH>24</CtlH>") << QStringLiteral("<CtlH>0</CtlH>")
+                                  << QStringLiteral("10|20|120|22") << imported;
+        QTest::newRow("picture is hex of no JPEG") << QStringLiteral("<imgfile>FFD8") << QStringLiteral("<imgfile>8950")
+                                                   << QString() << QStringLiteral("文件格式错误！背景图片票样&1.jpg不是有效的JPEG图片");
+        // The frame header of the 64 x 40 picture at 200 x 100 dpi: FF C0, length 17, precision 8, 40, 64.
+        QTest::newRow("header claims 60000 x 60000") << QStringLiteral("FFC0001108002800400")
+                                                     << QStringLiteral("FFC0001108EA60EA600")
+                                                     << QString() << QStringLiteral("超过了2000毫米");
+    }
+    void packageGeometryAndPicture()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, geometry);
+        QFETCH(QString, refusal);
+        const QString package = exportedPackage(QStringLiteral("戊"), QStringLiteral("e.pnt"));
+        freshFolder();
+        const QString crafted = craftedPackage(package, from, to);
+        QVERIFY(!crafted.isEmpty());
+        const QString before = snapshot();
+        const QStringList imagesBefore = folderListing(m_folder->file(QStringLiteral("images")));
+        if (geometry.isEmpty()) {
+            try {
+                importFile(crafted);
+                QFAIL("imported");
+            } catch (const PackageFormatError &error) {
+                QVERIFY2(error.message().contains(refusal), qPrintable(error.message()));
+            }
+            QCOMPARE(snapshot(), before);
+            return;
+        }
+        QCOMPARE(importFile(crafted), QStringLiteral("戊"));
+        QCOMPARE(shell(QStringLiteral("select Ctlx, CtlY, CtlW, CtlH from p_NoteCntlList where Tag = 1000")), geometry);
+        QStringList images = imagesBefore + QStringList{kPicture + QStringLiteral(".jpg")};
+        images.sort();
+        QCOMPARE(folderListing(m_folder->file(QStringLiteral("images"))), images);
+    }
+
     void failureHalfWayLeavesNothing_data()
     {
         QTest::addColumn<bool>("replacing");

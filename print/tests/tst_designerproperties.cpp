@@ -132,7 +132,7 @@ private Q_SLOTS:
     {
         select(1002, {1000, 1001});
         retype(panel<QLineEdit>("CtlxEdit"), QStringLiteral("150"));
-        retype(panel<QLineEdit>("CtlWEdit"), QStringLiteral("0"));
+        retype(panel<QLineEdit>("CtlWEdit"), QStringLiteral("40"));
         choose(panel<QComboBox>("xAlignBox"), QStringLiteral("居中"));
         choose(panel<QComboBox>("NeedPrintBox"), QStringLiteral("否"));
         // Half-typed text changes nothing and raises nothing.
@@ -140,7 +140,7 @@ private Q_SLOTS:
         QVERIFY(m_messages->shown().isEmpty());
         for (const int tag : {1000, 1001, 1002}) {
             QCOMPARE(rows().rect(tag).x(), 150);
-            QCOMPARE(rows().rect(tag).width(), 1);
+            QCOMPARE(rows().rect(tag).width(), 40);
             QCOMPARE(rows().rect(tag).y(), 7);
             QCOMPARE(m_host->control(tag)->geometry(), rows().rect(tag));
             QVERIFY(!m_host->control(tag)->printed());
@@ -151,8 +151,66 @@ private Q_SLOTS:
         surface()->writeFieldBatch();
         QCOMPARE(stored(QStringLiteral("select Tag, Ctlx, CtlW, xAlign, NeedPrint, CtlCName from p_NoteCntlList"
                                        " where RefNo = '7001' and Tag between 1000 and 1003 order by Tag")),
-                 QStringLiteral("1000|150|1|居中|否|收款人\n1001|150|1|居中|否|金额\n1002|150|1|居中|否|abc\n"
+                 QStringLiteral("1000|150|40|居中|否|收款人\n1001|150|40|居中|否|金额\n1002|150|40|居中|否|abc\n"
                                 "1003|480|60|居左|是|年"));
+    }
+
+    // A typed position or size is stored as shown, or refused with a message and the box shows
+    // the stored value again: never a field that cannot be seen. Field 1000 is 300 x 30 at
+    // (60, 40) on an 800 x 400 picture; every key typed is applied at once.
+    void typedGeometry_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("message");
+        const QString offX = QStringLiteral("横向位置应在-299到799之间，否则字段完全在图片之外");
+        const QString offY = QStringLiteral("纵向位置应在-29到399之间，否则字段完全在图片之外");
+        QTest::newRow("width 0") << "CtlWEdit" << "0" << 300 << "宽度不能小于1";
+        QTest::newRow("width -5") << "CtlWEdit" << "-5" << 300 << "宽度不能小于1";
+        QTest::newRow("width 1") << "CtlWEdit" << "1" << 1 << "";
+        QTest::newRow("width huge") << "CtlWEdit" << "30000" << 3000 << "宽度不能大于20000";
+        QTest::newRow("height 0") << "CtlHEdit" << "0" << 30 << "高度不能小于1";
+        QTest::newRow("height -5") << "CtlHEdit" << "-5" << 30 << "高度不能小于1";
+        QTest::newRow("height huge") << "CtlHEdit" << "25000" << 2500 << "高度不能大于20000";
+        QTest::newRow("x negative, partly on the picture") << "CtlxEdit" << "-250" << -250 << "";
+        QTest::newRow("x -300: wholly off") << "CtlxEdit" << "-300" << -30 << offX;
+        QTest::newRow("x at the last column") << "CtlxEdit" << "799" << 799 << "";
+        QTest::newRow("x past the picture") << "CtlxEdit" << "800" << 80 << offX;
+        QTest::newRow("y -30: wholly off") << "CtlYEdit" << "-30" << -3 << offY;
+        QTest::newRow("y past the picture") << "CtlYEdit" << "400" << 40 << offY;
+    }
+    void typedGeometry()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+        QFETCH(QString, message);
+        QCOMPARE(surface()->pictureSize(), QSize(800, 400));
+        select(1000);
+        auto *edit = panel<QLineEdit>(qPrintable(box));
+        retype(edit, typed);
+        const QRect rect = rows().rect(1000);
+        const int value = box == "CtlxEdit" ? rect.x() : box == "CtlYEdit" ? rect.y() : box == "CtlWEdit" ? rect.width() : rect.height();
+        QCOMPARE(value, stored);
+        QCOMPARE(edit->text(), QString::number(stored));
+        QCOMPARE(m_host->control(1000)->geometry(), rect);
+        QCOMPARE(m_messages->texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        // Leaving the box keeps what it shows: the stored value.
+        panel<QLineEdit>("CtlCNameEdit")->setFocus();
+        QCOMPARE(edit->text(), QString::number(stored));
+    }
+
+    // A half-typed number changes nothing; leaving the box shows the stored value again.
+    void halfTypedNumberShowsTheStoredValueOnLeaving()
+    {
+        select(1000);
+        auto *edit = panel<QLineEdit>("CtlWEdit");
+        retype(edit, QStringLiteral("-"));
+        QCOMPARE(rows().rect(1000).width(), 300);
+        panel<QLineEdit>("CtlCNameEdit")->setFocus();
+        QCOMPARE(edit->text(), QStringLiteral("300"));
+        QVERIFY(m_messages->shown().isEmpty());
     }
 
     void fontReachesEverySelectedField()
@@ -344,6 +402,13 @@ private Q_SLOTS:
         QCOMPARE(m_host->control(tick)->caption(), QStringLiteral("用途"));
         QCOMPARE(rows().text(1000, QStringLiteral("DbFieldName")), QStringLiteral("用途"));
         QCOMPARE(rows().text(1000, QStringLiteral("CtlCName")), QStringLiteral("收款人"));
+        // Every field on the page is captioned by the column chosen; a caption typed later wins.
+        QCOMPARE(m_host->control(1000)->caption(), QStringLiteral("用途"));
+        surface()->applyToField(1000, {{QStringLiteral("Ctlx"), 70}});
+        QCOMPARE(m_host->control(1000)->caption(), QStringLiteral("用途"));
+        select(1000);
+        retype(panel<QLineEdit>("CtlCNameEdit"), QStringLiteral("payee"));
+        QCOMPARE(m_host->control(1000)->caption(), QStringLiteral("payee"));
     }
 
     void nothingSelectedChangesNothing()

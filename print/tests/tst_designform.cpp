@@ -26,6 +26,7 @@
 #include "gui/printfun/CurrentPrinter.h"
 #include "helpers/MessageRecorder.h"
 #include "PdfWords.h"
+#include "PictureFixtures.h"
 #include "helpers/ModalDialogs.h"
 #include "helpers/TemplateRows.h"
 #include "helpers/UserInput.h"
@@ -381,6 +382,38 @@ private slots:
         QCOMPARE(refreshes().last().LParam, qint64(21));
     }
 
+    // Deleting a template that bills were made with names how many there are and what is lost;
+    // the default answer keeps the template.
+    void deleteWarnsAboutItsBills_data()
+    {
+        QTest::addColumn<int>("bills");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("three bills, no") << 3 << int(QMessageBox::No) << false;
+        QTest::newRow("one bill, yes") << 1 << int(QMessageBox::Yes) << true;
+    }
+    void deleteWarnsAboutItsBills()
+    {
+        QFETCH(int, bills);
+        QFETCH(int, answer);
+        QFETCH(bool, deleted);
+        for (int i = 0; i < bills; ++i)
+            ExecTmpQuery(CurAdo, "insert into 银行转帐单 (NoteName) values ('工行支票')");
+        ExecTmpQuery(CurAdo, "insert into 银行转帐单 (NoteName) values ('别的支票')");
+        TDesignForm &form = openDesigner(21);
+        m_messages->clear();
+        m_messages->answer(QMessageBox::StandardButton(answer));
+        form.BtnDel->click();
+        QCOMPARE(m_messages->shown().size(), 1);
+        const MessageRequest &question = m_messages->shown().first();
+        QCOMPARE(question.text, QStringLiteral("单据格式“工行支票”已有%1张单据使用，删除后这些单据将不能再打开或打印。\n确认删除?").arg(bills));
+        QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(question.defaultButton, QMessageBox::No);  // Enter keeps the template
+        QCOMPARE(rows("select count(*) from p_NoteList where RefNo = '21'"), QStringList{deleted ? "0" : "1"});
+        QCOMPARE(form.currentNoteName().isEmpty(), deleted);
+        QCOMPARE(QFile::exists(m_folder->file("images/icbc.jpg")), !deleted);
+    }
+
     void pictureImport_data()
     {
         QTest::addColumn<int>("density");
@@ -402,6 +435,70 @@ private slots:
         QVERIFY(QFile::exists(m_folder->file("images/scan.jpg")));
         QCOMPARE(form.ImgFileEdit->palette().color(QPalette::Text) == QColor(Qt::red), red);
         QCOMPARE(form.surface()->pictureSize(), QSize(600, 300));
+    }
+
+    // A chosen file that is no usable picture is refused where it lies: a message, nothing
+    // copied into images, the template's columns as they were.
+    void pictureImportRefused_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        const QByteArray jpeg = jfifPicture(600, 300, 1, 150, 150);
+        QTest::newRow("text file") << QByteArray("这不是图片\r\n") << "scan.jpg不是有效的JPEG图片";
+        QTest::newRow("png renamed .jpg") << PngPicture() << "scan.jpg不是有效的JPEG图片";
+        QTest::newRow("truncated jpeg") << TruncatedJpeg(jpeg) << "scan.jpg不是有效的JPEG图片";
+        QTest::newRow("header claims 60000 x 60000")
+            << JpegClaimingSize(jpeg, 60000, 60000) << "图片scan.jpg的纸张尺寸为10160 x 10160毫米，超过了2000毫米";
+    }
+    void pictureImportRefused()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        TDesignForm &form = openDesigner(21);
+        const QString columns = "select ImgFile, xDpi, yDpi, DpiUnit, ImgEnc, tWidth, tHeight, ConvertRate1 from p_NoteList";
+        const QStringList before = rows(columns);
+        const QStringList imagesBefore = QDir(m_folder->file("images")).entryList(QDir::Files);
+        const QString scan = m_folder->file("scans/scan.jpg");
+        writeFile(scan, content);
+        m_chosenFiles << scan;
+        m_messages->clear();
+        form.ImgBrowseButton->click();
+        QCOMPARE(m_messages->shown().size(), 1);
+        QVERIFY2(m_messages->lastText().contains(message), qPrintable(m_messages->lastText()));
+        QCOMPARE(rows(columns), before);
+        QCOMPARE(QDir(m_folder->file("images")).entryList(QDir::Files), imagesBefore);
+        QCOMPARE(form.ImgFileEdit->text(), QStringLiteral("icbc.jpg"));
+        QCOMPARE(form.surface()->pictureSize(), QSize(400, 200));
+    }
+
+    // A picture replaced by another goes from images once no template names it; one that
+    // another template still shows stays.
+    void replacedPictureIsRemovedWhenUnused_data()
+    {
+        QTest::addColumn<bool>("shared");
+        QTest::newRow("only this template's") << false;
+        QTest::newRow("another template's too") << true;
+    }
+    void replacedPictureIsRemovedWhenUnused()
+    {
+        QFETCH(bool, shared);
+        if (shared)
+            addTemplate("22", "建行支票", "建设银行支票", "支票", "是", "icbc.jpg");
+        TDesignForm &form = openDesigner(21);
+        const QString scan = m_folder->file("scans/new.jpg");
+        writeFile(scan, jfifPicture(500, 250, 1, 100, 100));
+        m_chosenFiles << scan;
+        form.ImgBrowseButton->click();
+        QVERIFY(m_messages->shown().isEmpty());
+        QCOMPARE(rows("select ImgFile from p_NoteList where RefNo = '21'"), QStringList{"new.jpg"});
+        QStringList expected{"new.jpg"};
+        if (shared)
+            expected.prepend("icbc.jpg");
+        QCOMPARE(QDir(m_folder->file("images")).entryList(QDir::Files, QDir::Name), expected);
+        // Chosen again: the same file, nothing removed.
+        m_chosenFiles << scan;
+        form.ImgBrowseButton->click();
+        QCOMPARE(QDir(m_folder->file("images")).entryList(QDir::Files, QDir::Name), expected);
     }
 
     void pictureDialogFilters()

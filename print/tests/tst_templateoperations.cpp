@@ -178,6 +178,8 @@ private slots:
         QVERIFY(operations().rename("11", {"工行支票", "新分类", "支票"}));
         QCOMPARE(rows("select TabNo, ModId, Caption from s_ui where Caption = '工商银行支票' order by TabNo"),
                  (QStringList{"0|12|工商银行支票", "1|12|工商银行支票"}));
+        // The new category has its icon on the tab at once, captioned with the category.
+        QCOMPARE(rows("select TabNo, Caption from s_ui where ModId = 11"), QStringList{"1|新分类"});
         operations().saveUiEntry("11");
         QCOMPARE(rows("select TabNo, Caption from s_ui where ModId = 11"), QStringList{"1|新分类"});
     }
@@ -339,7 +341,7 @@ private slots:
         QFETCH(QString, width);
         QFETCH(QString, height);
         writeFile(m_folder->file("images/form.jpg"), jfifPicture(800, 400, quint8(units), quint16(xDensity), quint16(yDensity)));
-        const QVariantMap columns = ImportedPictureColumns("form.jpg");
+        const QVariantMap columns = ImportedPictureColumns("form.jpg", CheckTemplatePictureFile(m_folder->file("images/form.jpg")));
         QCOMPARE(columns.value("ImgFile").toString(), QStringLiteral("form.jpg"));
         QCOMPARE(columns.value("xDpi").toInt(), xDensity);
         QCOMPARE(columns.value("yDpi").toInt(), yDensity);

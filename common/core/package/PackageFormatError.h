@@ -8,4 +8,6 @@ class PackageFormatError : public CorvaneError
 {
 public:
     PackageFormatError() : CorvaneError(QStringLiteral("文件格式错误！")) {}
+    // The same with the reason after it.
+    explicit PackageFormatError(const QString &reason) : CorvaneError(QStringLiteral("文件格式错误！") + reason) {}
 };

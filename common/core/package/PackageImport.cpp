@@ -14,6 +14,10 @@
 #include "core/package/PackageFileNames.h"
 #include "core/package/PackageFormatError.h"
 #include "core/picture/Pic.h"
+#include "core/picture/PictureCheck.h"
+#include "core/picture/PictureError.h"
+#include "core/template/FieldGeometry.h"
+#include "core/template/TemplateFiles.h"
 #include "core/template/TemplateStore.h"
 
 #include <QDate>
@@ -50,6 +54,7 @@ struct ImportPlan
     QString noteName;
     TemplateDocument document;
     std::optional<PackagePicture> picture;
+    QSize page = kBlankPageSize; // where the fields must be seen: the picture's size
     std::optional<PackagePicture> icon;
     QList<NewTable> tables;
 };
@@ -105,6 +110,37 @@ QList<NewTable> newTablesOf(const QSqlDatabase &db, const PackageTemplate &packa
     return tables;
 }
 
+// The page the template's fields stand on: the package's picture, else the picture file the
+// template names when it is here already, else the designer's blank page.
+QSize pageOf(const ImportPlan &plan)
+{
+    if (plan.picture) {
+        try {
+            return CheckTemplatePicture(plan.picture->bytes, plan.picture->fileName).size;
+        } catch (const PictureError &refusal) {
+            throw PackageFormatError(QStringLiteral("背景图片") + refusal.message());
+        }
+    }
+    const QString named = TemplateFilePath(TemplateFileKind::Picture, plan.document.note.imgFile);
+    if (!named.isEmpty() && QFileInfo(named).isFile()) {
+        try {
+            return CheckTemplatePictureFile(named).size;
+        } catch (const PictureError &) {
+            // not a picture the designer can show: the blank page
+        }
+    }
+    return kBlankPageSize;
+}
+
+// Fields that could never be seen (a size below one pixel, wholly off the page) are brought
+// onto the page, so that the user finds and mends them in the designer.
+void bringFieldsOntoPage(ImportPlan &plan)
+{
+    for (TemplateField &field : plan.document.fields)
+        if (field.placed)
+            field.rect = PictureRect::fromRect(FieldBroughtOntoPage(field.rect.toRect(), plan.page, field.kind));
+}
+
 ImportPlan planOf(const QSqlDatabase &db, const PackageTemplate &package)
 {
     ImportPlan plan;
@@ -115,6 +151,8 @@ ImportPlan planOf(const QSqlDatabase &db, const PackageTemplate &package)
     requireTableName(plan.document.note.detailTableName);
     plan.picture = pictureOf(package.picture, QStringLiteral(".jpg"));
     plan.icon = pictureOf(package.icon, QStringLiteral(".bmp"));
+    plan.page = pageOf(plan);
+    bringFieldsOntoPage(plan);
     plan.tables = newTablesOf(db, package);
     return plan;
 }

@@ -30,18 +30,22 @@ QByteArray WithoutTrailingBlanks(QByteArray text)
     return text;
 }
 
-PictureContent ReadPicture(const QString &fileName)
+PictureContent ContentOf(const QByteArray &content)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw PictureError(QStringLiteral("不能打开图片文件%1").arg(QDir::toNativeSeparators(fileName)));
-    const QByteArray content = file.readAll();
     if (content.startsWith("\xFF\xD8"))
         return {content, 0};
     QByteArray hex = WithoutTrailingBlanks(content);
     if (!hex.startsWith("FFD8"))
         hex = WithoutTrailingBlanks(DecryStr(HexTextToBytes(hex), kPictureKey));
     return {hex, 1};
+}
+
+PictureContent ReadPicture(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PictureError(QStringLiteral("不能打开图片文件%1").arg(QDir::toNativeSeparators(fileName)));
+    return ContentOf(file.readAll());
 }
 
 bool IsJfifHeader(const QByteArray &header)
@@ -88,4 +92,10 @@ QSize SetJpegImg(const QString &fileName, QImage &image)
     if (!image.loadFromData(jpeg, "JPEG"))
         throw PictureError(QStringLiteral("图片文件%1不是有效的JPEG图片").arg(QDir::toNativeSeparators(fileName)));
     return image.size();
+}
+
+QByteArray PictureJpegBytes(const QByteArray &content)
+{
+    const PictureContent picture = ContentOf(content);
+    return picture.form == 0 ? picture.data : HexTextToBytes(picture.data);
 }

@@ -21,3 +21,7 @@ JpegResolution GetJPEGRes(const QString &fileName);
 
 // Loads a picture file in any form into image and returns its size.
 QSize SetJpegImg(const QString &fileName, QImage &image);
+
+// The JPEG bytes of a picture file's content in any form (raises DesError for a text that is no
+// hex text).
+QByteArray PictureJpegBytes(const QByteArray &content);

@@ -1,20 +1,22 @@
 #include "designer/model/SizeText.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
-std::optional<int> PositionFromText(const QString &text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
+namespace {
+constexpr qint64 kTypedNumberLimit = 1000000000;
 }
 
-std::optional<int> SizeFromText(const QString &text)
+std::optional<int> NumberFromText(const QString &text)
 {
-    const std::optional<int> value = PositionFromText(text);
-    if (!value)
+    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString trimmed = text.trimmed();
+    if (!wholeNumber.match(trimmed).hasMatch())
         return std::nullopt;
-    return std::max(1, *value);
+    bool ok = false;
+    const qint64 value = trimmed.toLongLong(&ok);
+    if (!ok)  // more digits than any number holds
+        return trimmed.startsWith(u'-') ? int(-kTypedNumberLimit) : int(kTypedNumberLimit);
+    return int(std::clamp(value, -kTypedNumberLimit, kTypedNumberLimit));
 }

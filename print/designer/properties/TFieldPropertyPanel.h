@@ -47,7 +47,10 @@ private:
     void applyToSelection(const QVariantMap &columns);
     // Writes columns into the current field.
     void applyToCurrent(const QVariantMap &columns);
-    void applyNumber(QLineEdit *edit, const QString &column, bool size);
+    // A typed position or size, into every selected field, or refused with a message when a
+    // field could not be seen with it (the box then shows the stored value).
+    void applyNumber(QLineEdit *edit, const QString &column);
+    void showStoredNumber(QLineEdit *edit, const QString &column);
     void changeKind(const QString &newKind);
     void changeColumn(const QString &column);
     void chooseFont();

@@ -2,6 +2,7 @@
 
 #include "core/globals/PubDm.h"
 #include "core/template/EditKindIndex.h"
+#include "core/template/FieldGeometry.h"
 #include "designer/model/AddFieldButtons.h"
 #include "designer/model/AddFieldPlacement.h"
 #include "designer/model/DesignFieldRows.h"
@@ -43,10 +44,15 @@ QString presetPickerFields(const QString &picker)
 void TFieldPropertyPanel::connectEdits()
 {
     // Every selected field.
-    connect(m_x, &QLineEdit::textEdited, this, [this] { applyNumber(m_x, QStringLiteral("Ctlx"), false); });
-    connect(m_y, &QLineEdit::textEdited, this, [this] { applyNumber(m_y, QStringLiteral("CtlY"), false); });
-    connect(m_width, &QLineEdit::textEdited, this, [this] { applyNumber(m_width, QStringLiteral("CtlW"), true); });
-    connect(m_height, &QLineEdit::textEdited, this, [this] { applyNumber(m_height, QStringLiteral("CtlH"), true); });
+    const std::pair<QLineEdit *, QString> numbers[] = {{m_x, QStringLiteral("Ctlx")},
+                                                       {m_y, QStringLiteral("CtlY")},
+                                                       {m_width, QStringLiteral("CtlW")},
+                                                       {m_height, QStringLiteral("CtlH")}};
+    for (const auto &[edit, column] : numbers) {
+        connect(edit, &QLineEdit::textEdited, this, [this, edit = edit, column = column] { applyNumber(edit, column); });
+        connect(edit, &QLineEdit::editingFinished, this,
+                [this, edit = edit, column = column] { showStoredNumber(edit, column); });
+    }
     connect(m_xAlign, &QComboBox::activated, this,
             [this] { applyToSelection({{QStringLiteral("xAlign"), m_xAlign->currentText()}}); });
     connect(m_yAlign, &QComboBox::activated, this,
@@ -99,12 +105,59 @@ void TFieldPropertyPanel::applyToCurrent(const QVariantMap &columns)
     m_surface->applyToField(currentTag(), columns);
 }
 
-void TFieldPropertyPanel::applyNumber(QLineEdit *edit, const QString &column, bool size)
+namespace {
+QRect withNumber(QRect rect, const QString &column, int value)
 {
-    // A half-typed number changes nothing.
-    const std::optional<int> value = size ? SizeFromText(edit->text()) : PositionFromText(edit->text());
-    if (value)
-        applyToSelection({{column, *value}});
+    if (column == QLatin1String("Ctlx"))
+        rect.moveLeft(value);
+    else if (column == QLatin1String("CtlY"))
+        rect.moveTop(value);
+    else if (column == QLatin1String("CtlW"))
+        rect.setWidth(value);
+    else
+        rect.setHeight(value);
+    return rect;
+}
+
+int numberOf(const QRect &rect, const QString &column)
+{
+    if (column == QLatin1String("Ctlx"))
+        return rect.x();
+    if (column == QLatin1String("CtlY"))
+        return rect.y();
+    return column == QLatin1String("CtlW") ? rect.width() : rect.height();
+}
+} // namespace
+
+void TFieldPropertyPanel::applyNumber(QLineEdit *edit, const QString &column)
+{
+    // A half-typed number changes nothing; leaving the box shows the stored value again.
+    const std::optional<int> value = NumberFromText(edit->text());
+    if (!value || m_loading || m_surface->selection().isEmpty())
+        return;
+    const DesignFieldRows &rows = m_surface->fieldRows();
+    for (const int tag : m_surface->selectedTags()) {
+        if (const std::optional<QString> fault =
+                FieldGeometryFault(withNumber(rows.rect(tag), column, *value), m_surface->pictureSize())) {
+            // Refused: the box shows again what is stored.
+            showStoredNumber(edit, column);
+            ShowMsgHint(*fault);
+            return;
+        }
+    }
+    applyToSelection({{column, *value}});
+}
+
+void TFieldPropertyPanel::showStoredNumber(QLineEdit *edit, const QString &column)
+{
+    const int tag = currentTag();
+    if (tag < 0 || !m_surface->fieldRows().contains(tag))
+        return;
+    const QString stored = QString::number(numberOf(m_surface->fieldRows().rect(tag), column));
+    if (edit->text() != stored) {
+        const QSignalBlocker blocker(edit);
+        edit->setText(stored);
+    }
 }
 
 void TFieldPropertyPanel::changeKind(const QString &newKind)
@@ -143,10 +196,11 @@ void TFieldPropertyPanel::changeColumn(const QString &column)
     const DesignFieldRows &rows = m_surface->fieldRows();
     for (const int tag : m_surface->selectedTags()) {
         QVariantMap columns = {{QStringLiteral("DbFieldName"), column}};
-        // A multi-tick field is captioned by its column.
+        // The page shows the column as the caption; a multi-tick field stores it as its name.
         if (rows.text(tag, QStringLiteral("FieldEditType")).trimmed() == EditKindName(ekMultiTick))
             columns.insert(QStringLiteral("CtlCName"), column);
         m_surface->applyToField(tag, columns);
+        m_surface->showColumnCaption(tag, column);
     }
 }
 

@@ -3,12 +3,15 @@
 
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
+#include "core/errors/CorvaneError.h"
 #include "core/picture/Pic.h"
+#include "core/picture/PictureCheck.h"
 #include "core/picture/PictureError.h"
 #include "designer/screen/TemplateFileImport.h"
 #include "designer/surface/TDesignSurface.h"
 #include "gui/desktop/DesktopOpener.h"
 #include "gui/dialogs/FileDialogs.h"
+#include "gui/dialogs/MessageBoxes.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -41,14 +44,35 @@ void TDesignForm::importPicture()
                                            QStringLiteral("JPEG files (*.jpg)|*.jpg;*.JPG;*.jpeg;*.JPEG"));
     if (chosen.isEmpty())
         return;
+    // Checked where it lies: a file that is no usable picture is neither copied nor named.
+    CheckedPicture picture;
+    try {
+        picture = CheckTemplatePictureFile(chosen);
+    } catch (const PictureError &refusal) {
+        ShowMsgWarn(refusal.message());
+        return;
+    }
+    const QString oldPicture = m_header->fieldByName(QStringLiteral("ImgFile"))->asString().trimmed();
     const TemplateFileImport plan = PlanTemplateFileImport(m_db, TemplateFileKind::Picture, chosen, currentRefNo());
     CarryOutFileImport(plan);
-    const QVariantMap columns = ImportedPictureColumns(plan.fileName);
-    if (!m_header->isEditing())
-        m_header->edit();
-    for (auto it = columns.cbegin(); it != columns.cend(); ++it)
-        m_header->fieldByName(it.key())->setValue(it.value());
-    m_header->post();
+    try {
+        const QVariantMap columns = ImportedPictureColumns(plan.fileName, picture);
+        if (!m_header->isEditing())
+            m_header->edit();
+        for (auto it = columns.cbegin(); it != columns.cend(); ++it)
+            m_header->fieldByName(it.key())->setValue(it.value());
+        if (!m_header->post())
+            throw CorvaneError(QStringLiteral("单据格式没有保存"));
+    } catch (...) {
+        if (m_header->isEditing())
+            m_header->cancel();
+        if (plan.copy)  // the copy no template names
+            RemoveTemplateFileWhenUnused(m_db, TemplateFileKind::Picture, plan.fileName);
+        throw;
+    }
+    // The picture it replaced goes once no template names it.
+    if (oldPicture != plan.fileName)
+        RemoveTemplateFileWhenUnused(m_db, TemplateFileKind::Picture, oldPicture);
     colourPictureBox();
     m_surface->showPicture(plan.fileName);
 }

@@ -127,10 +127,28 @@ void TDesignForm::BtnSaveClick()
 
 void TDesignForm::BtnDelClick()
 {
-    if (!hasTemplate() || !Confirm(QStringLiteral("确认删除?")))
+    if (!hasTemplate())
         return;
     const TemplateOperations operations(m_db);
     const QString refNo = operations.refNoOf(m_noteName);
+    const qint64 bills = operations.billsMadeWith(refNo);
+    if (bills == 0) {
+        if (!Confirm(QStringLiteral("确认删除?")))
+            return;
+    } else {
+        // Bills of the template cannot be opened or printed without it: the question says so,
+        // and pressing Enter keeps the template.
+        MessageRequest question;
+        question.icon = QMessageBox::Warning;
+        question.title = QStringLiteral("确认删除");
+        question.text = QStringLiteral("单据格式“%1”已有%2张单据使用，删除后这些单据将不能再打开或打印。\n确认删除?")
+                            .arg(m_noteName)
+                            .arg(bills);
+        question.buttons = QMessageBox::Yes | QMessageBox::No;
+        question.defaultButton = QMessageBox::No;
+        if (MessageSeam::ask(question) != QMessageBox::Yes)
+            return;
+    }
     if (!operations.deleteTemplate(refNo))
         return;
     m_loading = false;

@@ -2,7 +2,6 @@
 
 #include "core/errors/CorvaneError.h"
 #include "core/files/DurableFile.h"
-#include "core/picture/Pic.h"
 #include "core/template/PictureSize.h"
 #include "core/template/TemplateColumns.h"
 #include "core/template/TemplateNote.h"
@@ -10,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 
 
 namespace {
@@ -73,17 +71,10 @@ void CarryOutFileImport(const TemplateFileImport &plan)
         throw CorvaneError(QStringLiteral("文件%1不能复制到%2").arg(plan.source, plan.target));
 }
 
-QVariantMap ImportedPictureColumns(const QString &fileName)
+QVariantMap ImportedPictureColumns(const QString &fileName, const CheckedPicture &picture)
 {
-    const QString path = TemplateFilePath(TemplateFileKind::Picture, fileName);
-    const JpegResolution resolution = GetJPEGRes(path);
-    std::optional<QSize> size = GetJpgSize(path);
-    if (!size && resolution.form == 1) {  // hex text: its size is the decoded picture's
-        QImage image;
-        size = SetJpegImg(path, image);
-    }
     TemplateNote note;
-    ApplyPictureImport(note, fileName, resolution, size);
+    ApplyPictureImport(note, fileName, picture.resolution, picture.size);
     QVariantMap columns;
     for (const char *name : {"ImgFile", "xDpi", "yDpi", "DpiUnit", "ImgEnc", "ConvertRate1", "ConvertRate2", "tWidth", "tHeight"}) {
         const QString column = QString::fromLatin1(name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/picture/PictureCheck.h"
 #include "core/template/TemplateFiles.h"
 
 #include <QSqlDatabase>
@@ -24,7 +25,8 @@ TemplateFileImport PlanTemplateFileImport(const QSqlDatabase &db, TemplateFileKi
 // CorvaneError when the file cannot be copied.
 void CarryOutFileImport(const TemplateFileImport &plan);
 
-// What the template row takes from an imported picture in the images folder: file, densities,
-// unit, form, empty conversion rates and the enciphered paper size. A picture without a density
-// clears the paper size (printing then refuses rather than using the old picture's size).
-QVariantMap ImportedPictureColumns(const QString &fileName);
+// What the template row takes from an imported picture in the images folder, found fit by
+// CheckTemplatePicture: file, densities, unit, form, empty conversion rates and the enciphered
+// paper size. A picture without a density clears the paper size (printing then refuses rather
+// than using the old picture's size).
+QVariantMap ImportedPictureColumns(const QString &fileName, const CheckedPicture &picture);

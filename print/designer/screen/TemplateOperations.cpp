@@ -3,6 +3,8 @@
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
 #include "core/db/AdoFunc.h"
+#include "core/db/SqlName.h"
+#include "core/db/TableCatalog.h"
 #include "core/db/Transaction.h"
 #include "core/errors/CorvaneError.h"
 #include "core/template/TemplateDocument.h"
@@ -112,7 +114,10 @@ bool TemplateOperations::rename(const QString &refNo, const NoteNameChoice &choi
                                     " where RefNo = ?"),
                      {choice.name, choice.category, choice.kind, mainTableOfKind(choice.kind), refNo});
         if (!sameCategory(oldCategory, choice.category)) {
+            const qint64 tab = iconTab(refNo, choice.kind);
             settleUiEntries(refNo, oldCategory, &choice.category);
+            // The new category shows on the main page at once, as after a copy.
+            addCategoryIcon(tab, refNo, choice.category);
             // A category keeps one default format: the moved one is it only where none was. A
             // kind keeps one default category: the moved one takes its new category's standing.
             const qint64 defNote = SelTableIntValue(
@@ -150,20 +155,8 @@ qint64 TemplateOperations::copyNote(const QString &sourceName, const NoteNameCho
         copy->note.defNote = int(defNote);
         SaveTemplate(m_db, *copy);  // decides the copy's default flag
 
-        if (otherCategory) {
-            // The source's own tab (not the favourites), else the kind's.
-            QSqlQuery tabs = RunStatement(
-                m_db, QStringLiteral("select TabNo from s_ui where ModId = ? order by TabNo = 0, rowid limit 1"),
-                {sourceRefNo.toLongLong()});
-            const bool hasTab = tabs.next();
-            const qint64 tab = hasTab ? tabs.value(0).toLongLong()
-                                      : SelTableIntValue(m_db, QStringLiteral("select TabNo from s_uiTab where Caption = ?"),
-                                                         {choice.kind});
-            tabs.finish();
-            if (SqlTableIsEmpty(m_db, QStringLiteral("select 1 from s_ui where TabNo = ? and Caption = ?"), {tab, choice.category}))
-                ExecTmpQuery(m_db, QStringLiteral("insert into s_ui (UserId, TabNo, ModId, Caption) values ('admin', ?, ?, ?)"),
-                             {tab, refNo.toLongLong(), choice.category});
-        }
+        if (otherCategory)
+            addCategoryIcon(iconTab(sourceRefNo, choice.kind), refNo, choice.category);
         tx.commit();
         return SelTableIntValue(m_db, QStringLiteral("select autoid from p_NoteList where NoteName = ?"), {choice.name});
     } catch (const CorvaneError &) {
@@ -205,6 +198,30 @@ void TemplateOperations::saveUiEntry(const QString &refNo) const
                      {tab, refNo.toLongLong(), category});
 }
 
+qint64 TemplateOperations::billsMadeWith(const QString &refNo) const
+{
+    QSqlQuery query = RunStatement(
+        m_db,
+        QStringLiteral("select a.NoteName, a.DataTablename, b.MainTableName from p_NoteList a"
+                       " left join s_PrintType b on b.PrintName = a.NoteType where a.RefNo = ?"),
+        {refNo});
+    if (!query.next())
+        return 0;
+    const QString name = query.value(0).toString();
+    QStringList tables;
+    for (const int column : {1, 2}) {
+        const QString table = query.value(column).toString().trimmed();
+        if (!table.isEmpty() && !tables.contains(table, Qt::CaseInsensitive))
+            tables.append(table);
+    }
+    query.finish();
+    qint64 bills = 0;
+    for (const QString &table : tables)
+        if (IsValidSqlName(table) && IsTableExists(m_db, table) && IsTableFieldsExists(m_db, table, QStringLiteral("NoteName")))
+            bills += SelTableIntValue(m_db, QStringLiteral("select count(*) from %1 where NoteName = ?").arg(SqlName(table)), {name});
+    return bills;
+}
+
 bool TemplateOperations::deleteTemplate(const QString &refNo) const
 {
     QString picture;
@@ -226,6 +243,26 @@ bool TemplateOperations::deleteTemplate(const QString &refNo) const
     }
     RemoveTemplateFileWhenUnused(m_db, TemplateFileKind::Picture, picture, refNo);
     return true;
+}
+
+// The tab of a template's category icon: its own tab (not the favourites), else its kind's.
+qint64 TemplateOperations::iconTab(const QString &refNo, const QString &kind) const
+{
+    QSqlQuery tabs = RunStatement(m_db, QStringLiteral("select TabNo from s_ui where ModId = ? order by TabNo = 0, rowid limit 1"),
+                                  {refNo.toLongLong()});
+    if (tabs.next() && tabs.value(0).toLongLong() != 0)
+        return tabs.value(0).toLongLong();
+    tabs.finish();
+    return SelTableIntValue(m_db, QStringLiteral("select TabNo from s_uiTab where Caption = ?"), {kind});
+}
+
+// One icon per category on a tab, captioned with the category (the main page counts the
+// category's formats under it, and a save looks for it by that caption).
+void TemplateOperations::addCategoryIcon(qint64 tab, const QString &refNo, const QString &category) const
+{
+    if (SqlTableIsEmpty(m_db, QStringLiteral("select 1 from s_ui where TabNo = ? and Caption = ?"), {tab, category}))
+        ExecTmpQuery(m_db, QStringLiteral("insert into s_ui (UserId, TabNo, ModId, Caption) values ('admin', ?, ?, ?)"),
+                     {tab, refNo.toLongLong(), category});
 }
 
 // The icons of a template that leaves its category (renamed into another, or deleted): while

@@ -35,7 +35,8 @@ public:
     QString newTemplate(const NoteNameChoice &choice, const QString &userId, const QDate &today) const;
 
     // 修改单据名称: name, category, kind and the kind's data table; the main-page icon follows
-    // the category. False (nothing changed) on a database error.
+    // the category, and a new category gets its icon at once (captioned with the category, as
+    // every icon is). False (nothing changed) on a database error.
     bool rename(const QString &refNo, const NoteNameChoice &choice) const;
 
     // 复制: the template `sourceName` with its fields under a new number and the chosen names.
@@ -53,11 +54,17 @@ public:
     // added when the template has one of its own already.
     void saveUiEntry(const QString &refNo) const;
 
+    // How many saved bills name the template (by NoteName, in its data table and in its kind's):
+    // they can no longer be opened or printed once it is gone.
+    qint64 billsMadeWith(const QString &refNo) const;
+
     // 删除: the template, its fields and its main-page icons (re-pointed to a format left in
     // the category); its picture once no other template names it. False on a database error.
     bool deleteTemplate(const QString &refNo) const;
 
 private:
+    qint64 iconTab(const QString &refNo, const QString &kind) const;
+    void addCategoryIcon(qint64 tab, const QString &refNo, const QString &category) const;
     void settleUiEntries(const QString &refNo, const QString &oldCategory, const QString *newCategory) const;
 
     QSqlDatabase m_db;

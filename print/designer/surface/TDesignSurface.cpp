@@ -4,6 +4,7 @@
 #include "core/globals/ProgramFolder.h"
 #include "core/globals/PubDm.h"
 #include "core/picture/Pic.h"
+#include "core/template/FieldGeometry.h"
 #include "designer/model/DesignFieldRows.h"
 #include "designer/model/PageOffset.h"
 #include "designer/model/RubberBand.h"
@@ -21,7 +22,7 @@
 
 namespace {
 // A page without picture still gives room to place fields.
-constexpr QSize kBlankPage{1000, 600};
+constexpr QSize kBlankPage = kBlankPageSize;
 
 QFrame *marginStrip(QWidget *parent, const char *name)
 {
@@ -95,6 +96,7 @@ void TDesignSurface::clearPage()
 {
     m_drag.reset();
     removeControls();
+    m_columnCaptions.clear();
     m_selection.clear();
     m_rows->close();
     m_header.reset();
@@ -213,7 +215,7 @@ void TDesignSurface::refreshControl(int tag)
     if (!control)
         control = createControl(tag);
     control->setGeometry(field->rect.toRect());
-    control->setCaption(field->caption);
+    control->setCaption(m_columnCaptions.value(tag, field->caption));
     control->setKind(field->kindText());
     control->setFieldFont(field->font ? std::optional<QFont>(field->font->toFont()) : std::nullopt);
     control->setPrinted(field->needPrint);

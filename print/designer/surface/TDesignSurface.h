@@ -6,6 +6,7 @@
 #include "designer/model/LayoutRules.h"
 #include "designer/model/PlacedControl.h"
 
+#include <QHash>
 #include <QPointF>
 #include <QPointer>
 #include <QWidget>
@@ -89,6 +90,9 @@ public:
     void applyToSelection(const QVariantMap &columns);
     // Writes columns into one row and refreshes its control.
     void applyToField(int tag, const QVariantMap &columns);
+    // The control shows the name of the data column just chosen for it in place of its stored
+    // caption, until the caption is edited or the page is opened again.
+    void showColumnCaption(int tag, const QString &column);
     void alignSelection(AlignMode mode);
     void sizeSelection(SizeMode mode);
     void pasteSelection(PasteMode mode);
@@ -161,4 +165,5 @@ private:
     int m_pressedTag = -1;
     bool m_locked = false;
     std::optional<Drag> m_drag;
+    QHash<int, QString> m_columnCaptions;  // see showColumnCaption
 };

@@ -65,6 +65,14 @@ int TDesignSurface::addField(EditKindIndex kind, const QRect &rect, const QStrin
 void TDesignSurface::applyToField(int tag, const QVariantMap &columns)
 {
     m_rows->setValues(tag, columns);
+    if (columns.contains(QStringLiteral("CtlCName")))
+        m_columnCaptions.remove(tag);  // the stored caption is shown again
+    refreshControl(tag);
+}
+
+void TDesignSurface::showColumnCaption(int tag, const QString &column)
+{
+    m_columnCaptions.insert(tag, column);
     refreshControl(tag);
 }
 
