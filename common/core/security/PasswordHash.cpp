@@ -1,7 +1,7 @@
 #include "core/security/PasswordHash.h"
 
 #include <QCryptographicHash>
-#include <QPasswordDigestor>
+#include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -25,10 +25,34 @@ QString caseFolded(const QString &text)
     return folded;
 }
 
+// PBKDF2 with HMAC-SHA256 (RFC 8018), here rather than from the network library, which the
+// login would otherwise load before its dialog shows.
+QByteArray pbkdf2Sha256(const QByteArray &password, const QByteArray &salt, int rounds, int length)
+{
+    QMessageAuthenticationCode mac(QCryptographicHash::Sha256, password);
+    QByteArray key;
+    for (quint32 block = 1; key.size() < length; ++block) {
+        const char number[4] = {char(block >> 24), char(block >> 16), char(block >> 8), char(block)};
+        mac.reset();
+        mac.addData(salt);
+        mac.addData(number, 4);
+        QByteArray u = mac.result();
+        QByteArray sum = u;
+        for (int round = 1; round < rounds; ++round) {
+            mac.reset();
+            mac.addData(u);
+            u = mac.result();
+            for (qsizetype i = 0; i < sum.size(); ++i)
+                sum[i] = char(sum[i] ^ u[i]);
+        }
+        key += sum;
+    }
+    return key.left(length);
+}
+
 QByteArray derive(const QString &password, const QByteArray &salt, int rounds)
 {
-    return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, caseFolded(password).toUtf8(), salt,
-                                              rounds, kKeyLength);
+    return pbkdf2Sha256(caseFolded(password).toUtf8(), salt, rounds, kKeyLength);
 }
 
 bool constantTimeEqual(const QByteArray &a, const QByteArray &b)

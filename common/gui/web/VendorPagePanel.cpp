@@ -4,8 +4,8 @@
 #include "core/globals/VendorSite.h"
 #include "gui/desktop/DesktopOpener.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include "core/net/HttpGet.h"
+
 #include <QScrollBar>
 #include <QStringDecoder>
 
@@ -15,7 +15,7 @@ constexpr int kTimeoutMs = 15000;
 } // namespace
 
 VendorPagePanel::VendorPagePanel(QString pathPattern, QWidget *parent)
-    : QTextBrowser(parent), m_pathPattern(std::move(pathPattern)), m_network(new QNetworkAccessManager(this))
+    : QTextBrowser(parent), m_pathPattern(std::move(pathPattern))
 {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -41,26 +41,22 @@ void VendorPagePanel::reload()
 {
     if (!IsNetConnected)
         return;
-    if (m_reply)
-        m_reply->abort();
-    QNetworkRequest request(VendorUrl(m_pathPattern.arg(width()).arg(height())));
-    request.setTransferTimeout(kTimeoutMs);
-    QNetworkReply *reply = m_network->get(request);
-    m_reply = reply;
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
-        if (received > kLargestPage)
-            reply->abort();
+    if (m_request) {
+        m_request->abort();
+        delete m_request;
+    }
+    auto *request = new HttpGet(VendorUrl(m_pathPattern.arg(width()).arg(height())), kTimeoutMs, kLargestPage, this);
+    m_request = request;
+    connect(request, &HttpGet::finished, this, [this, request](bool transferred, int status, const QByteArray &page) {
+        request->deleteLater();
+        showReply(transferred, status, page);
     });
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { showReply(reply); });
 }
 
-void VendorPagePanel::showReply(QNetworkReply *reply)
+void VendorPagePanel::showReply(bool transferred, int status, const QByteArray &page)
 {
-    reply->deleteLater();
-    if (reply->error() != QNetworkReply::NoError
-        || reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200)
+    if (!transferred || status != 200)
         return;
-    const QByteArray page = reply->readAll();
     QStringDecoder decoder = QStringDecoder::decoderForHtml(page);
     setHtml(decoder.isValid() ? decoder.decode(page) : QString::fromUtf8(page));
     Q_EMIT pageShown();

@@ -4,8 +4,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+class HttpGet;
 
 // A panel that shows one of the vendor's pages (the main page's foot, the bill form's side and
 // foot). It fetches the page only while the network is reported up and shows its text and
@@ -33,10 +32,9 @@ Q_SIGNALS:
     void pageShown();
 
 private:
-    void showReply(QNetworkReply *reply);
+    void showReply(bool transferred, int status, const QByteArray &page);
 
     QString m_pathPattern;
-    QNetworkAccessManager *m_network;
-    QPointer<QNetworkReply> m_reply;
+    QPointer<HttpGet> m_request;
     QTimer m_timer;
 };

@@ -3,8 +3,8 @@
 #include "core/globals/ProgramFolder.h"
 #include "core/globals/VendorSite.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include "core/net/HttpGet.h"
+
 #include <QSaveFile>
 
 namespace {
@@ -20,20 +20,17 @@ bool storeReply(const QByteArray &text)
 
 } // namespace
 
-WebVersionCheck::WebVersionCheck(QObject *parent) : QObject(parent), m_network(new QNetworkAccessManager(this)) {}
+WebVersionCheck::WebVersionCheck(QObject *parent) : QObject(parent) {}
 
 void WebVersionCheck::start()
 {
-    QNetworkRequest request(VendorUrl(QStringLiteral("/cs/version.txt")));
-    request.setTransferTimeout(m_timeoutMs);
-    QNetworkReply *reply = m_network->get(request);
-    connect(reply, &QNetworkReply::finished, this, [this, reply]() {
-        reply->deleteLater();
-        if (reply->error() != QNetworkReply::NoError) {
+    auto *request = new HttpGet(VendorUrl(QStringLiteral("/cs/version.txt")), m_timeoutMs, 0, this);
+    connect(request, &HttpGet::finished, this, [this, request](bool transferred, int, const QByteArray &body) {
+        request->deleteLater();
+        if (!transferred) {
             Q_EMIT finished(false, {});
             return;
         }
-        const QByteArray body = reply->readAll();
         if (body.isEmpty()) {
             Q_EMIT finished(true, {});
             return;

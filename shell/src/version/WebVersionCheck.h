@@ -4,7 +4,6 @@
 
 #include <QObject>
 
-class QNetworkAccessManager;
 
 // Fetches "/cs/version.txt" from the vendor's server without blocking the program. On a reply
 // it stores the text as "WebVerInfo.ini" in the program folder and reports the three values;
@@ -24,6 +23,5 @@ Q_SIGNALS:
     void finished(bool ok, const WebVersionInfo &info);
 
 private:
-    QNetworkAccessManager *m_network;
     int m_timeoutMs = 8000;
 };
