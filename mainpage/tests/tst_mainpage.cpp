@@ -33,6 +33,14 @@ QStringList moduleLog()
     return qApp->property("fakeModuleLog").toStringList();
 }
 
+QStringList tabTexts(const QTabBar *tabs)
+{
+    QStringList texts;
+    for (int i = 0; i < tabs->count(); ++i)
+        texts.append(tabs->tabText(i));
+    return texts;
+}
+
 QStringList openRefNoLog()
 {
     return moduleLog().filter(QStringLiteral(" OpenRefNo "));
@@ -198,6 +206,64 @@ private Q_SLOTS:
         QTest::mouseClick(pageButton(page, "TopBarButton", QStringLiteral("退出")), Qt::LeftButton);
         // Posted: the main window is still there when the button returns.
         QVERIFY(m_window->isVisible());
+        QTRY_VERIFY(!m_window->isVisible());
+        QTRY_VERIFY(watched.isNull());
+        QVERIFY(!CurAdo.isOpen());
+    }
+
+    void refusedExitKeepsTheMainPage_data()
+    {
+        QTest::addColumn<bool>("throughTheMenuBar");
+        QTest::newRow("退出 on the page") << false;
+        QTest::newRow("closing the main window") << true;
+    }
+
+    void refusedExitKeepsTheMainPage()
+    {
+        QFETCH(bool, throughTheMenuBar);
+        QWidget *page = openMainWindow();
+        QVERIFY(page);
+        QPointer<QWidget> watched(page);
+        // A bill being edited: its screen refuses to close.
+        SendMessage(MainWindowsHand, RegisterWindowMessage(MsgOpenForm), 20045, 0);
+        QCOMPARE(m_window->openScreens().size(), 2);
+        QPointer<QWidget> bill = m_window->openScreens().screens().at(1).form.data();
+        bill->setProperty("refuseClose", true);
+        // The page's own first showing has settled; the clerk goes back to the main page.
+        QTest::qWait(50);
+        QTest::mouseClick(m_window->TabSet1, Qt::LeftButton, {}, m_window->TabSet1->tabRect(0).center());
+        QCOMPARE(m_window->mdiArea()->activeSubWindow()->widget(), page);
+        const auto exit = [&] {
+            if (throughTheMenuBar)
+                m_window->close();
+            else
+                QTest::mouseClick(pageButton(page, "TopBarButton", QStringLiteral("退出")), Qt::LeftButton);
+        };
+
+        exit();
+        QTest::qWait(50);
+        QVERIFY(m_window->isVisible());
+        QVERIFY(CurAdo.isOpen());
+        QVERIFY(watched);
+        QVERIFY(bill);
+        QCOMPARE(tabTexts(m_window->TabSet1), (QStringList{QStringLiteral("主界面"), QStringLiteral("打印录入界面")}));
+        QCOMPARE(MainUIWindowsHand, HandleOf(page));
+        QVERIFY(m_window->mdiArea()->subWindowList().constFirst()->isVisible());
+        // The screen that refused is in front; the page, brought back by its tab, still works.
+        QCOMPARE(m_window->mdiArea()->activeSubWindow()->widget(), bill.data());
+        QCOMPARE(m_window->TabSet1->currentIndex(), 1);
+        QTest::mouseClick(m_window->TabSet1, Qt::LeftButton, {}, m_window->TabSet1->tabRect(0).center());
+        QCOMPARE(m_window->mdiArea()->activeSubWindow()->widget(), page);
+        QListWidgetItem *item = itemOf(page, kChequeA);
+        QVERIFY(item);
+        const QPoint centre = iconList(page)->visualItemRect(item).center();
+        QTest::mouseClick(iconList(page)->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(iconList(page)->viewport(), Qt::LeftButton, {}, centre);
+        QCOMPARE(openRefNoLog().last(), openRefNoEntry(QStringLiteral("打印录入界面"), kChequeA));
+
+        // Once the bill is saved, the same exit ends the program, the page with it.
+        bill->setProperty("refuseClose", false);
+        exit();
         QTRY_VERIFY(!m_window->isVisible());
         QTRY_VERIFY(watched.isNull());
         QVERIFY(!CurAdo.isOpen());

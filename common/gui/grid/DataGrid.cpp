@@ -45,6 +45,16 @@ void DataGrid::setDataSet(DataSet *dataSet)
         return;
     }
     m_link = new DataGridLink(this, dataSet);
+    // Every column shown, in the set's order, at the default width: the header keeps its
+    // sections by position across models, so what the last set had hidden, moved or widened at
+    // a place would fall on whatever column of this one stands there.
+    m_hiddenWidths.clear();
+    for (int column = 0; column < m_header->count(); ++column) {
+        m_header->setSectionHidden(column, false);
+        m_header->resizeSection(column, m_header->defaultSectionSize());
+        if (m_header->visualIndex(column) != column)
+            m_header->moveSection(m_header->visualIndex(column), column);
+    }
     connect(tableModel(), &QAbstractItemModel::modelReset, this, &DataGrid::applyPendingLayout);
     for (auto signal : {&DataSet::rowsReset, &DataSet::afterPost, &DataSet::figuresKnown})
         connect(dataSet, signal, this, &DataGrid::followData);

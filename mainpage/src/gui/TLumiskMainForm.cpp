@@ -211,11 +211,10 @@ void TLumiskMainForm::buildTopBar(QWidget *bar)
     for (const Button &button : buttons)
         add(button, 60);
     layout->addStretch(1);
+    // The main window closes the page with every other screen; were the page to close itself,
+    // a screen that refuses (a bill being edited) would keep the program without its page.
     add({QStringLiteral("退出"), PageGlyph::Exit,
-         [this] {
-             PostMessage(MainWindowsHand, RegisterWindowMessage(MsgCloseSystem), 0, 0);
-             close();
-         }},
+         [] { PostMessage(MainWindowsHand, RegisterWindowMessage(MsgCloseSystem), 0, 0); }},
         56);
 }
 

@@ -29,6 +29,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -172,6 +173,7 @@ TDbQueryForm::TDbQueryForm(QWidget *owner)
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setTitleHeight(20);
+    m_defaultRowHeight = m_grid->verticalHeader()->defaultSectionSize();
     m_grid->setItemDelegate(new HistoryRowDelegate(m_grid));
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_grid->setDataSet(m_rows);
@@ -186,7 +188,10 @@ TDbQueryForm::TDbQueryForm(QWidget *owner)
     });
 
     QMenu *menu = m_grid->popupMenu();
-    connect(menu->addAction(QStringLiteral("设置表格显示")), &QAction::triggered, this, [this] { SetDbColumnVisible(m_grid); });
+    connect(menu->addAction(QStringLiteral("设置表格显示")), &QAction::triggered, this, [this] {
+        if (SetDbColumnVisible(m_grid))
+            setTitlesAndFooters();  // the count stands in the first two columns shown
+    });
     connect(menu->addAction(QStringLiteral("保存显示设置")), &QAction::triggered, this, &TDbQueryForm::saveGridLayout);
     connect(menu->addAction(QStringLiteral("删除选中的行")), &QAction::triggered, this, &TDbQueryForm::deleteSelected);
     connect(menu->addAction(QStringLiteral("修改单据类型")), &QAction::triggered, this, &TDbQueryForm::changeSelectedFormat);
@@ -342,18 +347,40 @@ void TDbQueryForm::openQuery(const QString &table, const QString &kindWord, cons
     if (table.trimmed().isEmpty())
         return;
     const SqlCondition statement = HistoryStatement(CurAdo, table, kindWord, detailTable, condition);
+    keepColumnChoice();
     // Another kind brings other columns: the grid lets go of the old fields before they go.
     m_grid->setDataSet(nullptr);
     m_rows->close();
+    // A sort belongs to the list it was made on: every opening lists in the statement's order
+    // (the next kind may not even have the sorted column).
+    m_rows->setSort(QString());
     m_rows->setSql(statement.text, statement.params);
     m_rows->open();
     m_grid->setDataSet(m_rows);
     m_grid->setLayoutSection(layoutSection());
-    hideDerivedColumns();
-    if (QFileInfo::exists(GridLayoutFilePath()))
-        m_grid->restoreLayout();
+    restoreColumnChoice();
     setTitlesAndFooters();
     SetSortMarking(m_grid, false);
+}
+
+void TDbQueryForm::keepColumnChoice()
+{
+    if (!m_grid->dataSet() || m_grid->layoutSection().isEmpty())
+        return;
+    GridLayout choice = m_grid->gridLayout();
+    choice.sortText.clear();
+    m_columnChoices.insert(m_grid->layoutSection(), choice);
+}
+
+void TDbQueryForm::restoreColumnChoice()
+{
+    // The kind's own choice of this session, else the one saved for it, else the defaults.
+    m_grid->verticalHeader()->setDefaultSectionSize(m_defaultRowHeight);
+    hideDerivedColumns();
+    if (const auto kept = m_columnChoices.constFind(m_grid->layoutSection()); kept != m_columnChoices.cend())
+        m_grid->applyGridLayout(*kept);
+    else if (QFileInfo::exists(GridLayoutFilePath()))
+        m_grid->restoreLayout();
 }
 
 void TDbQueryForm::hideDerivedColumns()
@@ -372,12 +399,17 @@ void TDbQueryForm::hideDerivedColumns()
 
 void TDbQueryForm::openEmpty()
 {
+    keepColumnChoice();
     m_grid->setDataSet(nullptr);
     m_rows->close();
+    m_rows->setSort(QString());
     m_rows->setSql(EmptyHistoryStatement(m_table));
     m_rows->open();
     m_grid->setDataSet(m_rows);
+    m_grid->setLayoutSection(layoutSection());
+    restoreColumnChoice();
     setTitlesAndFooters();
+    SetSortMarking(m_grid, false);
 }
 
 void TDbQueryForm::setTitlesAndFooters()
@@ -530,7 +562,8 @@ void TDbQueryForm::exportList()
 void TDbQueryForm::saveGridLayout()
 {
     m_grid->setLayoutSection(layoutSection());
-    m_grid->saveLayout();
+    if (!m_grid->saveLayout())
+        ShowMsgWarn(QStringLiteral("保存显示设置失败：不能写入文件%1").arg(QDir::toNativeSeparators(GridLayoutFilePath())));
 }
 
 void TDbQueryForm::openRefNo(qint64 refNo)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "bills/history/HistoryFilter.h"
+#include "core/grid/GridLayout.h"
 #include "core/messages/MessageReceiver.h"
 
+#include <QHash>
 #include <QWidget>
 
 class DataGrid;
@@ -66,6 +68,9 @@ private:
     QString layoutSection() const;
     void setTitlesAndFooters();
     void hideDerivedColumns();
+    // Each kind keeps its own columns (shown, order, widths) while the screen is open.
+    void keepColumnChoice();
+    void restoreColumnChoice();
     void openEmpty();
 
     DataSet *m_rows;
@@ -97,4 +102,6 @@ private:
     QString m_detailTable;
     QString m_userId;
     bool m_shown = false;
+    int m_defaultRowHeight = 0;
+    QHash<QString, GridLayout> m_columnChoices;  // by layout section
 };

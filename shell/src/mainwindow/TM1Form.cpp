@@ -198,13 +198,25 @@ void TM1Form::FormFirstShow()
 
 void TM1Form::closeEvent(QCloseEvent *event)
 {
-    // Every screen may refuse (a bill being edited); then the program stays.
-    for (QMdiSubWindow *subWindow : m_mdiArea->subWindowList()) {
+    // Every screen may refuse (a bill being edited); then the program stays. The main page is
+    // asked last, so that a refusal never leaves the user without it.
+    QList<QMdiSubWindow *> subWindows = m_mdiArea->subWindowList();
+    if (const OpenScreen *mainPage = m_screens.findByCaption(kMainPageCaption); mainPage && mainPage->subWindow) {
+        QMdiSubWindow *page = mainPage->subWindow;
+        subWindows.removeOne(page);
+        subWindows.append(page);
+    }
+    m_closingScreens = true;
+    for (QMdiSubWindow *subWindow : std::as_const(subWindows)) {
         if (!subWindow->close()) {
+            m_closingScreens = false;
+            // The screen that refused comes forward, so that the user sees what to finish.
+            m_mdiArea->setActiveSubWindow(subWindow);
             event->ignore();
             return;
         }
     }
+    m_closingScreens = false;
     CurAdo.close();
     m_modules.unloadAll();
     restoreCursors();
@@ -354,6 +366,8 @@ void TM1Form::ChildFormClose(const QObject *form)
 
 void TM1Form::ChildFormActivate(QWidget *form)
 {
+    if (m_closingScreens)
+        return;
     const OpenScreen *listed = m_screens.findByForm(form);
     if (!listed)
         return;

@@ -86,5 +86,6 @@ private:
     bool m_tabSelectEnabled = true;    // cleared while the tab strip is moved by the program
     bool m_activateSyncEnabled = true; // cleared while a tab click brings a screen forward
     bool m_shownOnce = false;
+    bool m_closingScreens = false; // screens going one after another activate nothing
     ModuleLoader m_modules;
 };
