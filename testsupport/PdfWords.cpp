@@ -47,3 +47,25 @@ QList<QSizeF> PdfPageSizes(const QString &pdf)
         sizes.append(QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) / kPointsPerMm);
     return sizes;
 }
+
+QList<PdfInfoPage> PdfInfoPages(const QString &pdf)
+{
+    const ToolRun run = runTool(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                          QStringLiteral("100000"), pdf});
+    if (run.exitCode != 0)
+        qFatal("pdfinfo failed: %s", run.errors.constData());
+    QList<PdfInfoPage> pages;
+    static const QRegularExpression size(QString::fromLatin1(R"re(^Page\s+(\d+) size:\s+([\d.]+) x ([\d.]+) pts)re"),
+                                         QRegularExpression::MultilineOption);
+    static const QRegularExpression rotation(QString::fromLatin1(R"re(^Page\s+(\d+) rot:\s+(\d+))re"),
+                                             QRegularExpression::MultilineOption);
+    const QString text = QString::fromUtf8(run.output);
+    for (const QRegularExpressionMatch &m : size.globalMatch(text))
+        pages.append({QSizeF(m.captured(2).toDouble(), m.captured(3).toDouble()) / kPointsPerMm, 0});
+    for (const QRegularExpressionMatch &m : rotation.globalMatch(text)) {
+        const int page = m.captured(1).toInt();
+        if (page >= 1 && page <= pages.size())
+            pages[page - 1].rotation = m.captured(2).toInt();
+    }
+    return pages;
+}

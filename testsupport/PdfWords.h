@@ -19,3 +19,12 @@ QList<PdfWord> PdfWords(const QString &pdf);
 int PdfPageCount(const QString &pdf);
 // The size of each page, in millimetres.
 QList<QSizeF> PdfPageSizes(const QString &pdf);
+
+// A page as poppler's pdfinfo reports it: its size in millimetres as the sheet is defined
+// (before any rotation) and its rotation in degrees.
+struct PdfInfoPage
+{
+    QSizeF mm;
+    int rotation = 0;
+};
+QList<PdfInfoPage> PdfInfoPages(const QString &pdf);

@@ -12,6 +12,7 @@ packages=(
   sqlite3 zip unzip openssl binutils
   fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei fonts-liberation2 fontconfig
   poppler-utils xvfb xauth desktop-file-utils
+  cups printer-driver-cups-pdf
   python3 python3-openpyxl python3-xlrd python3-xlwt
 )
 

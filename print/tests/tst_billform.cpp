@@ -7,6 +7,7 @@
 
 #include "bills/form/TEditNoteForm.h"
 #include "bills/pickers/TPickDataForm.h"
+#include "bills/printing/FormatPaper.h"
 #include "helpers/UserInput.h"
 #include "core/convert/AmountRangeError.h"
 #include "core/dataset/DataField.h"
@@ -383,6 +384,8 @@ private Q_SLOTS:
         QPrinter &printer = CurrentPrinter();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
+        // As the history asks for a batch: the format's paper first, then its printer dialog.
+        QVERIFY(FollowFormatPaper(CurAdo, noteName, printer));
         arrBatchPrintid = ids;
         openFormat(kChequeRefNo, 1);
         printer.setOutputFileName(QString());

@@ -6,7 +6,6 @@
 #include "TemporaryHome.h"
 #include "TestProgramFolder.h"
 #include "helpers/BillFormWindow.h"
-#include "helpers/ModalDialogs.h"
 #include "helpers/UserInput.h"
 
 #include "bills/form/TEditNoteForm.h"
@@ -17,6 +16,7 @@
 #include "core/globals/PubDm.h"
 #include "core/messages/RefNoParam.h"
 #include "gui/dataaware/NullableDateEdit.h"
+#include "gui/dialogs/PrinterSetupSeam.h"
 #include "gui/grid/DataGrid.h"
 #include "gui/printfun/CurrentPrinter.h"
 #include "mainwindow/TM1Form.h"
@@ -259,6 +259,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
+        PrinterSetupSeam::setAnswer({});
         if (TEditNoteForm *form = m_window ? billForm() : nullptr) {
             if (form->header()->isEditing())
                 form->header()->cancel();
@@ -452,25 +453,28 @@ private Q_SLOTS:
         QPrinter &printer = CurrentPrinter();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
+        // Whatever paper the printer had before (another program's, the last report's).
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
         {
-            // The printer set-up asks first (the module's own dialog): the user picks paper of
-            // the form's size, no margins, and confirms.
-            ModalWatch<QDialog> confirm([&](QDialog *dialog) {
-                auto *setup = qobject_cast<QPrintDialog *>(dialog);
-                QVERIFY(setup);
-                connect(setup, qOverload<QPrinter *>(&QPrintDialog::accepted), setup, [&](QPrinter *chosen) {
-                    chosen->setOutputFileName(pdf);
-                    chosen->setPageSize(QPageSize(paper, QPageSize::Millimeter));
-                    chosen->setPageOrientation(QPageLayout::Portrait);
-                    chosen->setFullPage(true);
-                    chosen->setPageMargins(QMarginsF(0, 0, 0, 0));
-                });
-                setup->accept();
+            // The printer set-up dialog shows first and is accepted as it shows.
+            int asked = 0;
+            PrinterSetupSeam::setAnswer([&](QPrintDialog &dialog) {
+                ++asked;
+                PrinterSetupSeam::acceptAsShown(dialog);
             });
             reopened->BtnPrint->click();
+            PrinterSetupSeam::setAnswer({});
+            QCOMPARE(asked, 1);
         }
         QVERIFY2(m_messages->shown().isEmpty(), qPrintable(m_messages->texts().join(QLatin1Char('\n'))));
         QVERIFY(QFile::exists(pdf));
+        // The page is the form's paper as the form lies, unturned.
+        const QList<PdfInfoPage> sheets = PdfInfoPages(pdf);
+        QCOMPARE(sheets.size(), 1);
+        QCOMPARE(sheets.first().rotation, 0);
+        QVERIFY2(std::abs(sheets.first().mm.width() - paper.width()) < 0.5 && std::abs(sheets.first().mm.height() - paper.height()) < 0.5,
+                 qPrintable(QStringLiteral("%1 x %2 mm for %3 x %4 mm").arg(sheets.first().mm.width()).arg(sheets.first().mm.height())
+                                .arg(paper.width()).arg(paper.height())));
         if (!qEnvironmentVariableIsEmpty("QUILLET_SCREENSHOT_DIR"))
             QFile::copy(pdf, QDir(qEnvironmentVariable("QUILLET_SCREENSHOT_DIR")).filePath(QStringLiteral("print-") + kind + QStringLiteral(".pdf")));
         QCOMPARE(runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).output.count('\n'), 2);  // no picture

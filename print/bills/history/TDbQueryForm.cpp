@@ -7,6 +7,7 @@
 #include "bills/history/HistoryDatePreset.h"
 #include "bills/history/HistoryRowDelegate.h"
 #include "bills/history/HistoryStatement.h"
+#include "bills/printing/FormatPaper.h"
 #include "gui/dialogs/PrinterSetupSeam.h"
 #include "core/dataset/DataField.h"
 #include "core/dataset/DataSet.h"
@@ -24,6 +25,7 @@
 #include "gui/export/DataSetExport.h"
 #include "gui/grid/DataGrid.h"
 #include "gui/grid/GridRoutines.h"
+#include "gui/printfun/CurrentPrinter.h"
 #include "core/globals/MenuIds.h"
 #include "core/template/TemplateStore.h"
 
@@ -498,6 +500,9 @@ void TDbQueryForm::printSelected()
         ShowMsgHint(QStringLiteral("单据格式“%1”已不存在，不能打印").arg(noteName));
         return;
     }
+    // As for one bill: the format's paper before the dialog, and what the user keeps prints. A
+    // format without a readable paper size is refused by the batch itself, with the reason.
+    ApplyStoredFormatPaper(CurAdo, noteName, CurrentPrinter());
     if (!PrinterSetupSeam::ask(this))
         return;
     const DataField *id = m_rows->fieldByName(QStringLiteral("id"));

@@ -62,7 +62,7 @@ void BillPrintEngine::requireFit(const PrintTemplate &tpl) const
 
 bool BillPrintEngine::followFormatPaper(const QString &noteName)
 {
-    return !refusedWith([&] { ApplyFormatPaper(printer(), StoredPaperInches(LoadPrintTemplate(m_db, noteName))); });
+    return FollowFormatPaper(m_db, noteName, printer());
 }
 
 bool BillPrintEngine::printOnPaper(const QString &noteName, const BillData &bill)
@@ -108,7 +108,9 @@ bool BillPrintEngine::printBatch(const QString &noteName, const QList<qint64> &b
     progress.StartShow();
     const bool refused = refusedWith([&] {
         const PrintTemplate tpl = LoadPrintTemplate(m_db, noteName);
-        ApplyFormatPaper(printer(), StoredPaperInches(tpl));
+        // The requester set the format's paper before its printer dialog: what the user kept
+        // there prints, as for one bill.
+        requireFit(tpl);
         const PaperScale scale = PaperScaleFor(tpl, targetOf(printer(), tpl));
         const BillLayout layout(tpl);
         PaperPrintJob job(printer());

@@ -39,7 +39,7 @@ public:
     // One bill in a new preview window, shown at once.
     bool preview(const QString &noteName, const BillData &bill);
     // The bills one after another, one page each, in one document, with the format given, on
-    // the format's paper;
+    // the printer's page as it is (the requester set the format's paper before its dialog);
     // `openBill` makes a bill the current one and gives its data. Serves the batch request:
     // iCurOpenAutoid goes back to 0.
     bool printBatch(const QString &noteName, const QList<qint64> &billIds,

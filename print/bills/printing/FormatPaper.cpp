@@ -1,9 +1,13 @@
 #include "bills/printing/FormatPaper.h"
 
+#include "bills/printing/PaperScale.h"
+#include "bills/printing/PrintTemplate.h"
+#include "core/errors/CorvaneError.h"
+#include "gui/dialogs/MessageBoxes.h"
+
 #include <QPageSize>
 #include <QPrinter>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -21,17 +25,36 @@ int wholeMm(double inches)
 
 QPageLayout FormatPageLayout(QSizeF paperInches)
 {
-    const double shorter = std::min(paperInches.width(), paperInches.height());
-    const double longer = std::max(paperInches.width(), paperInches.height());
-    const QPageSize size(QSizeF(shorter, longer), QPageSize::Inch, QString(), QPageSize::ExactMatch);
-    const auto orientation = paperInches.width() > paperInches.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
-    return QPageLayout(size, orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Inch, QMarginsF(0, 0, 0, 0));
+    // A landscape layout over the turned size would reach a queue as the narrow paper plus a
+    // rotation, and the form would come out turned onto it.
+    const QPageSize size(paperInches, QPageSize::Inch, QString(), QPageSize::ExactMatch);
+    // Millimetres are what the printer dialog shows the paper in.
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter, QMarginsF(0, 0, 0, 0));
 }
 
 void ApplyFormatPaper(QPrinter &printer, QSizeF paperInches)
 {
     printer.setFullPage(true);
     printer.setPageLayout(FormatPageLayout(paperInches));
+}
+
+QString ApplyStoredFormatPaper(const QSqlDatabase &db, const QString &noteName, QPrinter &printer)
+{
+    try {
+        ApplyFormatPaper(printer, StoredPaperInches(LoadPrintTemplate(db, noteName)));
+        return {};
+    } catch (const CorvaneError &error) {
+        return error.message();
+    }
+}
+
+bool FollowFormatPaper(const QSqlDatabase &db, const QString &noteName, QPrinter &printer)
+{
+    const QString refusal = ApplyStoredFormatPaper(db, noteName, printer);
+    if (refusal.isEmpty())
+        return true;
+    ShowMsgerror(refusal);
+    return false;
 }
 
 QString PaperFitRefusal(const QString &noteName, QSizeF paperInches, const QPageLayout &page)
