@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -163,6 +164,35 @@ private Q_SLOTS:
         QCOMPARE(file.write(bytes), bytes.size());
         file.close();
         QCOMPARE(CheckStreamArchive(archive, password, QStringLiteral("data.db"), quint32(crc), content.size()), QString());
+    }
+
+    // A staging file a killed backup left beside the archive goes with the next backup into
+    // that folder; a running program's and the user's own hidden files stay.
+    void nextBackupRemovesLeftStagingFiles()
+    {
+        QTemporaryDir root;
+        const qint64 gone = [] {
+            QProcess child;
+            child.start(QStringLiteral("sleep"), {QStringLiteral("0.1")});
+            child.waitForStarted();
+            const qint64 pid = child.processId();
+            child.waitForFinished();
+            return pid;
+        }();
+        const QString left = QStringLiteral(".db.bak.quillet-%1-abc123").arg(gone);
+        const QStringList kept{QStringLiteral(".db.bak.quillet-1-abc123"), QStringLiteral(".db.bak.mine")};
+        const QStringList written = kept + QStringList{left};
+        for (const QString &name : written) {
+            QFile file(root.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("PK partial") > 0);
+        }
+        const QByteArray content = databaseLike(2000);
+        QVERIFY(WriteStreamArchiveOver(sourceOf(QStringLiteral("data.db"), content), root.filePath(QStringLiteral("db.bak")),
+                                       password, {})
+                    .ok);
+        QStringList expected = kept + QStringList{QStringLiteral("db.bak")};
+        expected.sort();
+        QCOMPARE(folderListing(root.path()), expected);
     }
 
     // A source that fails half-way: its reason, the earlier archive untouched, nothing beside it.

@@ -146,10 +146,10 @@ class Staging
 public:
     explicit Staging(const QString &target) : m_shown(target)
     {
-        const QFileInfo info(target);
+        // The shared staging name, so the next write into this folder can remove what a kill left.
+        const QString prefix = StagingPrefixBeside(target);
         for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
-            m_path = info.absoluteDir().filePath(
-                QStringLiteral(".%1.%2").arg(info.fileName(), QString::number(QRandomGenerator::global()->generate(), 36)));
+            m_path = prefix + QString::number(QRandomGenerator::global()->generate(), 36);
             m_fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
             if (m_fd < 0 && errno != EEXIST)
                 break;
@@ -325,6 +325,7 @@ ArchiveResult WriteStreamArchiveOver(const StreamSource &source, const QString &
     if (source.size < 0 || source.size > kStreamArchiveMaxSize)
         return ArchiveResult::failure(QStringLiteral("压缩文件异常！"));
 
+    RemoveStaleStagingFiles(info.absolutePath());
     const QByteArray name = toGbk(source.entryName);
     const DosTime when = dosTime(QDateTime::currentDateTime());
     Staging out(target);
