@@ -5,6 +5,8 @@
 #include "core/db/AdoFunc.h"
 #include "core/db/TableCatalog.h"
 #include "core/dbfun/BillColumns.h"
+#include "core/dbfun/BillNumberIndex.h"
+#include "core/errors/CorvaneError.h"
 #include "core/dbfun/DeleteNoteTable.h"
 #include "core/globals/PubDm.h"
 #include "gui/dbfun/CreateOrUpdataMainTable.h"
@@ -270,6 +272,34 @@ private Q_SLOTS:
         QCOMPARE(SqliteShellRows(m_folder->databasePath(), "select type, name, sql from sqlite_master order by name"), built);
         if (table != QLatin1String("t"))
             QCOMPARE(built, schema);
+    }
+
+    // Header tables get a unique index on the bill number (the shipped ones have it already);
+    // a table whose numbers are already stored twice keeps its rows and goes without; detail
+    // tables and tables only listed are left alone.
+    void billNumbersMadeUnique()
+    {
+        ExecTmpQuery(CurAdo, "create table 新表头 (id integer, RefNo varchar(10))");
+        ExecTmpQuery(CurAdo, "create table 重号表 (id integer, RefNo varchar(10))");
+        ExecTmpQuery(CurAdo, "insert into 重号表 values (1, 'A1'), (2, 'A1')");
+        ExecTmpQuery(CurAdo, "create table 新明细 (id integer, RefNo varchar(10))");
+        ExecTmpQuery(CurAdo, "insert into p_tables (RefNo, TableName, MainTableName) values"
+                             " ('9101', '新表头', ''), ('9102', '重号表', null), ('9103', '新明细', '新表头'), ('9104', '无此表', '')");
+        const QString indexes = QStringLiteral("select name from sqlite_master where type = 'index' and name like '%_RefNo' order by name");
+        const QStringList shipped = SqliteShellRows(m_folder->databasePath(), indexes);
+        QVERIFY(!shipped.isEmpty());
+
+        for (int start = 0; start < 2; ++start) {
+            EnsureUniqueBillNumbers(CurAdo);
+            QStringList expected = shipped;
+            expected << QStringLiteral("新表头_RefNo");
+            expected.sort();
+            QStringList found = SqliteShellRows(m_folder->databasePath(), indexes);
+            found.sort();
+            QCOMPARE(found, expected);
+        }
+        QCOMPARE(SqliteShellRows(m_folder->databasePath(), "select count(*) from 重号表"), QStringList{"2"});
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, ExecTmpQuery(CurAdo, "insert into 新表头 values (1, 'B1'), (2, 'B1')"));
     }
 
     void listingColumns()

@@ -6,23 +6,29 @@
 
 namespace {
 
-// The libraries a built file needs that are the program's own (files in the program folder),
-// as readelf reads its dynamic section.
-QStringList ownNeededLibraries(const QString &file)
+// The libraries a built file needs, as readelf reads its dynamic section.
+QStringList neededLibraries(const QString &file)
 {
     QProcess readelf;
     readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), QStringLiteral("-W"), file});
     if (!readelf.waitForFinished() || readelf.exitCode() != 0)
         return {QStringLiteral("readelf failed: ") + QString::fromLocal8Bit(readelf.readAllStandardError())};
-    const QDir programFolder(BuiltProgramFolder());
     static const QRegularExpression needed(QStringLiteral(R"(\(NEEDED\)\s+Shared library: \[([^\]]+)\])"));
+    QStringList libraries;
+    for (const auto &match : needed.globalMatch(QString::fromLocal8Bit(readelf.readAllStandardOutput())))
+        libraries << match.captured(1);
+    libraries.sort();
+    return libraries;
+}
+
+// Of those, the program's own (files in the program folder).
+QStringList ownNeededLibraries(const QString &file)
+{
+    const QDir programFolder(BuiltProgramFolder());
     QStringList own;
-    for (const auto &match : needed.globalMatch(QString::fromLocal8Bit(readelf.readAllStandardOutput()))) {
-        const QString library = match.captured(1);
-        if (programFolder.exists(library))
+    for (const QString &library : neededLibraries(file))
+        if (library.startsWith(QLatin1String("readelf failed")) || programFolder.exists(library))
             own << library;
-    }
-    own.sort();
     return own;
 }
 
@@ -54,11 +60,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("own");
         QTest::newRow("program") << QStringLiteral("Quillet") << QStringList({"libCorvane.so"});
-        QTest::newRow("Print") << QStringLiteral("Print.so") << QStringList({"libCorvane.so", "libTav.so"});
+        QTest::newRow("Print") << QStringLiteral("Print.so") << QStringList({"libCorvane.so", "libCorvanePrinting.so", "libTav.so"});
         QTest::newRow("Lumisk") << QStringLiteral("Lumisk.so") << QStringList({"libCorvane.so"});
         QTest::newRow("Fundora") << QStringLiteral("Fundora.so") << QStringList({"libCorvane.so"});
         QTest::newRow("Tav") << QStringLiteral("libTav.so") << QStringList();
         QTest::newRow("Corvane") << QStringLiteral("libCorvane.so") << QStringList();
+        QTest::newRow("CorvanePrinting") << QStringLiteral("libCorvanePrinting.so") << QStringList({"libCorvane.so"});
     }
 
     void linksOnlyWhatItMay()
@@ -70,18 +77,36 @@ private Q_SLOTS:
         QCOMPARE(ownNeededLibraries(path), own);
     }
 
+    // What the program loads before its login dialog: neither print support nor the network.
+    void startsWithoutPrintingOrNetwork_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char *file : {"Quillet", "libCorvane.so"})
+            QTest::newRow(file) << QString::fromLatin1(file);
+    }
+    void startsWithoutPrintingOrNetwork()
+    {
+        QFETCH(QString, file);
+        const QStringList needed = neededLibraries(QDir(BuiltProgramFolder()).filePath(file));
+        QVERIFY2(!needed.isEmpty() && !needed.first().startsWith(QLatin1String("readelf failed")), qPrintable(needed.join(' ')));
+        for (const QString &library : needed)
+            QVERIFY2(!library.startsWith(QLatin1String("libQt6PrintSupport")) && !library.startsWith(QLatin1String("libQt6Network")),
+                     qPrintable(library));
+    }
+
     // A test's handler answers every dialog only when each seam exists once in the process:
-    // in Corvane, never in a module or the program.
-    void dialogSeamsLiveInCorvaneOnly_data()
+    // in the common libraries, never in a module or the program.
+    void dialogSeamsLiveInTheCommonLibrariesOnly_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("seams");
-        const QStringList all = {"FileDialogSeam", "FolderDialogSeam", "FontDialogSeam", "MessageSeam", "PrinterSetupSeam"};
-        QTest::newRow("Corvane") << QStringLiteral("libCorvane.so") << all;
+        QTest::newRow("Corvane") << QStringLiteral("libCorvane.so")
+                                 << QStringList({"FileDialogSeam", "FolderDialogSeam", "FontDialogSeam", "MessageSeam"});
+        QTest::newRow("CorvanePrinting") << QStringLiteral("libCorvanePrinting.so") << QStringList({"PrinterSetupSeam"});
         for (const char *file : {"Quillet", "Print.so", "Lumisk.so", "Fundora.so"})
             QTest::newRow(file) << QString::fromLatin1(file) << QStringList();
     }
-    void dialogSeamsLiveInCorvaneOnly()
+    void dialogSeamsLiveInTheCommonLibrariesOnly()
     {
         QFETCH(QString, file);
         QFETCH(QStringList, seams);

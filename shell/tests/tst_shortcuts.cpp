@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestShortcuts : public QObject
 {
     Q_OBJECT
@@ -54,6 +56,43 @@ private Q_SLOTS:
             QCOMPARE(entry.value(QStringLiteral("Desktop Entry/Path")).toString(), QFileInfo(m_target).absolutePath());
             QCOMPARE(entry.value(QStringLiteral("Desktop Entry/Icon")).toString(),
                      QFileInfo(m_target).absolutePath() + QStringLiteral("/icons/quillet.png"));
+        }
+    }
+
+    // A start that finds its entry as it would write it leaves the file alone; a stale or
+    // damaged one (program moved, file cut short, executable bit gone) is written again.
+    void unchangedEntryIsLeftStaleOneRewritten()
+    {
+        QTemporaryDir links;
+        const QString file = QDir(links.path()).filePath(QStringLiteral("Quillet.desktop"));
+        const QByteArray expected = DesktopEntryText(m_target, QStringLiteral("Quillet")).toUtf8();
+        QVERIFY(CreateExeShortcut(m_target, QStringLiteral("Quillet"), links.path(), -1));
+        const auto inode = [&file] {
+            struct stat info {};
+            return ::stat(QFile::encodeName(file).constData(), &info) == 0 ? info.st_ino : ino_t{};
+        };
+        const auto before = inode();
+        QVERIFY(CreateExeShortcut(m_target, QStringLiteral("Quillet"), links.path(), -1));
+        QCOMPARE(inode(), before);
+
+        const auto damage = [&file](const QByteArray &text, QFile::Permissions permissions) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(text);
+            f.close();
+            QVERIFY(f.setPermissions(permissions));
+        };
+        const QFile::Permissions readWrite = QFile::ReadOwner | QFile::WriteOwner;
+        const QByteArray moved = DesktopEntryText(m_home.path() + QStringLiteral("/elsewhere/Quillet"), QStringLiteral("Quillet")).toUtf8();
+        for (const auto &[text, permissions] : {std::pair{moved, readWrite | QFile::ExeOwner},
+                                                std::pair{expected.left(expected.size() - 1), readWrite | QFile::ExeOwner},
+                                                std::pair{expected, readWrite}}) {
+            damage(text, permissions);
+            QVERIFY(CreateExeShortcut(m_target, QStringLiteral("Quillet"), links.path(), -1));
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), expected);
+            QVERIFY(f.permissions().testFlag(QFile::ExeOwner));
         }
     }
 

@@ -11,10 +11,17 @@ void EnsureUniqueBillNumbers(const QSqlDatabase &db)
 {
     if (!IsTableExists(db, QStringLiteral("p_tables")))
         return;
+    // Runs at every start: one look-up finds the header tables still without their index.
     QStringList headers;
-    SqlAddPickList(db, QStringLiteral("select TableName from p_tables where coalesce(MainTableName, '') = ''"), headers);
+    SqlAddPickList(db,
+                   QStringLiteral("select t.TableName from p_tables t where coalesce(t.MainTableName, '') = ''"
+                                  " and exists (select 1 from sqlite_master m where m.type = 'table'"
+                                  " and m.name = t.TableName collate nocase)"
+                                  " and not exists (select 1 from sqlite_master i where i.type = 'index'"
+                                  " and i.name = t.TableName || '_RefNo' collate nocase)"),
+                   headers);
     for (const QString &table : headers) {
-        if (!IsValidSqlName(table) || !IsTableExists(db, table))
+        if (!IsValidSqlName(table))
             continue;
         try {
             ExecTmpQuery(db, QStringLiteral("create unique index if not exists %1 on %2 (RefNo)")

@@ -1,8 +1,11 @@
 #include "gui/app/ProgramIcon.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <map>
 
 QImage DrawProgramIcon(int size)
 {
@@ -41,10 +44,53 @@ QImage DrawProgramIcon(int size)
     return image;
 }
 
+namespace {
+
+const int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// Draws each size when it is first asked for: a start that never shows a window icon (the login
+// dialog has no frame) does not pay for drawing seven of them.
+class ProgramIconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        auto drawn = m_drawn.find(side);
+        if (drawn == m_drawn.end())
+            drawn = m_drawn.emplace(side, QPixmap::fromImage(DrawProgramIcon(side))).first;
+        return drawn->second;
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : kIconSizes)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return QStringLiteral("QuilletProgramIcon"); }
+
+private:
+    std::map<int, QPixmap> m_drawn;
+};
+
+} // namespace
+
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(DrawProgramIcon(size)));
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }

@@ -54,7 +54,9 @@ TLoginForm::TLoginForm(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Frame
 
     lbl1 = new QLabel(QStringLiteral("用户名或密码错误"), this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
-    lbl1->setStyleSheet(QStringLiteral("color: red;"));
+    QPalette red = lbl1->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    lbl1->setPalette(red);
     lbl1->setGeometry(255, 156, 200, 20);
     lbl1->hide();
 

@@ -65,8 +65,6 @@ TM1Form::TM1Form(QWidget *parent)
     setCentralWidget(m_mdiArea);
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    buildMainMenu();
-    buildBottomBar();
 
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *subWindow) {
         if (subWindow && subWindow->widget())
@@ -89,10 +87,28 @@ TM1Form::~TM1Form()
 {
     // The screens go with their modules while this window is still whole.
     m_mdiArea->disconnect(this);
-    TabSet1->disconnect(this);
+    if (TabSet1)
+        TabSet1->disconnect(this);
     m_modules.unloadAll();
     if (FmSysMain == this)
         FmSysMain = nullptr;
+}
+
+void TM1Form::setVisible(bool visible)
+{
+    if (visible)
+        ensureChrome();
+    QMainWindow::setVisible(visible);
+}
+
+void TM1Form::ensureChrome()
+{
+    // The menu and the bottom bar are built when the window is first shown: the login dialog,
+    // shown while the window is still hidden, does not wait for them.
+    if (MainMenu1)
+        return;
+    buildMainMenu();
+    buildBottomBar();
 }
 
 void TM1Form::buildMainMenu()
@@ -237,6 +253,7 @@ void TM1Form::OpenBillByType(qint64 menuId, const QString &billType)
 void TM1Form::OpenPackageForm(const QString &moduleFile, const QString &formName, qint64 param, qint64 menuId,
                               const QString &caption)
 {
+    ensureChrome();
     std::optional<OpenScreen> screen;
     if (const OpenScreen *open = m_screens.findByCaption(caption))
         screen = *open;
@@ -425,6 +442,7 @@ bool TM1Form::eventFilter(QObject *watched, QEvent *event)
 
 void TM1Form::WndProc(const WindowMessage &message)
 {
+    ensureChrome();
     if (IsMessage(message, MsgOpenForm)) {
         OpenMenuForm(message.WParam, message.LParam);
     } else if (IsMessage(message, MsgGetChildWindowCount)) {
@@ -456,6 +474,7 @@ void TM1Form::NetworkReport(qint64 wParam)
 
 void TM1Form::ShowVersionResult(bool ok, const WebVersionInfo &info)
 {
+    ensureChrome();
     if (!ok || !CurAdo.isOpen())
         return;
     const QString local = SelTableStringValue(CurAdo, QStringLiteral("select Version from syspar")).trimmed();

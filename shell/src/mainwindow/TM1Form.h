@@ -46,12 +46,15 @@ public:
     const OpenScreenList &openScreens() const { return m_screens; }
     int menuType() const { return m_menuType; }
 
-    QMenuBar *MainMenu1;
-    QTabBar *TabSet1;
-    QLabel *UserPanel;
-    QLabel *VerPanel;
-    QLabel *CompanyPanel;
-    VersionPane *NewVerPane;
+    // Built when the window is first shown (or a screen is opened); null before.
+    QMenuBar *MainMenu1 = nullptr;
+    QTabBar *TabSet1 = nullptr;
+    QLabel *UserPanel = nullptr;
+    QLabel *VerPanel = nullptr;
+    QLabel *CompanyPanel = nullptr;
+    VersionPane *NewVerPane = nullptr;
+
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -59,6 +62,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void ensureChrome();
     void buildMainMenu();
     void buildBottomBar();
     void runMenuItem(const MainMenuItem &item);

@@ -88,10 +88,18 @@ bool CreateExeShortcut(const QString &target, const QString &linkName, const QSt
     if (linkFolder.isEmpty() || !QFileInfo(linkFolder).isDir())
         return false;
 
-    QSaveFile file(QDir(linkFolder).filePath(name + QStringLiteral(".desktop")));
+    const QString path = QDir(linkFolder).filePath(name + QStringLiteral(".desktop"));
+    const QByteArray text = DesktopEntryText(targetInfo.absoluteFilePath(), name).toUtf8();
+    // Every start writes the entries: one that already says this is left as it stands.
+    if (QFile::permissions(path).testFlag(QFile::ExeOwner)) {
+        QFile existing(path);
+        if (existing.open(QIODevice::ReadOnly) && existing.size() == text.size() && existing.readAll() == text)
+            return true;
+    }
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(DesktopEntryText(targetInfo.absoluteFilePath(), name).toUtf8());
+    file.write(text);
     if (!file.commit())
         return false;
     QFile::setPermissions(file.fileName(), QFile::permissions(file.fileName()) | QFile::ExeOwner);
