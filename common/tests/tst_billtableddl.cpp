@@ -6,8 +6,8 @@
 #include "core/db/TableCatalog.h"
 #include "core/dbfun/BillColumns.h"
 #include "core/dbfun/BillNumberIndex.h"
-#include "core/errors/CorvaneError.h"
 #include "core/dbfun/DeleteNoteTable.h"
+#include "core/errors/CorvaneError.h"
 #include "core/globals/PubDm.h"
 #include "gui/dbfun/CreateOrUpdataMainTable.h"
 

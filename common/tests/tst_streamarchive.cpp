@@ -1,5 +1,6 @@
 #include "core/archive/PasswordArchive.h"
 #include "core/archive/StreamArchive.h"
+#include "EndedProcess.h"
 #include "ExternalTool.h"
 
 #include <QCryptographicHash>
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -171,14 +171,7 @@ private Q_SLOTS:
     void nextBackupRemovesLeftStagingFiles()
     {
         QTemporaryDir root;
-        const qint64 gone = [] {
-            QProcess child;
-            child.start(QStringLiteral("sleep"), {QStringLiteral("0.1")});
-            child.waitForStarted();
-            const qint64 pid = child.processId();
-            child.waitForFinished();
-            return pid;
-        }();
+        const qint64 gone = EndedProcessId();
         const QString left = QStringLiteral(".db.bak.quillet-%1-abc123").arg(gone);
         const QStringList kept{QStringLiteral(".db.bak.quillet-1-abc123"), QStringLiteral(".db.bak.mine")};
         const QStringList written = kept + QStringList{left};

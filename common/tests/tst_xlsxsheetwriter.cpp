@@ -1,3 +1,4 @@
+#include "EndedProcess.h"
 #include "core/spreadsheet/SpreadsheetFile.h"
 #include "core/spreadsheet/XlsxSheetWriter.h"
 #include "helpers/SpreadsheetFixtures.h"
@@ -7,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -205,14 +205,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("removed");
-        const qint64 gone = [] {
-            QProcess child;
-            child.start(QStringLiteral("sleep"), {QStringLiteral("0.1")});
-            child.waitForStarted();
-            const qint64 pid = child.processId();
-            child.waitForFinished();
-            return pid;
-        }();
+        const qint64 gone = EndedProcessId();
         QTest::newRow("left by a killed export") << QStringLiteral(".rows.xlsx.quillet-%1-abc123").arg(gone) << true;
         QTest::newRow("archive library's own file") << QStringLiteral(".old.pnt.quillet-%1-k3x.Ab9Z01").arg(gone) << true;
         QTest::newRow("another program's, running") << QStringLiteral(".rows.xlsx.quillet-1-abc123") << false;

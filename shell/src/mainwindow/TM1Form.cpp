@@ -474,7 +474,6 @@ void TM1Form::NetworkReport(qint64 wParam)
 
 void TM1Form::ShowVersionResult(bool ok, const WebVersionInfo &info)
 {
-    ensureChrome();
     if (!ok || !CurAdo.isOpen())
         return;
     const QString local = SelTableStringValue(CurAdo, QStringLiteral("select Version from syspar")).trimmed();
